@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Idempotent: the package lists are touched only when something is missing.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build ccache g++ pkg-config
+    # Qt 5
+    qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+    libqt5svg5-dev qtmultimedia5-dev libqt5multimedia5-plugins
+    # OCR engine, loaded at run time
+    libtesseract5 tesseract-ocr-eng
+    # tests: an X server for the tests that need one
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,45 @@
+// Start-up: one copy only, the daily log, the crash handler, the translation
+// and the OCR engine, then the application object takes over.
+#include "crash/globalhandler.h"
+#include "iapplication.h"
+#include "iglobals.h"
+#include "ilanguage.h"
+#include "imessagehandler.h"
+#include "mainframe.h"
+#include "ocr/include/iocrlibrary.h"
+
+namespace {
+const char* const kInstanceMessage = "raise_window_noop";
+}
+
+int main(int argc, char** argv)
+{
+    IApplication app(QStringLiteral("Veskaroo"), argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QString::fromLatin1(kInstanceMessage), 5000);
+        return 1;
+    }
+    QObject::connect(
+        &app, &ISingleApplication::messageReceived, &app,
+        [&app](const QString& message) {
+            if (message != QLatin1String(kInstanceMessage))
+                return;
+            MainFrame* window = app.mainFrame();
+            if (!window)
+                return;
+            if (window->isMinimized()) {
+                window->showNormal();
+            } else {
+                window->activateWindow();
+                window->raise();
+            }
+        },
+        Qt::DirectConnection);
+
+    IMessageHandler::install();
+    // Lives until the process ends.
+    new BreakpadQt::GlobalHandler(appDataPath("dump"), QStringLiteral("Pelmora"));
+    loadLanguage(&app);
+    IOcrLibrary::load(IOcrLibrary::defaultPath());
+    return app.exec();
+}

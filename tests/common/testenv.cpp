@@ -1,0 +1,73 @@
+// Test harness: private data folders and child processes.
+#include "common/testenv.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+
+namespace TestEnv {
+
+QTemporaryDir& isolateDataFolder()
+{
+    static QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return dir;
+}
+
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+int runProcess(const QString& program, const QStringList& args,
+               const QStringList& extraEnv, int timeoutMs, QByteArray* output)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& pair : extraEnv) {
+        const int eq = pair.indexOf('=');
+        env.insert(pair.left(eq), pair.mid(eq + 1));
+    }
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, args);
+    if (!process.waitForStarted(timeoutMs))
+        return -1;
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (output)
+        *output = process.readAll();
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString peerPath(const QString& name)
+{
+    return QStringLiteral(VESKAROO_TEST_BIN_DIR "/") + name;
+}
+
+QString programPath()
+{
+    return QStringLiteral(VESKAROO_BIN_DIR "/veskaroo");
+}
+
+} // namespace TestEnv
+
+#include <unistd.h>
+
+namespace TestEnv {
+
+QStringList isolatedNetworkCommand(const QString& program, const QStringList& args)
+{
+    // As root a plain network namespace; otherwise one inside a user namespace.
+    QStringList command{QStringLiteral("unshare"), ::geteuid() == 0 ? QStringLiteral("-n") : QStringLiteral("-rn"),
+                        QStringLiteral("--"), program};
+    return command + args;
+}
+
+} // namespace TestEnv

@@ -1,0 +1,44 @@
+// Test harness: every test process runs on a private, temporary data folder.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace TestEnv {
+
+// Points XDG_DATA_HOME (and so the program's data folder) at a fresh
+// temporary folder; must run before the application object exists.
+QTemporaryDir& isolateDataFolder();
+
+// The program's data folder as the code under test will see it.
+QString dataFolder();
+
+// Runs `program` with `args` and the given extra environment, waits at most
+// `timeoutMs`, and returns its exit code (-1 when it did not end normally).
+int runProcess(const QString& program, const QStringList& args,
+               const QStringList& extraEnv = {}, int timeoutMs = 30000,
+               QByteArray* output = nullptr);
+
+QString peerPath(const QString& name);
+QString programPath();
+
+} // namespace TestEnv
+
+// Like QTEST_MAIN, but isolates the data folder first.
+#define VESKAROO_TEST_MAIN(TestClass)                     \
+    int main(int argc, char** argv)                        \
+    {                                                      \
+        TestEnv::isolateDataFolder();                      \
+        QApplication app(argc, argv);                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);           \
+        TestClass tc;                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return QTest::qExec(&tc, argc, argv);              \
+    }
+
+namespace TestEnv {
+// Arguments for QProcess that run `program` in a private network namespace
+// (loopback only); the first element is the command to start.
+QStringList isolatedNetworkCommand(const QString& program, const QStringList& args);
+} // namespace TestEnv

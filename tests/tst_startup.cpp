@@ -1,0 +1,112 @@
+// The whole program started as a user would: an empty profile, a profile
+// from an older version, and a second copy. Each run has its own network
+// namespace, so nothing it does can leave the machine.
+#include "common/testenv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir* m_home = nullptr;
+
+    QString profile() const { return m_home->path() + "/veskaroo"; }
+    QString iniPath() const { return profile() + "/ini/application.ini"; }
+    QString todaysLog() const
+    {
+        return profile() + "/other/log_" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+    }
+    QString readLog() const
+    {
+        QFile f(todaysLog());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+    void startProgram(QProcess& process)
+    {
+        const QStringList cmd = TestEnv::isolatedNetworkCommand(TestEnv::programPath(), {});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", m_home->path());
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(cmd.first(), cmd.mid(1));
+    }
+
+private slots:
+    void init()
+    {
+        delete m_home;
+        m_home = new QTemporaryDir;
+    }
+    void cleanupTestCase() { delete m_home; }
+
+    void emptyProfileExitsAfterTheSettle()
+    {
+        QProcess program;
+        QElapsedTimer clock;
+        clock.start();
+        startProgram(program);
+        QVERIFY(program.waitForFinished(60000));
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit, program.readAll().constData());
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(clock.elapsed() >= 1000);
+
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("lang/langid").toString(), QString("1033"));
+
+        const QString log = readLog();
+        QVERIFY(log.contains("not find device quit app."));
+        QVERIFY(log.contains("Windows MainFrame used!"));
+        QVERIFY(log.contains("current software version:  V2.8.77212_2025.11.12")
+                || log.contains("current software version: V2.8.77212_2025.11.12"));
+        const QStringList lines = log.split("\r\n");
+        QVERIFY(lines.size() > 3);
+        QVERIFY(lines.last().isEmpty()); // every line ends in \r\n
+        const QRegularExpression format(
+            R"(^\(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3}\) (Debug:|Critical:|Fatal:|) .*    File:\(.*\) Line:\(\d+\) Function\(.*\)$)");
+        for (int i = 0; i < lines.size() - 1; ++i)
+            QVERIFY2(format.match(lines[i]).hasMatch(), qPrintable(lines[i]));
+        QVERIFY(QDir(profile() + "/dump").exists());
+    }
+
+    void olderLanguageIdIsRewrittenAndItsTranslationLoaded()
+    {
+        {
+            QDir().mkpath(profile() + "/ini");
+            QSettings ini(iniPath(), QSettings::IniFormat);
+            ini.setValue("lang/langid", "LG_2052");
+        }
+        QProcess program;
+        startProgram(program);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("lang/langid").toString(), QString("2052"));
+        const QString log = readLog();
+        QVERIFY2(log.contains(QRegularExpression(R"(language id: "2052" path: ".*/Lang/2052\.qm" loaded: true)")),
+                 qPrintable(log));
+    }
+
+    void secondCopyExitsWithOne()
+    {
+        QProcess first;
+        startProgram(first);
+        // The first copy holds the instance once its main window exists.
+        QTRY_VERIFY_WITH_TIMEOUT(readLog().contains("Windows MainFrame used!"), 30000);
+        QProcess second;
+        startProgram(second);
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+    }
+};
+
+VESKAROO_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
