@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <stdexcept>
+#include <sys/mman.h>
 
 namespace {
 
@@ -14,8 +15,12 @@ namespace {
     throw std::runtime_error("nobody catches this");
 }
 
-int nullWrite(volatile int* target)
+// A write into a page that allows no access: a real fault, which the
+// sanitizers do not intercept as they would a null pointer.
+int faultingWrite()
 {
+    void* page = ::mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    volatile int* target = static_cast<int*>(page);
     *target = 42;
     return *target;
 }
@@ -33,7 +38,7 @@ int main(int argc, char** argv)
 
     const QString how = args.at(1);
     if (how == "segv")
-        return nullWrite(nullptr);
+        return faultingWrite();
     if (how == "exception")
         throwUncaught();
     if (how == "abort")
