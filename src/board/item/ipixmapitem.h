@@ -1,0 +1,36 @@
+// The picture at the bottom of a slide: the live camera picture under the
+// board's elements, drawn as large as the view allows without distortion.
+#pragma once
+
+#include <QGraphicsPixmapItem>
+#include <QImage>
+#include <QSize>
+
+class IPixmapItem : public QGraphicsPixmapItem
+{
+public:
+    explicit IPixmapItem(QGraphicsItem* parent = nullptr);
+    explicit IPixmapItem(const QSize& targetSize, QGraphicsItem* parent = nullptr);
+
+    QImage image() const;
+    void setImage(const QImage& image);
+    // Keeps only the part of the picture inside `rect`. Returns false, and
+    // keeps the picture, when `rect` misses it altogether.
+    bool cropImage(const QRect& rect);
+
+    QSize targetSize() const;
+    void setTargetSize(const QSize& size);
+
+    // (0, 0, picture size scaled into the target size keeping its aspect).
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget) override;
+
+private:
+    QRectF rectFor(const QSize& imageSize, const QSize& targetSize) const;
+    void changeGeometry(const QSize& imageSize, const QSize& targetSize);
+
+    QImage m_image;
+    QSize m_targetSize;
+};
