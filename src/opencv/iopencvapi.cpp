@@ -1,0 +1,300 @@
+// Picture/matrix conversions, picture filters and the document edge detector.
+#include "opencv/iopencvapi.h"
+
+#include <QDebug>
+#include <QVector>
+
+#include <opencv2/core/utility.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace IOpencvApi {
+
+namespace {
+
+const QVector<QRgb>& greyColorTable()
+{
+    static const QVector<QRgb> table = [] {
+        QVector<QRgb> colors(256);
+        for (int i = 0; i < 256; ++i)
+            colors[i] = qRgb(i, i, i);
+        return colors;
+    }();
+    return table;
+}
+
+bool isFilterInput(const cv::Mat& frame)
+{
+    const int channels = frame.channels();
+    return !frame.empty() && frame.depth() == CV_8U
+        && (channels == 1 || channels == 3 || channels == 4);
+}
+
+// Grey of an accepted filter input. Capture sources hand in their bytes in
+// their own order; the filters weigh the first byte as red whatever it holds.
+cv::Mat toGray(const cv::Mat& frame)
+{
+    if (!isFilterInput(frame))
+        return cv::Mat();
+    if (frame.channels() == 1)
+        return frame.clone();
+    cv::Mat gray;
+    cv::cvtColor(frame, gray, cv::COLOR_RGB2GRAY);
+    return gray;
+}
+
+IEdgeResult blankEdgeResult(const cv::Mat& frame)
+{
+    IEdgeResult result;
+    result.angle = 0.0;
+    const double w = frame.cols;
+    const double h = frame.rows;
+    result.corners << QPointF(0, 0) << QPointF(0, w) << QPointF(h, w) << QPointF(h, 0);
+    return result;
+}
+
+// Grey, mean adaptive threshold (block 27, constant 0), 3x3 median, two
+// erosions and one dilation.
+void binarize(const cv::Mat& frame, cv::Mat& gray, cv::Mat& binary)
+{
+    cv::cvtColor(frame, gray, cv::COLOR_BGR2GRAY);
+    // The mean adaptive threshold with constant 0, taken apart: 255 where a
+    // pixel is above the (8-bit) mean of its 27x27 block. cv::adaptiveThreshold
+    // compares through a lookup table, one pixel at a time, which costs as much
+    // as the mean itself; cv::compare does the same in vector registers.
+    cv::boxFilter(gray, binary, -1, cv::Size(27, 27), cv::Point(-1, -1), true,
+                  cv::BORDER_REPLICATE | cv::BORDER_ISOLATED);
+    cv::compare(gray, binary, binary, cv::CMP_GT);
+    cv::medianBlur(binary, binary, 3);
+    cv::erode(binary, binary, cv::Mat(), cv::Point(-1, -1), 2);
+    cv::dilate(binary, binary, cv::Mat(), cv::Point(-1, -1), 1);
+}
+
+// How far (in rows) a binarized pixel looks: threshold 13, median 1,
+// erosions 2, dilation 1.
+constexpr int binarizeReach = 13 + 1 + 2 + 1;
+
+// The outermost pixels count as background (cv::findContours would pad
+// outside them instead), so a page that runs off the frame is traced one
+// pixel inside its edge.
+void clearOuterFrame(cv::Mat& binary)
+{
+    binary.row(0).setTo(0);
+    binary.row(binary.rows - 1).setTo(0);
+    binary.col(0).setTo(0);
+    binary.col(binary.cols - 1).setTo(0);
+}
+
+cv::Point rounded(const cv::Point2f& p)
+{
+    return cv::Point(cvRound(p.x), cvRound(p.y));
+}
+
+} // namespace
+
+QImage cvMat2Image(cv::Mat mat)
+{
+    switch (mat.type()) {
+    case CV_8UC1: {
+        QImage image(mat.cols, mat.rows, QImage::Format_Indexed8);
+        image.setColorTable(greyColorTable());
+        // QImage pads its rows to 4 bytes and the matrix may be a region of a
+        // wider one, so the strides differ in general.
+        for (int row = 0; row < mat.rows; ++row)
+            memcpy(image.scanLine(row), mat.ptr(row), size_t(mat.cols));
+        return image;
+    }
+    case CV_8UC3: {
+        // The red-blue exchange written straight into the picture's own rows:
+        // one pass instead of a wrap and a swapped copy.
+        QImage image(mat.cols, mat.rows, QImage::Format_RGB888);
+        if (image.isNull())
+            return image;
+        cv::Mat pixels(mat.rows, mat.cols, CV_8UC3, image.bits(), size_t(image.bytesPerLine()));
+        cv::cvtColor(mat, pixels, cv::COLOR_BGR2RGB);
+        return image;
+    }
+    case CV_8UC4: {
+        const QImage view(mat.data, mat.cols, mat.rows, int(mat.step), QImage::Format_RGB32);
+        return view.copy();
+    }
+    default:
+        qDebug("ERROR: Mat could not be converted to QImage.");
+        return QImage();
+    }
+}
+
+cv::Mat cvImage2Mat(const QImage& image)
+{
+    // constBits() so that converting never detaches the caller's picture.
+    uchar* bits = const_cast<uchar*>(image.constBits());
+    const size_t step = size_t(image.bytesPerLine());
+    switch (image.format()) {
+    case QImage::Format_Indexed8:
+        return cv::Mat(image.height(), image.width(), CV_8UC1, bits, step).clone();
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return cv::Mat(image.height(), image.width(), CV_8UC4, bits, step).clone();
+    case QImage::Format_RGB888: {
+        const cv::Mat view(image.height(), image.width(), CV_8UC3, bits, step);
+        cv::Mat mat;
+        cv::cvtColor(view, mat, cv::COLOR_RGB2BGR);
+        return mat;
+    }
+    default:
+        return cv::Mat();
+    }
+}
+
+cv::Mat cvGray(const cv::Mat& frame)
+{
+    return toGray(frame);
+}
+
+cv::Mat cvBlackWhite(const cv::Mat& frame)
+{
+    cv::Mat gray = toGray(frame);
+    if (!gray.empty())
+        cv::threshold(gray, gray, 100.0, 255.0, cv::THRESH_BINARY);
+    return gray;
+}
+
+cv::Mat cvSharpen(const cv::Mat& frame)
+{
+    const cv::Mat gray = toGray(frame);
+    if (gray.empty())
+        return gray;
+    const cv::Mat kernel = (cv::Mat_<float>(3, 3) << 0, -1, 0, -1, 5, -1, 0, -1, 0);
+    cv::Mat sharp;
+    cv::filter2D(gray, sharp, -1, kernel, cv::Point(-1, -1), 0.0, cv::BORDER_REFLECT_101);
+    return sharp;
+}
+
+cv::Mat cvSketch(const cv::Mat& frame)
+{
+    cv::Mat sketch = toGray(frame);
+    if (sketch.empty())
+        return sketch;
+    cv::medianBlur(sketch, sketch, 7);
+    cv::Laplacian(sketch, sketch, CV_8U, 5, 1.0, 0.0, cv::BORDER_REFLECT_101);
+    cv::threshold(sketch, sketch, 127.0, 255.0, cv::THRESH_BINARY_INV);
+    return sketch;
+}
+
+cv::Mat cvRelief(const cv::Mat& frame)
+{
+    if (!isFilterInput(frame))
+        return cv::Mat();
+    cv::Mat relief(frame.size(), frame.type(), cv::Scalar::all(128));
+    if (frame.rows >= 3 && frame.cols >= 3) {
+        // relief(r, c) = frame(r + 1, c + 1) - frame(r, c - 1) + 128, saturated,
+        // for every pixel that has both neighbours.
+        const cv::Size inner(frame.cols - 2, frame.rows - 2);
+        const cv::Mat lowerRight = frame(cv::Rect(cv::Point(2, 2), inner));
+        const cv::Mat left = frame(cv::Rect(cv::Point(0, 1), inner));
+        cv::Mat out = relief(cv::Rect(cv::Point(1, 1), inner));
+        cv::addWeighted(lowerRight, 1.0, left, -1.0, 128.0, out);
+    }
+    if (relief.channels() == 1)
+        return relief;
+    return toGray(relief);
+}
+
+cv::Mat cvFilter(const cv::Mat& frame, int kind)
+{
+    switch (kind) {
+    case FilterGray:
+        return cvGray(frame);
+    case FilterBlackWhite:
+        return cvBlackWhite(frame);
+    case FilterSharpen:
+        return cvSharpen(frame);
+    case FilterSketch:
+        return cvSketch(frame);
+    case FilterRelief:
+        return cvRelief(frame);
+    default:
+        return frame;
+    }
+}
+
+cv::Mat cvDocumentMask(const cv::Mat& frame)
+{
+    if (frame.empty() || frame.depth() != CV_8U || (frame.channels() != 3 && frame.channels() != 4))
+        return cv::Mat();
+    // The box mean, the slowest step, uses one core only. Every step is
+    // local, so horizontal bands that overlap by the reach of the whole chain
+    // give exactly the whole-frame result and can run side by side.
+    const int bands = std::max(1, std::min(2 * cv::getNumThreads(), frame.rows / (8 * binarizeReach)));
+    if (bands == 1) {
+        cv::Mat gray;
+        cv::Mat binary;
+        binarize(frame, gray, binary);
+        return binary;
+    }
+    cv::Mat binary(frame.size(), CV_8UC1);
+    cv::parallel_for_(cv::Range(0, bands), [&](const cv::Range& range) {
+        cv::Mat gray;
+        cv::Mat band;
+        for (int i = range.start; i < range.end; ++i) {
+            const int first = frame.rows * i / bands;
+            const int last = frame.rows * (i + 1) / bands;
+            const int from = std::max(0, first - binarizeReach);
+            const int to = std::min(frame.rows, last + binarizeReach);
+            binarize(frame.rowRange(from, to), gray, band);
+            band.rowRange(first - from, last - from).copyTo(binary.rowRange(first, last));
+        }
+    });
+    return binary;
+}
+
+IEdgeResult cvEdgeDetect(cv::Mat& frame)
+{
+    cv::Mat binary = cvDocumentMask(frame);
+    if (binary.empty())
+        return blankEdgeResult(frame);
+    clearOuterFrame(binary);
+
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(binary, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    if (contours.empty())
+        return blankEdgeResult(frame);
+
+    // Strictly larger only: among equal bounding areas the first contour wins.
+    size_t kept = 0;
+    int keptArea = cv::boundingRect(contours[0]).area();
+    for (size_t i = 1; i < contours.size(); ++i) {
+        const int area = cv::boundingRect(contours[i]).area();
+        if (area > keptArea) {
+            kept = i;
+            keptArea = area;
+        }
+    }
+
+    const cv::RotatedRect box = cv::minAreaRect(contours[kept]);
+    cv::Point2f p[4];
+    box.points(p);
+    // Corners 1 and 3 lie on one diagonal; the lower of the two moves one row
+    // down (corner 3 on a tie).
+    if (p[1].y > p[3].y)
+        p[1].y += 1.0f;
+    else
+        p[3].y += 1.0f;
+
+    const cv::Scalar red(0, 0, 255, 255);
+    for (int i = 0; i < 4; ++i)
+        cv::line(frame, rounded(p[i]), rounded(p[(i + 1) % 4]), red, 4, cv::LINE_8, 0);
+
+    IEdgeResult result;
+    // OpenCV's box angle lies in (0, 90], so this lies in [-90, 0).
+    result.angle = -double(box.angle);
+    result.corners << QPointF(p[0].x, p[0].y) << QPointF(p[1].x, p[1].y)
+                   << QPointF(p[3].x, p[3].y) << QPointF(p[2].x, p[2].y);
+    return result;
+}
+
+} // namespace IOpencvApi
