@@ -1,0 +1,331 @@
+// The OpenCV capture thread on a video-file source and on a fake device:
+// frames, resolution changes, freezing, rotation, lost devices, shutdown.
+#include "common/testenv.h"
+
+#include "common/syntheticdocument.h"
+#include "opencv/iopencvthread.h"
+
+#include <opencv2/imgcodecs.hpp>
+
+#include <opencv2/imgproc.hpp>
+#include <opencv2/videoio.hpp>
+
+#include <QMutex>
+#include <QSignalSpy>
+
+namespace {
+
+// Writes a small MJPG video whose frames are told apart by their grey level.
+QString writeVideo(const QString& folder, int frames, cv::Size size = {320, 240})
+{
+    const QString path = folder + QStringLiteral("/clip%1.avi").arg(frames);
+    cv::VideoWriter writer(path.toStdString(), cv::VideoWriter::fourcc('M', 'J', 'P', 'G'), 30.0, size);
+    for (int i = 0; i < frames; ++i) {
+        cv::Mat frame(size, CV_8UC3, cv::Scalar(40 + (i * 3) % 200, 90, 160));
+        cv::putText(frame, std::to_string(i), {20, 60}, cv::FONT_HERSHEY_SIMPLEX, 1.5, {255, 255, 255}, 3);
+        writer.write(frame);
+    }
+    return path;
+}
+
+ICameraInfo fileCamera(const QString& path)
+{
+    ICameraInfo camera;
+    camera.index = 0;
+    camera.devicePath = path;
+    return camera;
+}
+
+// A device that answers like a camera refusing some heights; it records
+// every property write.
+class FakeDevice : public ICaptureDevice
+{
+public:
+    struct Log
+    {
+        QMutex mutex;
+        QList<QPair<int, double>> writes;
+    };
+
+    FakeDevice(std::shared_ptr<Log> log, QList<int> refusedHeights)
+        : m_log(std::move(log)), m_refused(std::move(refusedHeights)) {}
+
+    bool isOpened() const override { return m_open; }
+    bool read(cv::Mat& frame) override
+    {
+        QThread::msleep(5);
+        frame = cv::Mat(m_size, CV_8UC3, cv::Scalar(10, 20, 30));
+        return true;
+    }
+    bool set(int property, double value) override
+    {
+        {
+            QMutexLocker lock(&m_log->mutex);
+            m_log->writes.append({property, value});
+        }
+        if (property == cv::CAP_PROP_FRAME_WIDTH)
+            m_size.width = int(value);
+        else if (property == cv::CAP_PROP_FRAME_HEIGHT) {
+            if (m_refused.contains(int(value)))
+                return false;
+            m_size.height = int(value);
+        }
+        return true;
+    }
+    double get(int property) const override
+    {
+        if (property == cv::CAP_PROP_FRAME_WIDTH)
+            return m_size.width;
+        if (property == cv::CAP_PROP_FRAME_HEIGHT)
+            return m_size.height;
+        return 0.5;
+    }
+    void release() override { m_open = false; }
+
+private:
+    std::shared_ptr<Log> m_log;
+    QList<int> m_refused;
+    cv::Size m_size{640, 480};
+    bool m_open = true;
+};
+
+QList<int> codes(const QSignalSpy& spy)
+{
+    QList<int> result;
+    for (const QList<QVariant>& args : spy)
+        result << args.first().toInt();
+    return result;
+}
+
+} // namespace
+
+class TestOpencvThread : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_longVideo;
+    QString m_shortVideo;
+
+private slots:
+    void initTestCase()
+    {
+        m_longVideo = writeVideo(m_dir.path(), 600);
+        m_shortVideo = writeVideo(m_dir.path(), 8);
+    }
+
+    void framesArriveAsPictures()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 5, 10000);
+        const QImage first = frames.first().first().value<QImage>();
+        QCOMPARE(first.size(), QSize(320, 240));
+        QCOMPARE(first.format(), QImage::Format_RGB888);
+        QCOMPARE(codes(errors), QList<int>{0});
+        QCOMPARE(thread.parameter(IOpencvThread::FrameSize).toSizeF(), QSizeF(320, 240));
+    }
+
+    void sizeAskedBeforeOpeningIsAppliedWhileOpening()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.setOperate(IOpencvThread::FrameSize, QSizeF(160, 120));
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QCOMPARE(frames.first().first().value<QImage>().size(), QSize(160, 120));
+        QCOMPARE(codes(errors), QList<int>{0});
+    }
+
+    void sizeAskedWhileRunningIsAppliedOnTheNextTurn()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+        thread.setOperate(IOpencvThread::FrameSize, QSizeF(200, 150));
+        frames.clear();
+        // The turn in flight may still deliver the old size; the ones after it not.
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 10000);
+        QCOMPARE(frames.last().first().value<QImage>().size(), QSize(200, 150));
+    }
+
+    void refusedHeightIsRetriedTenPixelsLower()
+    {
+        auto log = std::make_shared<FakeDevice::Log>();
+        IOpencvThread thread;
+        thread.setDeviceFactory([log](const ICameraInfo&) {
+            return std::make_unique<FakeDevice>(log, QList<int>{1080});
+        });
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(fileCamera("fake"));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        thread.setOperate(IOpencvThread::FrameSize, QSizeF(1920, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(frames.last().first().value<QImage>().size(), QSize(1920, 1070), 10000);
+        QMutexLocker lock(&log->mutex);
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_FRAME_HEIGHT), 1080.0}));
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_FRAME_HEIGHT), 1070.0}));
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_FOURCC), double(cv::VideoWriter::fourcc('M', 'J', 'P', 'G'))}));
+        QCOMPARE(codes(errors), QList<int>{0}); // the retry succeeded
+    }
+
+    void heightRefusedTwiceReportsCodeTwo()
+    {
+        auto log = std::make_shared<FakeDevice::Log>();
+        IOpencvThread thread;
+        thread.setDeviceFactory([log](const ICameraInfo&) {
+            return std::make_unique<FakeDevice>(log, QList<int>{1080, 1070});
+        });
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(fileCamera("fake"));
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
+        thread.setOperate(IOpencvThread::FrameSize, QSizeF(1920, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 2}), 10000);
+    }
+
+    void deviceSettingsApplyAtOnce()
+    {
+        auto log = std::make_shared<FakeDevice::Log>();
+        IOpencvThread thread;
+        thread.setDeviceFactory([log](const ICameraInfo&) { return std::make_unique<FakeDevice>(log, QList<int>{}); });
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(fileCamera("fake"));
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
+        QCOMPARE(thread.parameter(IOpencvThread::Brightness).toDouble(), 0.5); // read from the device
+        thread.setOperate(IOpencvThread::Brightness, 0.25);
+        thread.setOperate(IOpencvThread::Focus, -999);
+        thread.setOperate(IOpencvThread::Focus, 30);
+        thread.setOperate(IOpencvThread::Exposure, -999);
+        QCOMPARE(thread.parameter(IOpencvThread::Brightness).toDouble(), 0.25);
+        QMutexLocker lock(&log->mutex);
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_BRIGHTNESS), 0.25}));
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_AUTOFOCUS), 1.0}));
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_FOCUS), 30.0}));
+        QVERIFY(log->writes.contains({int(cv::CAP_PROP_AUTO_EXPOSURE), 1.0}));
+    }
+
+    void freezingKeepsTheFrameAndEmitsNothing()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+        thread.setOperate(IOpencvThread::Live, false);
+        QTest::qWait(100); // a frame already queued may still arrive
+        frames.clear();
+        QTest::qWait(400);
+        QCOMPARE(frames.count(), 0);
+        const QImage still = thread.picture(1);
+        QVERIFY(!still.isNull());
+        QCOMPARE(thread.picture(1), still); // the same frozen frame every time
+        QCOMPARE(thread.picture(2).format(), QImage::Format_Indexed8);
+
+        thread.setOperate(IOpencvThread::Live, true);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+    }
+
+    void edgeDetectionOutlinesThePageInEveryFrame()
+    {
+        const SyntheticDocument page = SyntheticDocument::render({640, 480}, 12.0);
+        const QString picture = m_dir.path() + "/page.png";
+        QVERIFY(cv::imwrite(picture.toStdString(), page.frame));
+
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        thread.open(fileCamera(picture));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QCOMPARE(thread.edgeResult().angle, -1.0); // off after opening
+        thread.setOperate(IOpencvThread::EdgeDetection, true);
+        QTRY_VERIFY_WITH_TIMEOUT(thread.edgeResult().corners.size() == 4, 10000);
+        const IEdgeResult edge = thread.edgeResult();
+        QVERIFY(qAbs(edge.angle - (12.0 - 90.0)) < 2.0);
+        for (const cv::Point2f& truth : page.corners) {
+            bool near = false;
+            for (const QPointF& found : edge.corners)
+                near = near || QLineF(found, QPointF(truth.x, truth.y)).length() < 4.0;
+            QVERIFY2(near, qPrintable(QString("corner %1,%2 not found").arg(truth.x).arg(truth.y)));
+        }
+        frames.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        const QImage outlined = frames.last().first().value<QImage>();
+        const QPointF corner = edge.corners.first();
+        QCOMPARE(outlined.pixelColor(corner.toPoint()), QColor(255, 0, 0));
+    }
+
+    void rotationArithmetic()
+    {
+        IOpencvThread thread;
+        thread.setOperate(IOpencvThread::RotateBy, 200);
+        QCOMPARE(thread.parameter(IOpencvThread::RotateBy).toInt(), 200);
+        thread.setOperate(IOpencvThread::RotateBy, 200);
+        QCOMPARE(thread.parameter(IOpencvThread::RotateBy).toInt(), 0);
+        thread.setOperate(IOpencvThread::RotateBy, 90);
+        thread.setOperate(IOpencvThread::RotateBy, 90);
+        QCOMPARE(thread.parameter(IOpencvThread::RotateBy).toInt(), 180);
+        thread.setOperate(IOpencvThread::Rotation, 270);
+        QCOMPARE(thread.parameter(IOpencvThread::RotateBy).toInt(), 270);
+    }
+
+    void pictureWithoutDeviceIsNull()
+    {
+        IOpencvThread thread;
+        QVERIFY(thread.picture(1).isNull());
+        QVERIFY(!thread.parameter(IOpencvThread::Live).isValid());
+        QCOMPARE(thread.edgeResult().angle, -1.0);
+    }
+
+    void emptyFrameReportsCodeThreeAndEnds()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(fileCamera(m_shortVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 5000);
+        QVERIFY(frames.count() >= 7);
+        QVERIFY(thread.picture(1).isNull()); // the device is released
+    }
+
+    void unopenableDeviceReportsCodeOne()
+    {
+        IOpencvThread thread;
+        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        ICameraInfo camera;
+        camera.index = 97; // no such V4L2 device
+        thread.open(camera);
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{1}, 5000);
+    }
+
+    void destructorStopsARunningThread()
+    {
+        auto* thread = new IOpencvThread;
+        QSignalSpy frames(thread, &IOpencvThread::sgCameraFrame);
+        QSignalSpy finished(thread, &QThread::finished);
+        thread->open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QVERIFY(thread->isRunning());
+        delete thread;
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void stoppedThreadCanBeOpenedAgain()
+    {
+        IOpencvThread thread;
+        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        thread.stop();
+        QVERIFY(thread.isFinished());
+        frames.clear();
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+    }
+};
+
+VESKAROO_TEST_MAIN(TestOpencvThread)
+#include "tst_opencvthread.moc"
