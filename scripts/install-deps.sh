@@ -9,8 +9,8 @@ packages=(
     # Qt 5
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
     libqt5svg5-dev qtmultimedia5-dev libqt5multimedia5-plugins
-    # pictures and capture
-    libopencv-dev
+    # pictures, capture and device hot-plug
+    libopencv-dev libudev-dev
     # OCR engine, loaded at run time
     libtesseract5 tesseract-ocr-eng
     # tests: an X server for the tests that need one; benchmarks
