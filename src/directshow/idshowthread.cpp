@@ -1,0 +1,300 @@
+// The USB capture source on the video device layer.
+#include "directshow/idshowthread.h"
+
+#include "directshow/idirectshowapi.h"
+#include "directshow/ivideodeviceregistry.h"
+#include "opencv/iopencvapi.h"
+#include "service/iconfigureservice.h"
+
+#include <opencv2/imgcodecs.hpp>
+
+#include <QDebug>
+#include <QMetaObject>
+#include <QThread>
+
+namespace {
+// Long enough to idle cheaply, short enough that settings never wait long
+// for the device lock.
+const int kReadTimeoutMs = 40;
+} // namespace
+
+IDShowThread::IDShowThread(QObject* parent)
+    : QObject(parent)
+{
+}
+
+IDShowThread::~IDShowThread()
+{
+    close();
+}
+
+void IDShowThread::open(const QString& devicePath, bool stillCapture)
+{
+    if (m_thread)
+        return;
+    m_devicePath = devicePath;
+    m_stillCapture = stillCapture;
+    m_closing = false;
+    m_thread = QThread::create([this] { startCapture(); });
+    connect(m_thread, &QThread::finished, this, &IDShowThread::onFinished);
+    m_thread->start(QThread::InheritPriority);
+}
+
+void IDShowThread::close()
+{
+    if (!m_thread)
+        return;
+    m_closing = true;
+    m_thread->wait();
+    // The finish handler runs here too, so that a reopening close does not
+    // depend on the event loop.
+    onFinished();
+}
+
+void IDShowThread::onFinished()
+{
+    if (!m_thread || m_thread->isRunning())
+        return;
+    m_thread->deleteLater();
+    m_thread = nullptr;
+    bool restart;
+    {
+        QMutexLocker lock(&m_mutex);
+        restart = m_restart;
+        m_restart = false;
+    }
+    if (restart)
+        open(m_devicePath, m_stillCapture);
+}
+
+void IDShowThread::setPreviewRender(int flag)
+{
+    m_previewRender = flag;
+}
+
+void IDShowThread::triggerStill()
+{
+    if (m_stillCapture && m_running)
+        m_stillRequested = true;
+}
+
+QImage IDShowThread::picture(int filterKind)
+{
+    QImage current;
+    {
+        QMutexLocker lock(&m_mutex);
+        current = m_current;
+    }
+    if (current.isNull() || filterKind == 1)
+        return current;
+    return IOpencvApi::cvMat2Image(IOpencvApi::cvFilter(IOpencvApi::cvImage2Mat(current), filterKind));
+}
+
+IEdgeResult IDShowThread::edgeResult()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_edge;
+}
+
+ICameraParameterData IDShowThread::cameraParameter()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_parameters;
+}
+
+QList<QSizeF> IDShowThread::supportedResolutions()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_resolutions;
+}
+
+bool IDShowThread::withDevice(const std::function<bool(IVideoDevice&)>& action)
+{
+    QMutexLocker lock(&m_mutex);
+    return m_device && action(*m_device);
+}
+
+bool IDShowThread::setBrightness(int value)
+{
+    return withDevice([value](IVideoDevice& d) { return d.setControl(IVideoDevice::Brightness, value); });
+}
+
+bool IDShowThread::setContrast(int value)
+{
+    return withDevice([value](IVideoDevice& d) { return d.setControl(IVideoDevice::Contrast, value); });
+}
+
+bool IDShowThread::setSaturation(int value)
+{
+    return withDevice([value](IVideoDevice& d) { return d.setControl(IVideoDevice::Saturation, value); });
+}
+
+bool IDShowThread::setFocus(int value)
+{
+    return withDevice([value](IVideoDevice& d) {
+        return IDirectShowApi::setAutoOrManual(d, IVideoDevice::FocusAuto, IVideoDevice::Focus, value);
+    });
+}
+
+bool IDShowThread::setExposure(int value)
+{
+    return withDevice([value](IVideoDevice& d) {
+        return IDirectShowApi::setAutoOrManual(d, IVideoDevice::ExposureAuto, IVideoDevice::Exposure, value);
+    });
+}
+
+void IDShowThread::setEdgeDetection(bool on)
+{
+    m_edgeDetection = on;
+}
+
+void IDShowThread::setLive(bool live)
+{
+    m_live = live;
+}
+
+void IDShowThread::setResolution(const QSizeF& size)
+{
+    bool reopen;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_frameSize = size;
+        reopen = m_device != nullptr;
+        if (reopen)
+            m_restart = true;
+    }
+    if (reopen)
+        close();
+}
+
+QString IDShowThread::devicePath() const
+{
+    return m_devicePath;
+}
+
+bool IDShowThread::isStreaming() const
+{
+    return m_running;
+}
+
+void IDShowThread::startCapture()
+{
+    IVideoDeviceRegistry& registry = IVideoDeviceRegistry::instance();
+    bool listed = false;
+    for (const IVideoDeviceInfo& info : registry.devices())
+        listed = listed || info.devicePath.compare(m_devicePath, Qt::CaseInsensitive) == 0;
+    if (!listed) {
+        emit sgError(1);
+        qDebug() << "not find device: " << m_devicePath;
+        return;
+    }
+    qDebug() << "dshow open camera: " << m_devicePath;
+
+    std::unique_ptr<IVideoDevice> device = registry.open(m_devicePath);
+    if (!device) {
+        emit sgError(1);
+        qDebug() << "OpenDevice failed";
+        return;
+    }
+
+    QSizeF requested;
+    {
+        QMutexLocker lock(&m_mutex);
+        requested = m_frameSize;
+    }
+    const QList<QSize> sizes = device->frameSizes();
+    QSize size = requested.isEmpty() ? device->format() : requested.toSize();
+    if (!device->setFormat(size)) {
+        qDebug() << "set format failed not support resolution:" << size;
+        if (sizes.isEmpty() || !device->setFormat(sizes.first())) {
+            emit sgError(1);
+            qDebug() << "OpenDevice failed";
+            return;
+        }
+        size = sizes.first();
+        // The configuration belongs to the GUI thread.
+        QMetaObject::invokeMethod(IConfigureService::instance(), [size] {
+            IConfigureService::instance()->setCameraResolution(size);
+        }, Qt::QueuedConnection);
+    }
+
+    const ICameraParameterData parameters = IDirectShowApi::readCameraParameters(*device);
+    if (!device->startStreaming()) {
+        emit sgError(1);
+        qDebug() << "OpenDevice failed";
+        return;
+    }
+    {
+        QMutexLocker lock(&m_mutex);
+        m_parameters = parameters;
+        m_resolutions.clear();
+        for (const QSize& s : sizes)
+            m_resolutions << QSizeF(s);
+        m_streamSize = size;
+        m_frameSize = QSizeF(size);
+        m_device = std::move(device);
+    }
+    m_running = true;
+    emit sgError(0);
+
+    IVideoFrame frame;
+    while (!m_closing) {
+        IVideoDevice::ReadResult result;
+        {
+            // Settings from the GUI thread never meet a read in progress.
+            QMutexLocker lock(&m_mutex);
+            result = m_device->read(frame, kReadTimeoutMs);
+        }
+        if (result == IVideoDevice::Lost) {
+            qDebug() << "camera lost: " << m_devicePath;
+            emit sgError(3);
+            break;
+        }
+        if (result == IVideoDevice::Frame)
+            processFrame(frame);
+    }
+
+    m_running = false;
+    QMutexLocker lock(&m_mutex);
+    m_device->stopStreaming();
+    m_device.reset();
+    qDebug() << "exit direct show thread.";
+}
+
+void IDShowThread::processFrame(const IVideoFrame& frame)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_restart || m_previewRender)
+            return;
+    }
+    if (!m_live && !m_stillRequested)
+        return;
+    cv::Mat bgr;
+    if (!frame.bgr.empty())
+        bgr = frame.bgr;
+    else
+        bgr = cv::imdecode(cv::Mat(1, frame.mjpeg.size(), CV_8UC1, const_cast<char*>(frame.mjpeg.constData())),
+                           cv::IMREAD_COLOR);
+    // Damaged or mis-sized samples are dropped quietly.
+    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height())
+        return;
+
+    if (m_stillRequested.exchange(false))
+        emit sgStillImage(IOpencvApi::cvMat2Image(bgr.clone()));
+    if (!m_live)
+        return;
+    if (m_edgeDetection) {
+        if (bgr.data == frame.bgr.data)
+            bgr = bgr.clone(); // the outline must not be drawn into the device's own picture
+        const IEdgeResult edge = IOpencvApi::cvEdgeDetect(bgr);
+        QMutexLocker lock(&m_mutex);
+        m_edge = edge;
+    }
+    const QImage image = IOpencvApi::cvMat2Image(bgr);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_current = image;
+    }
+    emit sgCameraFrame(image);
+}

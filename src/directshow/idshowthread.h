@@ -1,0 +1,89 @@
+// The USB capture source: streams MJPG from a video device on a worker
+// thread, decodes and converts every frame, finds the document outline when
+// asked, and carries out the camera settings.
+#pragma once
+
+#include "directshow/icameraparameterdata.h"
+#include "directshow/ivideodevice.h"
+#include "opencv/iedgeresult.h"
+
+#include <QImage>
+#include <QMutex>
+#include <QObject>
+#include <QSizeF>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+class IDShowThread : public QObject
+{
+    Q_OBJECT
+public:
+    explicit IDShowThread(QObject* parent = nullptr);
+    ~IDShowThread() override;
+
+    // GUI thread. Starts streaming the device on a worker thread; stillCapture
+    // marks cameras whose stills are taken at full resolution.
+    virtual void open(const QString& devicePath, bool stillCapture);
+    // GUI thread. Ends streaming and joins the worker.
+    virtual void close();
+    virtual void setPreviewRender(int flag);
+    // The next frame is also delivered as a still (sgStillImage); nothing
+    // happens for cameras without still capture.
+    virtual void triggerStill();
+    // Thread-safe (mutex): the last frame, filtered; null before the first.
+    virtual QImage picture(int filterKind);
+    virtual IEdgeResult edgeResult();
+    virtual ICameraParameterData cameraParameter();
+    virtual QList<QSizeF> supportedResolutions();
+
+    // GUI thread; each answers whether the device took it.
+    bool setBrightness(int value);
+    bool setContrast(int value);
+    bool setSaturation(int value);
+    bool setFocus(int value);    // -999: automatic
+    bool setExposure(int value); // -999: automatic
+    void setEdgeDetection(bool on);
+    // false freezes: frames are no longer converted or emitted, and the
+    // picture getter keeps answering with the last one.
+    void setLive(bool live);
+    // Reopens the device at the new size when it is streaming.
+    void setResolution(const QSizeF& size);
+
+    QString devicePath() const;
+    bool isStreaming() const;
+
+signals:
+    void sgCameraFrame(QImage frame);
+    void sgStillImage(QImage still);
+    void sgError(int code);
+
+public slots:
+    void startCapture();
+
+private:
+    bool withDevice(const std::function<bool(IVideoDevice&)>& action);
+    void processFrame(const IVideoFrame& frame);
+    void onFinished();
+
+    QString m_devicePath;
+    bool m_stillCapture = false;
+    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_closing{false};
+    std::atomic<bool> m_edgeDetection{false};
+    std::atomic<bool> m_live{true};
+    std::atomic<bool> m_stillRequested{false};
+    int m_previewRender = 0;
+    QThread* m_thread = nullptr;
+    QImage m_current;
+    IEdgeResult m_edge;
+    ICameraParameterData m_parameters;
+    QList<QSizeF> m_resolutions;
+    bool m_restart = false;
+    QSizeF m_frameSize{0, 0};
+    QSize m_streamSize;
+    std::unique_ptr<IVideoDevice> m_device;
+    mutable QMutex m_mutex;
+};

@@ -1,0 +1,256 @@
+// The USB capture source against scripted devices: format negotiation, MJPG
+// decoding, fall-back sizes, odd samples, reopening at a new size, controls,
+// freezing, stills, lost devices, and the enumeration functions.
+#include "common/fakevideodevice.h"
+#include "common/testenv.h"
+
+#include "directshow/idirectshowapi.h"
+#include "directshow/idshowthread.h"
+#include "directshow/ivideodeviceregistry.h"
+#include "service/iconfigureservice.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace {
+
+const QString kPath = QStringLiteral("/dev/v4l/by-id/usb-Test_Camera-video-index0");
+
+QList<int> codes(const QSignalSpy& spy)
+{
+    QList<int> result;
+    for (const QList<QVariant>& args : spy)
+        result << args.first().toInt();
+    return result;
+}
+
+QSize lastFrameSize(const QSignalSpy& frames)
+{
+    return frames.isEmpty() ? QSize() : frames.last().first().value<QImage>().size();
+}
+
+} // namespace
+
+class TestDShowThread : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<FakeVideoProvider> m_camera;
+
+    std::shared_ptr<FakeCameraState> state() { return m_camera->state(); }
+
+private slots:
+    void init()
+    {
+        IVideoDeviceRegistry::instance().clear();
+        m_camera = std::make_shared<FakeVideoProvider>("Test Camera", kPath, "1A2B", "3C4D");
+        IVideoDeviceRegistry::instance().add(m_camera);
+        IConfigureService::instance()->readConfigure();
+    }
+
+    void requestedSizeIsNegotiatedAndFramesDecodedAtIt_data()
+    {
+        QTest::addColumn<bool>("raw");
+        QTest::newRow("MJPG") << false;
+        QTest::newRow("ready pictures") << true;
+    }
+
+    void requestedSizeIsNegotiatedAndFramesDecodedAtIt()
+    {
+        QFETCH(bool, raw);
+        state()->rawFrames = raw;
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.setResolution(QSizeF(1280, 720));
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 10000);
+        QCOMPARE(lastFrameSize(frames), QSize(1280, 720));
+        QCOMPARE(frames.last().first().value<QImage>().format(), QImage::Format_RGB888);
+        QCOMPARE(codes(errors), QList<int>{0});
+        QCOMPARE(source.supportedResolutions(), (QList<QSizeF>{{640, 480}, {1280, 720}, {1920, 1080}}));
+        QVERIFY(!source.picture(1).isNull());
+        QCOMPARE(source.picture(2).format(), QImage::Format_Indexed8);
+    }
+
+    void withoutARequestTheDeviceSizeIsKept()
+    {
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.open(kPath.toUpper(), false); // paths compare without regard to case
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QCOMPARE(lastFrameSize(frames), QSize(640, 480));
+    }
+
+    void refusedSizeFallsBackToTheFirstAndIsStored()
+    {
+        state()->refused = {QSize(1920, 1080)};
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.setResolution(QSizeF(1920, 1080));
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QCOMPARE(lastFrameSize(frames), QSize(640, 480));
+        QCOMPARE(codes(errors), QList<int>{0});
+        QTRY_COMPARE(IConfigureService::instance()->cameraResolution(), QSize(640, 480));
+        QSettings ini(IConfigureService::settingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("cameraresolution/width").toInt(), 640);
+    }
+
+    void samplesOfUnexpectedSizeAreDropped()
+    {
+        state()->oddSampleEvery = 2;
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 10000);
+        for (const QList<QVariant>& args : frames)
+            QCOMPARE(args.first().value<QImage>().size(), QSize(640, 480));
+        QVERIFY(state()->framesDelivered >= 11);
+    }
+
+    void resolutionChangeWhileStreamingReopensAtTheNewSize()
+    {
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        source.setResolution(QSizeF(1920, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(lastFrameSize(frames), QSize(1920, 1080), 10000);
+        QCOMPARE(state()->opens, 2);
+        QCOMPARE(codes(errors), (QList<int>{0, 0}));
+    }
+
+    void focusAndExposureAutomaticOrManual()
+    {
+        IDShowThread source;
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.open(kPath, false);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
+
+        const ICameraParameterData p = source.cameraParameter();
+        QCOMPARE(p.focus, (QVariantList{-999, 0, 250, 0}));          // automatic focus
+        QCOMPARE(p.exposure, (QVariantList{156, 156, 2047, 3}));     // manual exposure
+        QCOMPARE(p.brightness, (QVariantList{128, 128, 255, 0}));
+
+        QVERIFY(source.setFocus(100));
+        QVERIFY(source.setExposure(-999));
+        QVERIFY(source.setBrightness(90));
+        QVERIFY(!source.setContrast(500)); // out of range: refused
+        QMutexLocker lock(&state()->mutex);
+        const auto& w = state()->writes;
+        QVERIFY(w.contains({int(IVideoDevice::FocusAuto), 0}));
+        QVERIFY(w.contains({int(IVideoDevice::Focus), 100}));
+        QVERIFY(w.contains({int(IVideoDevice::ExposureAuto), 1}));
+        QVERIFY(!w.contains({int(IVideoDevice::Exposure), -999}));
+        QVERIFY(w.contains({int(IVideoDevice::Brightness), 90}));
+    }
+
+    void freezingKeepsThePicture()
+    {
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+        source.setLive(false);
+        QTest::qWait(100);
+        const QImage frozen = source.picture(1);
+        frames.clear();
+        QTest::qWait(300);
+        QCOMPARE(frames.count(), 0);
+        QCOMPARE(source.picture(1), frozen);
+        source.setLive(true);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+        QVERIFY(source.picture(1) != frozen);
+    }
+
+    void stillsOnlyFromStillCameras()
+    {
+        IDShowThread plain;
+        QSignalSpy plainStills(&plain, &IDShowThread::sgStillImage);
+        QSignalSpy plainFrames(&plain, &IDShowThread::sgCameraFrame);
+        plain.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(plainFrames.count() >= 1, 10000);
+        plain.triggerStill();
+        QTest::qWait(200);
+        QCOMPARE(plainStills.count(), 0);
+        plain.close();
+
+        IDShowThread still;
+        QSignalSpy stills(&still, &IDShowThread::sgStillImage);
+        QSignalSpy frames(&still, &IDShowThread::sgCameraFrame);
+        still.setResolution(QSizeF(1920, 1080));
+        still.open(kPath, true);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        still.triggerStill();
+        QTRY_COMPARE_WITH_TIMEOUT(stills.count(), 1, 10000);
+        QCOMPARE(stills.first().first().value<QImage>().size(), QSize(1920, 1080));
+        QTest::qWait(200);
+        QCOMPARE(stills.count(), 1); // one trigger, one still
+    }
+
+    void unpluggedDeviceReportsCodeThree()
+    {
+        IDShowThread source;
+        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        {
+            QMutexLocker lock(&state()->mutex);
+            state()->present = false;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 10000);
+        QTRY_VERIFY(!source.isStreaming());
+        // Back again: the same source opens it anew.
+        {
+            QMutexLocker lock(&state()->mutex);
+            state()->present = true;
+        }
+        QTest::qWait(50);
+        frames.clear();
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+    }
+
+    void unknownDeviceReportsCodeOne()
+    {
+        IDShowThread source;
+        QSignalSpy errors(&source, &IDShowThread::sgError);
+        source.open("/dev/v4l/by-id/no-such-camera", false);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{1}, 10000);
+    }
+
+    void enumeration()
+    {
+        auto twin = std::make_shared<FakeVideoProvider>("Test Camera", "/dev/video7", "1a2b", "3c4d");
+        auto other = std::make_shared<FakeVideoProvider>("Other", "/dev/video9", "AAAA", "BBBB");
+        IVideoDeviceRegistry::instance().add(twin);
+        IVideoDeviceRegistry::instance().add(other);
+
+        QList<ICameraInfo> cameras;
+        QVERIFY(IDirectShowApi::dxCameraDevices(cameras));
+        QCOMPARE(cameras.size(), 3);
+        QCOMPARE(cameras[0].index, 0);
+        QCOMPARE(cameras[0].name, QString("Test Camera #1"));
+        QCOMPARE(cameras[1].name, QString("Test Camera #2"));
+        QCOMPARE(cameras[2].name, QString("Other #1"));
+        QCOMPARE(cameras[2].index, 2);
+        QCOMPARE(cameras[0].devicePath, kPath);
+        QCOMPARE(cameras[0].vid, QString("1A2B"));
+        QCOMPARE(cameras[1].pid, QString("3c4d"));
+
+        QList<QSizeF> sizes;
+        QVERIFY(IDirectShowApi::dxCameraSupportResolution(2, sizes));
+        QCOMPARE(sizes.size(), 3);
+        ICameraParameterData data;
+        QVERIFY(IDirectShowApi::dxCameraParameter(1, data));
+        QCOMPARE(data.contrast, (QVariantList{32, 32, 95, 0}));
+        QVERIFY(!IDirectShowApi::dxCameraParameter(3, data));
+    }
+};
+
+VESKAROO_TEST_MAIN(TestDShowThread)
+#include "tst_dshowthread.moc"
