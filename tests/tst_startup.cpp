@@ -93,18 +93,25 @@ private slots:
                  qPrintable(log));
     }
 
-    void secondCopyExitsWithOne()
+    void secondCopyHandsOverToTheFirstAndExitsWithOne()
     {
+        // The first copy is a peer that stays up and prints what it receives.
         QProcess first;
-        startProgram(first);
-        // The first copy holds the instance once its main window exists.
-        QTRY_VERIFY_WITH_TIMEOUT(readLog().contains("Windows MainFrame used!"), 30000);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", m_home->path());
+        first.setProcessEnvironment(env);
+        first.start(TestEnv::peerPath("singleinstancepeer"), QStringList());
+        QVERIFY(first.waitForReadyRead(30000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("ready"));
+
         QProcess second;
         startProgram(second);
-        QVERIFY(second.waitForFinished(30000));
+        QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitCode(), 1);
-        QVERIFY(first.waitForFinished(60000));
-        QCOMPARE(first.exitCode(), 0);
+        QVERIFY(first.waitForFinished(30000));
+        QCOMPARE(first.readAll().trimmed(), QByteArray("received:raise_window_noop"));
+        // Nothing else was started in the second copy.
+        QVERIFY(!QFile::exists(todaysLog()));
     }
 };
 

@@ -17,12 +17,12 @@
 
 namespace {
 
-// Copies are told apart per user and per data folder: two copies on one
+// Copies are told apart per id, user and data root: two copies on one
 // profile would fight over its settings file, two profiles never meet.
 QString instanceName(const QString& id)
 {
     const QByteArray key = id.toUtf8() + '\n'
-        + QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toUtf8() + '\n'
+        + QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toUtf8() + '\n'
 #ifdef Q_OS_UNIX
         + QByteArray::number(qulonglong(::getuid()));
 #else
