@@ -1,6 +1,7 @@
 // The application object.
 #include "iapplication.h"
 
+#include "icamerainfo.h"
 #include "iglobals.h"
 #include "mainframe.h"
 #include "service/iconfigureservice.h"
@@ -54,6 +55,7 @@ int IApplication::exec()
 
         m_mainFrame = new MainFrame(this);
         IConfigureService::instance()->init(this);
+        m_mainFrame->InitData();
     }
 
     // Let the first camera frames and the device check run before deciding.
@@ -62,7 +64,7 @@ int IApplication::exec()
     while (settle.elapsed() < 1000)
         processEvents(QEventLoop::AllEvents, 100);
 
-    if (!m_mainFrame->hasCamera()) {
+    if (ICameraInfo::current().index == -1) {
         qDebug() << "not find device quit app.";
         return 0;
     }

@@ -1,12 +1,15 @@
 // Start-up: one copy only, the daily log, the crash handler, the translation
 // and the OCR engine, then the application object takes over.
 #include "crash/globalhandler.h"
+#include "directshow/ivideodevicesetup.h"
+#include "icamera.h"
 #include "iapplication.h"
 #include "iglobals.h"
 #include "ilanguage.h"
 #include "imessagehandler.h"
 #include "mainframe.h"
 #include "ocr/include/iocrlibrary.h"
+#include "service/iconfigureservice.h"
 
 namespace {
 const char* const kInstanceMessage = "raise_window_noop";
@@ -41,5 +44,11 @@ int main(int argc, char** argv)
     new BreakpadQt::GlobalHandler(appDataPath("dump"), QStringLiteral("Pelmora"));
     loadLanguage(&app);
     IOcrLibrary::load(IOcrLibrary::defaultPath());
+
+    // Network discovery can be switched off (tests, demos, closed networks).
+    const QStringList arguments = app.arguments();
+    ICamera::setDiscoveryEnabled(!arguments.contains(QStringLiteral("--no-discovery"))
+                                 && IConfigureService::instance()->value("other/discovery").toString() != "false");
+    IVideoDeviceSetup::install(arguments);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 
 class IApplication;
 class IBoard;
+class IWinUsbDevice;
 
 class MainFrame : public QWidget
 {
@@ -13,10 +14,16 @@ public:
     explicit MainFrame(IApplication* app, QWidget* parent = nullptr);
 
     IBoard* board() const;
-    // True while a camera is open and current.
-    bool hasCamera() const;
+    // Opens the first accepted camera; run once the window exists.
+    void InitData();
+    IWinUsbDevice* usbWatcher() const;
 
 private:
+    void onCameraError(int code);
+    void onUsbDeviceChanged(bool connected, const QString& deviceName);
+
+    bool m_firstOpen = true;
     IBoard* m_board = nullptr;
     IApplication* m_application = nullptr;
+    IWinUsbDevice* m_usbWatcher = nullptr;
 };

@@ -27,9 +27,9 @@ class TestStartup : public QObject
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
-    void startProgram(QProcess& process)
+    void startProgram(QProcess& process, const QStringList& args = {})
     {
-        const QStringList cmd = TestEnv::isolatedNetworkCommand(TestEnv::programPath(), {});
+        const QStringList cmd = TestEnv::isolatedNetworkCommand(TestEnv::programPath(), args);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", m_home->path());
         process.setProcessEnvironment(env);
@@ -112,6 +112,25 @@ private slots:
         QCOMPARE(first.readAll().trimmed(), QByteArray("received:raise_window_noop"));
         // Nothing else was started in the second copy.
         QVERIFY(!QFile::exists(todaysLog()));
+    }
+
+    void virtualCameraKeepsTheProgramRunning()
+    {
+        QProcess program;
+        startProgram(program, {"--virtual-camera", "--no-discovery"});
+        QTRY_VERIFY_WITH_TIMEOUT(readLog().contains("camera error code: 0"), 60000);
+        QVERIFY(readLog().contains("Veskaroo Virtual Document Camera #1"));
+        QVERIFY(readLog().contains("network camera discovery is off."));
+        QCOMPARE(program.state(), QProcess::Running);
+
+        // A second real copy finds it and exits with 1.
+        QProcess second;
+        startProgram(second);
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        program.waitForFinished(10000);
     }
 };
 

@@ -1,0 +1,114 @@
+// The one object through which the program talks to the camera: finds the
+// accepted cameras, drives one capture source for the current camera and
+// re-emits its frames, pictures and errors.
+#pragma once
+
+#include "directshow/icameraparameterdata.h"
+#include "icamerainfo.h"
+#include "opencv/iedgeresult.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QSizeF>
+#include <QVariant>
+
+class IDShowThread;
+class IOpencvThread;
+
+class ICamera : public QObject
+{
+    Q_OBJECT
+public:
+    // An accepted USB camera: ids as four hex digits, type 0 or 1.
+    struct AcceptedDevice
+    {
+        QString pid;
+        QString vid;
+        int type;
+    };
+
+    static ICamera* instance();
+    ~ICamera() override;
+
+    // The built-in table plus the virtual camera and the ids a user added
+    // under the settings key "camera/acceptedids" ("VID:PID" entries).
+    const QList<AcceptedDevice>& acceptedDevices() const;
+    // Accepted USB cameras first, then network cameras.
+    QList<ICameraInfo> validCameraInfo();
+    virtual QList<ICameraInfo> validWifiCameraInfo();
+
+    // Makes the first accepted camera current and creates its source.
+    bool initData();
+    // initData, then openCamera with the current camera.
+    bool openCurrentCamera();
+    bool openCamera(const ICameraInfo& info);
+    void switchCamera(const ICameraInfo& info);
+
+    void setResolution(const QVariant& size);
+    void setFocus(int value);
+    void setExposure(int value);
+    void setBrightness(const QVariant& value);
+    void setContrast(const QVariant& value);
+    void setSaturation(const QVariant& value);
+    void setLive(bool live);
+    void setEdgeDetection(bool on);
+    QImage picture(int filterKind);
+    IEdgeResult edgeResult();
+    ICameraParameterData cameraParameter();
+    QList<QSizeF> supportedResolutions();
+    // Asks a type-1 camera for a full-resolution still (sgStillImage).
+    void triggerStill();
+
+    void closeUsbSource();
+    void closeAllSources();
+    bool hasSource() const;
+
+    // Network discovery (access-point probe, ONVIF) may be switched off by
+    // the command line or the settings key "other/discovery".
+    static bool discoveryEnabled();
+    static void setDiscoveryEnabled(bool on);
+
+    IDShowThread* dshowSource() const;
+    IOpencvThread* opencvSource() const;
+
+signals:
+    void sgRunCopyImage();
+    void sgStillImage(QImage image);
+    void sgCameraFrame(QImage image);
+    void sgCaptureImage(QImage image);
+    void sgError(int code);
+    void sgDestroy();
+    void sgChangeResolution(QVariant size);
+    void sgFrameLossRate(QString rate);
+    void sgChangeResolutionFromOtherApp(QSize size);
+
+public slots:
+    void slError(int code);
+    void slFinished();
+
+protected:
+    ICamera();
+
+    virtual void createOpencvSource();
+    virtual void createDShowSource();
+    virtual void buildAcceptedDevices();
+    virtual void createNetworkSource();
+    virtual void createNetworkSocketSource();
+    virtual void stopNetworkSource();
+
+private:
+    enum class Route { Network, DirectShow, OpenCV };
+    Route route() const;
+    void forgetSource();
+
+    int m_restartPending = 0;
+    quint64 m_sourceGeneration = 0;
+    IOpencvThread* m_opencv = nullptr;
+    IDShowThread* m_dshow = nullptr;
+    bool m_useDirectShow = true;
+    QObject* m_network = nullptr;
+    ICameraParameterData m_parameters;
+    bool m_parametersRead = false;
+    QList<AcceptedDevice> m_accepted;
+};
