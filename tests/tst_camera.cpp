@@ -4,6 +4,9 @@
 #include "common/testenv.h"
 
 #include "directshow/idshowthread.h"
+#include "directshow/ivideodevicesetup.h"
+#include "directshow/virtual/ivirtualcamera.h"
+#include "mainframe.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "icamera.h"
 #include "service/iconfigureservice.h"
@@ -162,6 +165,51 @@ private slots:
         QCOMPARE(frames.last().first().value<QImage>().size(), QSize(1920, 1080));
         QMutexLocker lock(&second->state()->mutex);
         QCOMPARE(second->state()->formatsAsked.first(), QSize(1920, 1080));
+    }
+
+    void virtualCameraFreezesAndIsLostLikeARealOne()
+    {
+        auto virtualCamera = std::make_shared<IVirtualCamera>();
+        IVideoDeviceRegistry::instance().add(virtualCamera);
+        QSignalSpy frames(camera(), &ICamera::sgCameraFrame);
+        QSignalSpy errors(camera(), &ICamera::sgError);
+        QVERIFY(camera()->openCurrentCamera());
+        QCOMPARE(ICameraInfo::current().devicePath, IVirtualCamera::devicePath());
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 20000);
+        QCOMPARE(frames.last().first().value<QImage>().size(), QSize(1920, 1080));
+
+        camera()->setLive(false);
+        QTest::qWait(150);
+        frames.clear();
+        QTest::qWait(300);
+        QCOMPARE(frames.count(), 0);
+        QVERIFY(!camera()->picture(1).isNull());
+        camera()->setLive(true);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+
+        virtualCamera->setPresent(false);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 10000);
+    }
+
+    void windowClosesAndReopensTheUnpluggedVirtualCamera()
+    {
+        const auto virtualCamera = IVideoDeviceSetup::install({"veskaroo", "--virtual-camera"});
+        QVERIFY(virtualCamera);
+        QSignalSpy frames(camera(), &ICamera::sgCameraFrame);
+        QSignalSpy errors(camera(), &ICamera::sgError);
+        MainFrame window(nullptr);
+        window.InitData();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 20000);
+
+        virtualCamera->setPresent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(codes(errors).contains(3), 10000);
+        QTRY_VERIFY(!camera()->hasSource());
+
+        virtualCamera->setPresent(true);
+        QTRY_VERIFY_WITH_TIMEOUT(camera()->hasSource(), 10000);
+        frames.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 20000);
+        camera()->closeAllSources();
     }
 
     void closingAllSourcesStopsStreaming()
