@@ -7,4 +7,5 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build
-exec build/bin/veskaroo "$@"
+# The virtual document camera, and no network discovery: runs on any machine.
+exec build/bin/veskaroo --virtual-camera --no-discovery "$@"

@@ -50,5 +50,6 @@ int main(int argc, char** argv)
     ICamera::setDiscoveryEnabled(!arguments.contains(QStringLiteral("--no-discovery"))
                                  && IConfigureService::instance()->value("other/discovery").toString() != "false");
     IVideoDeviceSetup::install(arguments);
+    IVideoDeviceSetup::toggleVirtualCameraOnSignal();
     return app.exec();
 }

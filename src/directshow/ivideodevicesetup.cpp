@@ -6,11 +6,25 @@
 #include "directshow/virtual/ivirtualcamera.h"
 #include "directshow/virtual/ivirtualcameraoptions.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 std::shared_ptr<IVirtualCamera> g_virtualCamera;
+int g_signalPipe[2] = {-1, -1};
+
+// Only a write: the rest happens on the GUI thread.
+void onToggleSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[0], &byte, 1);
 }
+} // namespace
 
 std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::install(const QStringList& arguments)
 {
@@ -38,4 +52,26 @@ std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::install(const QStringList& ar
 std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::virtualCamera()
 {
     return g_virtualCamera;
+}
+
+void IVideoDeviceSetup::toggleVirtualCameraOnSignal()
+{
+    if (!g_virtualCamera || g_signalPipe[0] >= 0)
+        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte;
+        if (::read(g_signalPipe[1], &byte, 1) == 1 && g_virtualCamera) {
+            const bool present = !g_virtualCamera->isPresent();
+            qDebug() << "virtual camera" << (present ? "plugged in" : "unplugged");
+            g_virtualCamera->setPresent(present);
+        }
+    });
+    struct sigaction action{};
+    action.sa_handler = &onToggleSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGUSR1, &action, nullptr);
 }

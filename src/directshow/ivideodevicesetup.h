@@ -14,4 +14,7 @@ public:
     static std::shared_ptr<IVirtualCamera> install(const QStringList& arguments);
     // The one installed by install(), or null.
     static std::shared_ptr<IVirtualCamera> virtualCamera();
+    // From then on SIGUSR1 unplugs or replugs the virtual camera, for
+    // demonstrations ("pkill -USR1 veskaroo"). Call on the GUI thread.
+    static void toggleVirtualCameraOnSignal();
 };
