@@ -51,6 +51,16 @@ QString peerPath(const QString& name)
     return QStringLiteral(VESKAROO_TEST_BIN_DIR "/") + name;
 }
 
+void silenceOffscreenPlatformNotices()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("This plugin does not support")))
+            return;
+        previous(type, context, message);
+    });
+}
+
 QString programPath()
 {
     return QStringLiteral(VESKAROO_BIN_DIR "/veskaroo");

@@ -21,6 +21,10 @@ int runProcess(const QString& program, const QStringList& args,
                QByteArray* output = nullptr);
 
 QString peerPath(const QString& name);
+
+// The offscreen platform warns at every window size-limit or opacity change;
+// drops just those so that test output stays readable.
+void silenceOffscreenPlatformNotices();
 QString programPath();
 
 } // namespace TestEnv

@@ -137,14 +137,7 @@ private slots:
     void initTestCase()
     {
         setScaleFactors({kScale, kScale, kScale});
-        // The offscreen platform complains whenever a window's size limits change.
-        static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (message.startsWith(QLatin1String("This plugin does not support")))
-                    return;
-                previous(type, context, message);
-            });
+        TestEnv::silenceOffscreenPlatformNotices();
     }
 
     void kinds_data()

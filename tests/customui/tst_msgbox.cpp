@@ -99,14 +99,7 @@ class TestMsgBox : public QObject
 private slots:
     void initTestCase()
     {
-        // The offscreen platform complains whenever a window's size limits change.
-        static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (message.startsWith(QLatin1String("This plugin does not support")))
-                    return;
-                previous(type, context, message);
-            });
+        TestEnv::silenceOffscreenPlatformNotices();
     }
 
     void buttonSetsShowTheirButtonsLeftToRight_data()

@@ -26,14 +26,7 @@ class TestTimeMsgBox : public QObject
 private slots:
     void initTestCase()
     {
-        // The offscreen platform complains at every opacity step of the fade.
-        static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (message.startsWith(QLatin1String("This plugin does not support")))
-                    return;
-                previous(type, context, message);
-            });
+        TestEnv::silenceOffscreenPlatformNotices();
     }
 
     void init()
