@@ -43,6 +43,13 @@ IV4l2Device::IV4l2Device(const QString& devicePath)
     m_fd = ::open(QFile::encodeName(devicePath).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
         return;
+    v4l2_capability cap{};
+    if (xioctl(VIDIOC_QUERYCAP, &cap) < 0) {
+        // Not a V4L2 device at all.
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+    }
     v4l2_format fmt{};
     fmt.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     if (xioctl(VIDIOC_G_FMT, &fmt) == 0)

@@ -3,7 +3,6 @@
 
 #include "directshow/v4l2/iv4l2device.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +35,13 @@ QString usbDeviceFolder(const QString& classFolder)
 IV4l2Provider::IV4l2Provider(const QString& sysRoot, const QString& devRoot)
     : m_sysRoot(sysRoot)
     , m_devRoot(devRoot)
+    , m_isCaptureNode(&IV4l2Device::isCaptureNode)
 {
+}
+
+void IV4l2Provider::setCaptureNodeCheck(NodeCheck check)
+{
+    m_isCaptureNode = std::move(check);
 }
 
 QString IV4l2Provider::stablePath(const QString& devNode, const QStringList& links)
@@ -52,9 +57,10 @@ QList<IVideoDeviceInfo> IV4l2Provider::devices()
 {
     QDir classDir(m_sysRoot + "/class/video4linux");
     QStringList nodes = classDir.entryList({"video*"}, QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
-    QCollator numeric;
-    numeric.setNumericMode(true);
-    std::sort(nodes.begin(), nodes.end(), numeric);
+    // video2 before video10: the kernel's order.
+    std::sort(nodes.begin(), nodes.end(), [](const QString& a, const QString& b) {
+        return a.midRef(5).toInt() < b.midRef(5).toInt();
+    });
 
     // by-id links, to give each node its stable name
     QStringList links;
@@ -67,7 +73,7 @@ QList<IVideoDeviceInfo> IV4l2Provider::devices()
         const QString folder = classDir.filePath(node);
         const QString devNode = m_devRoot + "/" + node;
         // UVC cameras also register metadata nodes: keep only capture nodes.
-        if (!IV4l2Device::isCaptureNode(devNode))
+        if (!m_isCaptureNode(devNode))
             continue;
         QStringList mine;
         for (const QString& link : links) {

@@ -3,6 +3,8 @@
 
 #include "directshow/ivideodeviceprovider.h"
 
+#include <functional>
+
 class IV4l2Provider : public IVideoDeviceProvider
 {
 public:
@@ -10,6 +12,10 @@ public:
     // points them at a copy.
     explicit IV4l2Provider(const QString& sysRoot = QStringLiteral("/sys"),
                            const QString& devRoot = QStringLiteral("/dev"));
+
+    // Which nodes capture video; asks the driver unless a test decides.
+    using NodeCheck = std::function<bool(const QString& devNode)>;
+    void setCaptureNodeCheck(NodeCheck check);
 
     QList<IVideoDeviceInfo> devices() override;
     std::unique_ptr<IVideoDevice> open(const QString& devicePath) override;
@@ -22,4 +28,5 @@ public:
 private:
     QString m_sysRoot;
     QString m_devRoot;
+    NodeCheck m_isCaptureNode;
 };
