@@ -1,0 +1,34 @@
+// One captured picture on its way to a file: the picture, the annotations over it and how to cut it.
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QPolygonF>
+#include <QRect>
+#include <QString>
+
+// A plain value: copied into the save thread's queue and never shared.
+struct ICaptureJob
+{
+    QImage picture;
+    // Same size as the picture, transparent where nothing is drawn.
+    QImage overlay;
+    // Picture size over the size the board shows it at, per axis.
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+    // Degrees, clockwise on screen, as the board view is turned.
+    int rotation = 0;
+    // With its trailing "/"; empty when the picture feeds a timelapse and no
+    // file is written.
+    QString targetFolder;
+    // The photo format in force when the picture was taken; filled in by
+    // the save thread's addCaptureJob, on the caller's thread.
+    QString format;
+    // Picture pixels; a null rectangle means no crop.
+    QRect cropRect;
+    // The detector's outline; -1 means no outline and nothing is straightened.
+    double edgeAngle = -1.0;
+    QPolygonF edgePolygon;
+};
+
+Q_DECLARE_METATYPE(ICaptureJob)
