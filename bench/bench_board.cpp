@@ -1,0 +1,92 @@
+// Board repaint per camera frame at 1080p with 0, 100 and 1000 strokes on the slide.
+#include "board/iboard.h"
+#include "board/islide.h"
+#include "board/item/iabstractgraphicsshapeelement.h"
+#include "board/item/ipixmapitem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <memory>
+
+namespace {
+
+// A short freehand stroke, the most common thing on a presenter's board.
+class Stroke : public IAbstractGraphicsShapeElement
+{
+public:
+    explicit Stroke(QRandomGenerator& random)
+    {
+        QPointF p(random.bounded(1800.0), random.bounded(1000.0));
+        m_path.moveTo(p);
+        for (int i = 0; i < 20; ++i) {
+            p += QPointF(random.bounded(12.0) - 4, random.bounded(12.0) - 4);
+            m_path.lineTo(p);
+        }
+        m_bounds = m_path.boundingRect().adjusted(-3, -3, 3, 3);
+    }
+    QRectF boundingRect() const override { return m_bounds; }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        painter->setPen(QPen(Qt::red, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->drawPath(m_path);
+    }
+    IElement* clone() const override { return nullptr; }
+
+private:
+    QPainterPath m_path;
+    QRectF m_bounds;
+};
+
+QImage cameraFrame(const QColor& colour)
+{
+    QImage frame(1920, 1080, QImage::Format_RGB888);
+    frame.fill(colour);
+    QPainter painter(&frame);
+    painter.fillRect(400, 200, 1100, 700, Qt::white); // the page under the camera
+    return frame;
+}
+
+void BM_BoardFrame(benchmark::State& state)
+{
+    IBoard board;
+    auto* slide = new ISlide(&board);
+    board.insertSlide(slide, true);
+    board.setPictureItem(new IPixmapItem(QSize(1920, 1080)));
+    board.setPictureSize(QSizeF(1920, 1080));
+    board.resize(1920, 1080);
+    board.show();
+    QApplication::processEvents();
+
+    QRandomGenerator random(7);
+    for (int i = 0; i < state.range(0); ++i)
+        slide->addElement(new Stroke(random));
+
+    // Alternate two pictures so every frame really changes the picture item.
+    const QImage frames[2] = {cameraFrame(Qt::darkGray), cameraFrame(Qt::gray)};
+    int n = 0;
+    board.setBackgroundImage(frames[0]);
+    board.viewport()->repaint();
+    for (auto _ : state) {
+        board.setBackgroundImage(frames[++n % 2]);
+        board.viewport()->repaint();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(BM_BoardFrame)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,561 @@
+// The annotation board view.
+#include "board/iboard.h"
+
+#include "board/iboardstate.h"
+#include "board/icursorrecolor.h"
+#include "board/islide.h"
+#include "board/item/ielement.h"
+#include "board/item/ipixmapitem.h"
+#include "board/mode/deviceinput.h"
+#include "board/mode/imodemanager.h"
+#include "board/tk_iboard_enum.h"
+#include "customui/itimemsgbox.h"
+
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QGestureEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPinchGesture>
+#include <QPixmapCache>
+#include <QScreen>
+#include <QSysInfo>
+#include <QVersionNumber>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+bool sameValue(double a, double b)
+{
+    return a == b || std::abs(a - b) <= 1e-12 * std::max(std::abs(a), std::abs(b));
+}
+
+// Newer macOS repaints the view behind a stroke with each camera picture,
+// which makes the ink flicker; there the picture waits until the stroke ends.
+bool holdsPictureDuringStrokes()
+{
+    const QString type = QSysInfo::productType();
+    if (type != QLatin1String("macos") && type != QLatin1String("osx"))
+        return false;
+    return QVersionNumber::fromString(QSysInfo::productVersion()) >= QVersionNumber(13);
+}
+
+} // namespace
+
+// The library is static: its cursors must be registered by hand, and outside
+// any namespace.
+static void initBoardResources()
+{
+    Q_INIT_RESOURCE(board);
+}
+
+IBoard::IBoard(QWidget* parent)
+    : QGraphicsView(parent)
+{
+    initBoardResources();
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setFrameShape(QFrame::NoFrame);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
+                   | QPainter::SmoothPixmapTransform);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCacheMode(QGraphicsView::CacheBackground);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
+    setOptimizationFlag(QGraphicsView::IndirectPainting);
+    setInteractive(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    for (Qt::GestureType gesture : {Qt::PanGesture, Qt::PinchGesture, Qt::SwipeGesture,
+                                    Qt::TapGesture, Qt::TapAndHoldGesture}) {
+        grabGesture(gesture);
+        viewport()->grabGesture(gesture);
+    }
+    // A full-screen camera picture and its zoomed copies do not fit Qt's default cache.
+    QPixmapCache::setCacheLimit(512000);
+    unsetCursor();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        m_boardSize = screen->size();
+    init();
+}
+
+IBoard::~IBoard() = default;
+
+void IBoard::init()
+{
+    m_state = new IBoardState(this);
+    m_state->setInkOpacity(255);
+    m_state->setInkThickness(5);
+    m_state->setInkColor(Qt::red);
+    m_state->setPointEraserSize(QSizeF(100, 100));
+    m_state->setFigureForeground(Qt::black);
+    m_state->setFigureThickness(5);
+    m_state->setFigureBackground(Qt::blue);
+    m_modeManager = std::make_unique<IModeManager>(this);
+    m_zoomMessage = new ITimeMsgBox(this);
+    m_zoomMessage->hide();
+    connect(m_state, &IBoardState::notifyStateChanged, this,
+            [this](IBoardState::NotifyStatePropertyType type, const QVariant& value) {
+                onStateChanged(type, value);
+            });
+}
+
+void IBoard::setPictureItem(IPixmapItem* item)
+{
+    if (m_pictureItem && m_currentSlide && m_pictureItem->scene() == m_currentSlide)
+        m_currentSlide->removeItem(m_pictureItem);
+    m_pictureItem = item;
+    if (!m_pictureItem)
+        return;
+    // Below anything the slide stacks, however many elements it holds.
+    m_pictureItem->setZValue(ISlide::kEmptyTopZ - 1);
+    if (m_currentSlide)
+        m_currentSlide->addItem(m_pictureItem);
+}
+
+IPixmapItem* IBoard::pictureItem() const
+{
+    return m_pictureItem;
+}
+
+QRectF IBoard::pictureSceneRect() const
+{
+    if (!m_pictureItem)
+        return QRectF();
+    return QRectF(m_pictureItem->scenePos(), m_pictureItem->boundingRect().size());
+}
+
+QRect IBoard::pictureGlobalRect() const
+{
+    const QRect inView = mapFromScene(pictureSceneRect()).boundingRect();
+    return QRect(viewport()->mapToGlobal(inView.topLeft()), inView.size());
+}
+
+QImage IBoard::renderAnnotations(double scaleX, double scaleY)
+{
+    const QRectF area = pictureSceneRect();
+    if (!m_currentSlide || area.isEmpty())
+        return QImage();
+    QImage image(qRound(area.width() * scaleX), qRound(area.height() * scaleY),
+                 QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool pictureVisible = m_pictureItem->isVisible();
+    m_pictureItem->hide();
+    m_currentSlide->render(&painter, QRectF(), area, Qt::KeepAspectRatio);
+    m_pictureItem->setVisible(pictureVisible);
+    return image;
+}
+
+void IBoard::insertSlide(ISlide* slide, bool makeCurrent)
+{
+    if (!slide)
+        throw std::invalid_argument("IBoard: null slide");
+    const int currentIndex = m_slides.indexOf(m_currentSlide);
+    const int newIndex = m_slides.size();
+    emit sgBeforeSlideInsert(currentIndex, newIndex);
+    if (!slide->parent())
+        slide->setParent(this);
+    m_slides.append(slide);
+    if (makeCurrent)
+        setCurrentSlide(slide);
+    emit sgAfterSlideInsert(currentIndex, newIndex);
+}
+
+void IBoard::setCurrentSlide(ISlide* slide)
+{
+    if (!slide)
+        throw std::invalid_argument("IBoard: null slide");
+    emit sgBeforeSlideChanged();
+    setScene(slide);
+    centerOn(slide->sceneRect().center());
+    m_currentSlide = slide;
+    emit sgAfterSlideChanged();
+}
+
+int IBoard::indexOfSlide(ISlide* slide) const
+{
+    return m_slides.indexOf(slide);
+}
+
+void IBoard::setMode(int type)
+{
+    emit sgBeforeModeChanged();
+    m_modeManager->setModeType(type);
+    emit sgAfterModeChanged();
+}
+
+int IBoard::currentModeType() const
+{
+    return m_modeManager ? m_modeManager->modeType() : TK_IBOARD_ENUM::NoneMode;
+}
+
+QGraphicsItem* IBoard::sceneElementFrame()
+{
+    return m_currentSlide ? m_currentSlide->sceneElementFrame() : nullptr;
+}
+
+void IBoard::hideSelection()
+{
+    if (QGraphicsItem* frame = sceneElementFrame())
+        frame->hide();
+}
+
+bool IBoard::isBoardElement(const QGraphicsItem* item)
+{
+    if (!item)
+        return false;
+    const int type = item->type();
+    return type == 65538 || (type >= 65540 && type <= 65548) || type == 65550 || type == 65551
+        || type == 65552;
+}
+
+QSizeF IBoard::fittedPictureSize() const
+{
+    return m_pictureSize.scaled(m_boardSize, Qt::KeepAspectRatio);
+}
+
+double IBoard::maximumScale() const
+{
+    const QSizeF fitted = fittedPictureSize();
+    if (m_pictureSize.width() <= 0 || fitted.width() <= 0)
+        return 1.0;
+    const double fitRatio = fitted.width() / m_pictureSize.width();
+    const double k = fitRatio > 10 ? fitRatio : 10;
+    return k / fitRatio;
+}
+
+double IBoard::scaleFactor() const
+{
+    const QTransform t = transform();
+    switch (t.type()) {
+    case QTransform::TxNone:
+    case QTransform::TxTranslate:
+    case QTransform::TxScale:
+        return std::abs(t.m11());
+    case QTransform::TxRotate:
+        // Holds for any angle, not only quarter turns.
+        return std::hypot(t.m11(), t.m12());
+    default:
+        return 1.0;
+    }
+}
+
+void IBoard::zoomBy(double factor)
+{
+    const QSizeF fitted = fittedPictureSize();
+    const double s = scaleFactor();
+    if (s <= 0 || factor <= 0)
+        return;
+    const double maximum = maximumScale();
+    if (s * factor < 0.05)
+        factor = 0.05 / s;
+    if (s * factor > maximum)
+        factor = maximum / s;
+    scale(factor, factor);
+    centerOnPicture();
+    if (m_pictureSize.isEmpty())
+        return;
+    const double shown = scaleFactor();
+    const double percent = (fitted.width() * shown / m_pictureSize.width()
+                             + fitted.height() * shown / m_pictureSize.height())
+        / 2 * 100;
+    // Rounding noise must not turn an exact 100 into 99.
+    const int whole = static_cast<int>(std::floor(percent + 1e-6));
+    m_zoomMessage->showMessage(QStringLiteral("%1X").arg(whole), 1000);
+}
+
+void IBoard::zoomToFit()
+{
+    const double s = scaleFactor();
+    if (s > 0)
+        zoomBy(1 / s);
+}
+
+void IBoard::resetView()
+{
+    m_rotation = 0;
+    resetTransform();
+    centerOnPicture();
+    zoomBy(1);
+}
+
+void IBoard::rotateBy(int degrees)
+{
+    m_rotation = ((m_rotation + degrees) % 360 + 360) % 360;
+    rotate(degrees);
+    centerOnPicture();
+}
+
+void IBoard::panBy(double dx, double dy)
+{
+    translate(dx, dy);
+}
+
+void IBoard::toggleFullScreen()
+{
+    QWidget* parent = parentWidget();
+    if (!parent)
+        return;
+    const bool wasFullScreen = m_fullScreen;
+    m_fullScreen = !m_fullScreen;
+    // The board keeps the size it had while it fills the window.
+    m_sizeTracking = wasFullScreen;
+    emit sgIsFullScreen(m_fullScreen);
+    const QPointF picturePos = m_pictureItem ? m_pictureItem->scenePos() : QPointF();
+    if (m_fullScreen) {
+        const QSizeF inner(m_boardSize.width() - 2 * m_margins[0],
+                           m_boardSize.height() - 2 * m_margins[0]);
+        const QSizeF first = m_pictureSize.scaled(inner, Qt::KeepAspectRatio);
+        const QSizeF second = first.scaled(QSizeF(parent->size()), Qt::KeepAspectRatio);
+        const double factor = first.width() > 0 ? second.width() / first.width() : 1.0;
+        m_savedScale = scaleFactor();
+        m_savedRotation = m_rotation;
+        m_savedPicturePos = mapFromScene(picturePos);
+        resetTransform();
+        scale(factor, factor);
+        rotate(m_savedRotation);
+        // Let the parent lay out the enlarged board before centring on it.
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        centerOnPicture();
+    } else {
+        resetTransform();
+        const QPointF delta = m_savedPicturePos - QPointF(mapFromScene(picturePos));
+        translate(delta.x(), delta.y());
+        rotate(m_savedRotation);
+        scale(m_savedScale, m_savedScale);
+    }
+}
+
+void IBoard::setBackgroundImage(const QImage& image)
+{
+    if (!m_hold && m_pictureItem)
+        m_pictureItem->setImage(image);
+    const QSizeF size = image.size();
+    if (sameValue(size.width(), m_lastImageSize.width())
+        && sameValue(size.height(), m_lastImageSize.height()))
+        return;
+    m_lastImageSize = size;
+    centerOnPicture();
+}
+
+void IBoard::setMargins(int frame, int left, int top, int right, int bottom)
+{
+    m_margins[0] = frame;
+    m_margins[1] = left;
+    m_margins[2] = top;
+    m_margins[3] = right;
+    m_margins[4] = bottom;
+}
+
+void IBoard::setPictureSize(const QSizeF& size)
+{
+    m_pictureSize = size;
+}
+
+void IBoard::centerOnPicture()
+{
+    if (m_pictureItem)
+        centerOn(m_pictureItem);
+}
+
+void IBoard::setBoardCursor(const QCursor& cursor)
+{
+    QWidget* grabber = QWidget::mouseGrabber();
+    if (grabber == this || grabber == viewport())
+        grabber->releaseMouse();
+    setCursor(cursor);
+    viewport()->setCursor(cursor);
+}
+
+void IBoard::setBoardCursorFile(const QString& path)
+{
+    QPixmap picture;
+    if (!picture.load(path))
+        return;
+    setBoardCursor(QCursor(picture));
+}
+
+void IBoard::onStateChanged(int type, const QVariant& value)
+{
+    if (type != IBoardState::InkColor || currentModeType() != TK_IBOARD_ENUM::PencilMode)
+        return;
+    const QImage picture(QStringLiteral(":/cursors/cursors/pencil_red.png"));
+    if (picture.isNull())
+        return;
+    const QImage tinted = ICursorRecolor::recolor(picture, Qt::red, value.value<QColor>());
+    setBoardCursor(QCursor(QPixmap::fromImage(tinted), 4, 16));
+}
+
+bool IBoard::pictureContains(const QPointF& viewPos) const
+{
+    return pictureSceneRect().contains(mapToScene(viewPos.toPoint()));
+}
+
+void IBoard::remember(const DeviceInput& input)
+{
+    m_lastInputPos = input.position();
+    m_lastInputDevice = input.deviceNumber();
+}
+
+void IBoard::mousePressEvent(QMouseEvent* event)
+{
+    // Only the left button draws, selects or pans; others would start
+    // rubber bands or selections the tools know nothing about.
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (isInteractive())
+        emit sgClickOnBoard();
+    if (!m_currentSlide) {
+        event->accept();
+        return;
+    }
+    if (pictureContains(event->localPos())) {
+        m_pressedInside = true;
+        DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
+        m_modeManager->press(input);
+        remember(input);
+        if (currentModeType() == TK_IBOARD_ENUM::PencilMode && holdsPictureDuringStrokes())
+            m_hold = true;
+    }
+    if (currentModeType() != TK_IBOARD_ENUM::SelectorMode) {
+        event->accept();
+        return;
+    }
+    const QPointF scenePos = mapToScene(event->pos());
+    QGraphicsItem* top = itemAt(event->pos());
+    QGraphicsItem* frame = m_currentSlide->sceneElementFrame();
+    const bool onText = top && top->type() == IElement::TextElementType;
+    const bool onFrame = frame && frame->isVisible() && frame->contains(frame->mapFromScene(scenePos));
+    // Dragging text or its frame moves the text, not the view.
+    if (onText || onFrame)
+        m_panBlocked = true;
+    m_panArmed = true;
+    m_gestureFinished = false;
+    m_lastMousePos = event->pos();
+    event->accept();
+    QGraphicsView::mousePressEvent(event);
+}
+
+void IBoard::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressedInside && pictureContains(event->localPos())) {
+        DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
+        m_modeManager->move(input);
+        remember(input);
+    }
+    if (currentModeType() != TK_IBOARD_ENUM::SelectorMode) {
+        event->accept();
+        return;
+    }
+    if (m_panArmed && !m_panBlocked && !m_gestureFinished) {
+        const QPointF delta = mapToScene(event->pos()) - mapToScene(m_lastMousePos);
+        panBy(delta.x(), delta.y());
+        m_lastMousePos = event->pos();
+    }
+    QGraphicsView::mouseMoveEvent(event);
+}
+
+void IBoard::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        QGraphicsView::mouseReleaseEvent(event);
+        return;
+    }
+    if (pictureContains(event->localPos())) {
+        DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
+        m_modeManager->release(input);
+    } else if (m_pressedInside) {
+        // The button came up outside the picture: end the stroke where it left it.
+        DeviceInput input(QEvent::MouseButtonRelease, m_lastInputPos, event->button(),
+                          event->buttons(), event->modifiers(), m_lastInputDevice);
+        m_modeManager->release(input);
+    }
+    m_pressedInside = false;
+    m_hold = false;
+    if (currentModeType() != TK_IBOARD_ENUM::SelectorMode) {
+        event->accept();
+        return;
+    }
+    m_panArmed = false;
+    m_panBlocked = false;
+    QGraphicsView::mouseReleaseEvent(event);
+}
+
+void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && isInteractive()
+        && currentModeType() == TK_IBOARD_ENUM::SelectorMode && pictureContains(event->localPos()))
+        toggleFullScreen();
+    QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+void IBoard::wheelEvent(QWheelEvent* event)
+{
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    // Touch pads send empty deltas at the start and end of a scroll.
+    if (delta != 0)
+        zoomBy(delta < 0 ? 0.9 : 1.1);
+    event->accept();
+}
+
+bool IBoard::handleGesture(QEvent* event)
+{
+    if (event->type() != QEvent::Gesture || currentModeType() != TK_IBOARD_ENUM::SelectorMode)
+        return false;
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    if (auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
+        zoomBy(pinch->lastScaleFactor());
+        if (pinch->state() == Qt::GestureFinished)
+            m_gestureFinished = true;
+    }
+    gestures->accept();
+    return true;
+}
+
+bool IBoard::event(QEvent* event)
+{
+    return handleGesture(event) || QGraphicsView::event(event);
+}
+
+bool IBoard::viewportEvent(QEvent* event)
+{
+    return handleGesture(event) || QGraphicsView::viewportEvent(event);
+}
+
+void IBoard::resizeEvent(QResizeEvent* event)
+{
+    if (m_currentSlide)
+        m_currentSlide->setSceneRect(0, 0, width(), height());
+    if (m_sizeTracking) {
+        m_boardSize = size();
+        if (m_pictureItem)
+            m_pictureItem->setTargetSize(size());
+    }
+    QGraphicsView::resizeEvent(event);
+}
+
+void IBoard::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void IBoard::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void IBoard::dropEvent(QDropEvent* event)
+{
+    emit sgDropEvent(event);
+    event->acceptProposedAction();
+}

@@ -1,0 +1,142 @@
+// The annotation board: shows one slide over the camera picture, hands pointer
+// input inside the picture to the current tool, and zooms, pans and rotates.
+#pragma once
+
+#include <QGraphicsView>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QPointF>
+#include <QSizeF>
+
+#include <memory>
+
+class DeviceInput;
+class IBoardState;
+class IModeManager;
+class IPixmapItem;
+class ISlide;
+class ITimeMsgBox;
+class QDropEvent;
+class QGestureEvent;
+
+class IBoard : public QGraphicsView
+{
+    Q_OBJECT
+public:
+    explicit IBoard(QWidget* parent = nullptr);
+    ~IBoard() override;
+
+    virtual void setPictureItem(IPixmapItem* item);
+    virtual IPixmapItem* pictureItem() const;
+    virtual QRectF pictureSceneRect() const;
+    virtual QRect pictureGlobalRect() const;
+    // The slide's elements over the picture's area, without the picture,
+    // on a transparent image scaled by (scaleX, scaleY).
+    virtual QImage renderAnnotations(double scaleX, double scaleY);
+    virtual void init();
+
+    // A null slide throws std::invalid_argument.
+    void insertSlide(ISlide* slide, bool makeCurrent);
+    void setCurrentSlide(ISlide* slide);
+    ISlide* currentSlide() const { return m_currentSlide; }
+    QList<ISlide*> slides() const { return m_slides; }
+    int indexOfSlide(ISlide* slide) const;
+
+    void setMode(int type);
+    int currentModeType() const;
+    IModeManager* modeManager() const { return m_modeManager.get(); }
+    IBoardState* boardState() const { return m_state; }
+
+    // The current slide's selection frame, or null while it has none.
+    QGraphicsItem* sceneElementFrame();
+    void hideSelection();
+    static bool isBoardElement(const QGraphicsItem* item);
+
+    void zoomBy(double factor);
+    void zoomToFit();
+    void resetView();
+    void rotateBy(int degrees);
+    void panBy(double dx, double dy);
+    double scaleFactor() const;
+    // The largest scale zoomBy allows: the picture at ten times its own pixels.
+    double maximumScale() const;
+    int rotation() const { return m_rotation; }
+    void toggleFullScreen();
+    bool isFullScreen() const { return m_fullScreen; }
+
+    // While a stroke holds the board, new camera pictures are dropped.
+    void setBackgroundImage(const QImage& image);
+    bool isHoldingBackground() const { return m_hold; }
+    void setMargins(int frame, int left, int top, int right, int bottom);
+    void setPictureSize(const QSizeF& size);
+    QSizeF pictureSize() const { return m_pictureSize; }
+    QSizeF boardSize() const { return m_boardSize; }
+    void centerOnPicture();
+
+    void setBoardCursor(const QCursor& cursor);
+    // An unreadable file leaves the cursor as it is.
+    void setBoardCursorFile(const QString& path);
+
+signals:
+    void sgBeforeSlideChanged();
+    void sgAfterSlideChanged();
+    void sgBeforeModeChanged();
+    void sgAfterModeChanged();
+    void sgBeforeBoardClear();
+    void sgAfterBoardClear();
+    void sgBeforeSlideInsert(int currentIndex, int newIndex);
+    void sgAfterSlideInsert(int currentIndex, int newIndex);
+    void sgBeforeSlideDelete(ISlide* slide);
+    void sgAfterSlideDelete(ISlide* slide);
+    void sgClickOnBoard();
+    void sgDropEvent(QDropEvent* event);
+    void sgIsFullScreen(bool fullScreen);
+
+protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void onStateChanged(int type, const QVariant& value);
+    bool handleGesture(QEvent* event);
+    void remember(const DeviceInput& input);
+    bool pictureContains(const QPointF& viewPos) const;
+    QSizeF fittedPictureSize() const;
+
+    IBoardState* m_state = nullptr;
+    QList<ISlide*> m_slides;
+    ISlide* m_currentSlide = nullptr;
+    std::unique_ptr<IModeManager> m_modeManager;
+    IPixmapItem* m_pictureItem = nullptr;
+    bool m_pressedInside = false;
+    bool m_panBlocked = false;
+    bool m_panArmed = false;
+    QSizeF m_lastImageSize{0, 0};
+    QPoint m_lastMousePos;
+    // The last record delivered inside the picture, kept so a release outside
+    // it can still complete the stroke.
+    QPointF m_lastInputPos;
+    int m_lastInputDevice = 0;
+    int m_rotation = 0;
+    ITimeMsgBox* m_zoomMessage = nullptr;
+    int m_margins[5] = {0, 0, 0, 0, 0};
+    QSizeF m_boardSize;
+    QSizeF m_pictureSize{1920, 1080};
+    bool m_gestureFinished = false;
+    bool m_fullScreen = false;
+    double m_savedScale = 1.0;
+    int m_savedRotation = 0;
+    QPointF m_savedPicturePos;
+    bool m_sizeTracking = true;
+    bool m_hold = false;
+};

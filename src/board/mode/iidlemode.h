@@ -1,0 +1,21 @@
+// Holds a tool's place in the mode manager until the tool itself exists:
+// accepts input like any mode and counts how often it is switched on and off.
+#pragma once
+
+#include "board/mode/imode.h"
+
+class IIdleMode : public IMode
+{
+public:
+    explicit IIdleMode(const QString& name);
+
+    void activate() override;
+    void deactivate() override;
+
+    int activations() const { return m_activations; }
+    int deactivations() const { return m_deactivations; }
+
+private:
+    int m_activations = 0;
+    int m_deactivations = 0;
+};

@@ -1,0 +1,28 @@
+// A board tool that keeps track of which pointers are down and relays their input.
+#pragma once
+
+#include "board/mode/imodebase.h"
+
+#include <QList>
+
+class IMode : public IModeBase
+{
+public:
+    IMode() = default;
+
+    // Concrete tools override these to draw, and call them first when they
+    // rely on the list of pressed devices.
+    void devicePress(DeviceInput& input) override;
+    void deviceMove(DeviceInput& input) override;
+    void deviceRelease(DeviceInput& input) override;
+
+    // A missing or unreadable file gives the arrow, never an empty cursor.
+    void setCursorFile(const QString& path, int width, int height) override;
+    void setCursor(const QCursor& cursor) override;
+    void deactivate() override;
+
+    QList<int> activeDevices() const { return m_activeDevices; }
+
+protected:
+    QList<int> m_activeDevices;
+};

@@ -1,0 +1,8 @@
+// Relay of a mode's accepted input.
+#include "board/mode/imodeeventhandle.h"
+
+IModeEventHandle::IModeEventHandle(QObject* parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<IDeviceArgs*>();
+}

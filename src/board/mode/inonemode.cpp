@@ -1,0 +1,7 @@
+// The do-nothing board tool.
+#include "board/mode/inonemode.h"
+
+INoneMode::INoneMode()
+{
+    setName(QStringLiteral("none"));
+}

@@ -1,0 +1,402 @@
+// The board view: zoom limits and notice, rotation, input routing to tools,
+// rendering of the annotation layer and the pencil cursor.
+#include "common/testenv.h"
+
+#include "board/iboard.h"
+#include "board/iboardstate.h"
+#include "board/icursorrecolor.h"
+#include "board/islide.h"
+#include "board/item/ipixmapitem.h"
+#include "board/mode/deviceinput.h"
+#include "board/mode/iidlemode.h"
+#include "board/mode/imodeeventhandle.h"
+#include "board/mode/imodemanager.h"
+#include "customui/itimemsgbox.h"
+
+#include <QGraphicsRectItem>
+#include <QLabel>
+#include <QSignalSpy>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// A shown board of the given size with one slide and a picture of
+// `picture` pixels, the same shape as the board unless told otherwise.
+struct BoardFixture
+{
+    explicit BoardFixture(const QSize& view = QSize(640, 360), const QSize& picture = QSize(640, 360))
+    {
+        board = std::make_unique<IBoard>();
+        slide = new ISlide(board.get());
+        board->insertSlide(slide, true);
+        pictureItem = new IPixmapItem(view);
+        board->setPictureItem(pictureItem);
+        board->setPictureSize(picture);
+        QImage image(picture, QImage::Format_RGB888);
+        image.fill(Qt::green);
+        board->setBackgroundImage(image);
+        board->resize(view);
+        board->show();
+        ok = QTest::qWaitForWindowExposed(board.get());
+        board->centerOnPicture();
+    }
+
+    QString zoomNotice() const
+    {
+        auto* box = board->findChild<ITimeMsgBox*>();
+        auto* label = box ? box->findChild<QLabel*>() : nullptr;
+        return label ? label->text() : QString();
+    }
+
+    QPoint viewPointOf(const QPointF& scenePos) const { return board->mapFromScene(scenePos); }
+
+    // QTest moves the real cursor for widgets, which the offscreen platform ignores.
+    void dragTo(const QPoint& pos) const
+    {
+        QMouseEvent move(QEvent::MouseMove, pos, board->viewport()->mapToGlobal(pos), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(board->viewport(), &move);
+    }
+
+    std::unique_ptr<IBoard> board;
+    ISlide* slide = nullptr;
+    IPixmapItem* pictureItem = nullptr;
+    bool ok = false;
+};
+
+} // namespace
+
+class TestBoard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initSetsTheDrawingDefaultsAndStartsOnTheSelector()
+    {
+        IBoard board;
+        IBoardState* state = board.boardState();
+        QVERIFY(state);
+        QCOMPARE(state->inkColor(), QColor(Qt::red));
+        QCOMPARE(state->inkThickness(), 5.0);
+        QCOMPARE(state->inkOpacity(), 255);
+        QCOMPARE(state->pointEraserSize(), QSizeF(100, 100));
+        QCOMPARE(state->figureForeground(), QColor(Qt::black));
+        QCOMPARE(state->figureBackground(), QColor(Qt::blue));
+        QCOMPARE(state->figureThickness(), 5);
+        QCOMPARE(board.currentModeType(), 1);
+        QCOMPARE(board.modeManager()->currentMode()->boardState(), state);
+    }
+
+    // --- slides ---------------------------------------------------------------
+    void slidesAreAppendedWithTheirIndexesAnnounced()
+    {
+        IBoard board;
+        QSignalSpy before(&board, &IBoard::sgBeforeSlideInsert);
+        QSignalSpy after(&board, &IBoard::sgAfterSlideInsert);
+        auto* first = new ISlide;
+        auto* second = new ISlide;
+        board.insertSlide(first, true);
+        board.insertSlide(second, false);
+        QCOMPARE(board.currentSlide(), first);
+        QCOMPARE(board.indexOfSlide(second), 1);
+        QCOMPARE(first->parent(), &board);
+        QCOMPARE(before.at(0), (QList<QVariant>{-1, 0}));
+        QCOMPARE(after.at(1), (QList<QVariant>{0, 1}));
+        QVERIFY_EXCEPTION_THROWN(board.insertSlide(nullptr, true), std::invalid_argument);
+        QVERIFY_EXCEPTION_THROWN(board.setCurrentSlide(nullptr), std::invalid_argument);
+    }
+
+    // --- zoom -------------------------------------------------------------------
+    void zoomStopsAtTenTimesNativeAndAtOneTwentieth_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<double>("maximum");
+        // Board and picture alike: the fit is native size, so 10x is scale 10.
+        QTest::newRow("native fit") << QSize(640, 360) << 10.0;
+        // A full-HD picture fits at a third of its pixels; 10x native is scale 30.
+        QTest::newRow("full HD picture") << QSize(1920, 1080) << 30.0;
+    }
+
+    void zoomStopsAtTenTimesNativeAndAtOneTwentieth()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(double, maximum);
+        BoardFixture f(QSize(640, 360), picture);
+        QVERIFY(f.ok);
+        for (int i = 0; i < 40; ++i)
+            f.board->zoomBy(1.5);
+        QCOMPARE(f.board->scaleFactor(), maximum);
+        QCOMPARE(f.zoomNotice(), QStringLiteral("1000X"));
+        for (int i = 0; i < 80; ++i)
+            f.board->zoomBy(0.5);
+        QCOMPARE(f.board->scaleFactor(), 0.05);
+    }
+
+    void fitSizePictureReadsHundred()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->zoomBy(1.1);
+        QCOMPARE(f.zoomNotice(), QStringLiteral("110X"));
+        f.board->zoomBy(1.7);
+        f.board->zoomToFit();
+        QCOMPARE(f.zoomNotice(), QStringLiteral("100X"));
+    }
+
+    void wheelZoomsInAndOut()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        const QPoint centre = f.board->viewport()->rect().center();
+        QWheelEvent up(centre, f.board->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.board->viewport(), &up);
+        QCOMPARE(f.board->scaleFactor(), 1.1);
+        QWheelEvent down(centre, f.board->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.board->viewport(), &down);
+        QVERIFY(qAbs(f.board->scaleFactor() - 0.99) < 1e-9);
+    }
+
+    void zoomLimitHoldsWhenRotated()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->rotateBy(90);
+        for (int i = 0; i < 40; ++i)
+            f.board->zoomBy(1.5);
+        QVERIFY(qAbs(f.board->scaleFactor() - 10.0) < 1e-9);
+    }
+
+    // --- rotation ---------------------------------------------------------------
+    void fourQuarterTurnsGiveZero()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        for (int expected : {90, 180, 270, 0}) {
+            f.board->rotateBy(90);
+            QCOMPARE(f.board->rotation(), expected);
+        }
+        QVERIFY(f.board->transform().isIdentity() || qFuzzyCompare(f.board->transform().m11(), 1.0));
+    }
+
+    void rotationStaysWithinAFullTurn()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->rotateBy(-90);
+        QCOMPARE(f.board->rotation(), 270);
+        f.board->rotateBy(180);
+        QCOMPARE(f.board->rotation(), 90);
+        f.board->resetView();
+        QCOMPARE(f.board->rotation(), 0);
+        QCOMPARE(f.board->scaleFactor(), 1.0);
+    }
+
+    // --- input to tools ---------------------------------------------------------
+    void releaseOutsideThePictureStillEndsTheStroke()
+    {
+        // The picture covers the top 360 rows of a 480-row board.
+        BoardFixture f(QSize(640, 480), QSize(640, 360));
+        QVERIFY(f.ok);
+        f.board->setMode(5);
+        IIdleMode* pencil = f.board->modeManager()->pathPencilMode();
+        QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy moves(pencil->eventHandle(), &IModeEventHandle::deviceMove);
+        QPointF releasedAt;
+        int releasedDevice = 0;
+        int releases = 0;
+        connect(pencil->eventHandle(), &IModeEventHandle::deviceRelease, this, [&](IDeviceArgs* dev) {
+            ++releases;
+            releasedAt = dev->input->position();
+            releasedDevice = dev->input->deviceNumber();
+        });
+
+        const QRectF picture = f.board->pictureSceneRect();
+        QVERIFY(picture.contains(QPointF(100, 100)));
+        QVERIFY(!picture.contains(QPointF(300, 420)));
+        const QPoint inside = f.viewPointOf(QPointF(100, 100));
+        const QPoint lastInside = f.viewPointOf(QPointF(200, 300));
+        const QPoint outside = f.viewPointOf(QPointF(300, 420));
+        QTest::mousePress(f.board->viewport(), Qt::LeftButton, {}, inside);
+        f.dragTo(lastInside);
+        f.dragTo(outside); // not relayed
+        QTest::mouseRelease(f.board->viewport(), Qt::LeftButton, {}, outside);
+
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(releases, 1);
+        QCOMPARE(releasedAt, QPointF(lastInside));
+        QCOMPARE(releasedDevice, 175);
+        QVERIFY(pencil->activeDevices().isEmpty());
+    }
+
+    void pressOutsideThePictureNeverReachesTheTool()
+    {
+        BoardFixture f(QSize(640, 480), QSize(640, 360));
+        QVERIFY(f.ok);
+        f.board->setMode(5);
+        IIdleMode* pencil = f.board->modeManager()->pathPencilMode();
+        QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
+        const QPoint outside = f.viewPointOf(QPointF(300, 420));
+        QTest::mousePress(f.board->viewport(), Qt::LeftButton, {}, outside);
+        QTest::mouseRelease(f.board->viewport(), Qt::LeftButton, {}, f.viewPointOf(QPointF(100, 100)));
+        QCOMPARE(presses.count(), 0);
+        QCOMPARE(releases.count(), 0);
+    }
+
+    void rightButtonNeverReachesAToolNorSelects()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        auto* item = new QGraphicsRectItem(0, 0, 80, 80);
+        item->setPos(50, 50);
+        item->setFlag(QGraphicsItem::ItemIsSelectable);
+        f.slide->addItem(item);
+        QSignalSpy clicks(f.board.get(), &IBoard::sgClickOnBoard);
+        IIdleMode* selector = f.board->modeManager()->pathSelectorMode();
+        QSignalSpy selectorPresses(selector->eventHandle(), &IModeEventHandle::devicePress);
+        const QPoint onItem = f.viewPointOf(QPointF(90, 90));
+
+        QTest::mousePress(f.board->viewport(), Qt::RightButton, {}, onItem);
+        QTest::mouseRelease(f.board->viewport(), Qt::RightButton, {}, onItem);
+        QCOMPARE(selectorPresses.count(), 0);
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(!item->isSelected());
+
+        // The left button, by contrast, reaches the tool and selects.
+        QTest::mousePress(f.board->viewport(), Qt::LeftButton, {}, onItem);
+        QTest::mouseRelease(f.board->viewport(), Qt::LeftButton, {}, onItem);
+        QCOMPARE(selectorPresses.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(item->isSelected());
+
+        f.board->setMode(5);
+        QSignalSpy pencilPresses(f.board->modeManager()->pathPencilMode()->eventHandle(),
+                                 &IModeEventHandle::devicePress);
+        QTest::mousePress(f.board->viewport(), Qt::RightButton, {}, onItem);
+        QCOMPARE(pencilPresses.count(), 0);
+    }
+
+    void modeChangesAreBracketedBySignals()
+    {
+        IBoard board;
+        QStringList order;
+        connect(&board, &IBoard::sgBeforeModeChanged, this, [&] { order << QString::number(board.currentModeType()); });
+        connect(&board, &IBoard::sgAfterModeChanged, this, [&] { order << QString::number(board.currentModeType()); });
+        board.setMode(2);
+        QCOMPARE(order, (QStringList{"1", "2"}));
+    }
+
+    void doubleClickOnThePictureTogglesFullScreen()
+    {
+        QWidget window;
+        window.resize(800, 450);
+        auto* board = new IBoard(&window);
+        auto* slide = new ISlide(board);
+        board->insertSlide(slide, true);
+        board->setPictureItem(new IPixmapItem(QSize(640, 360)));
+        board->setPictureSize(QSizeF(640, 360));
+        board->setBackgroundImage(QImage(640, 360, QImage::Format_RGB888));
+        board->resize(640, 360);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy toggles(board, &IBoard::sgIsFullScreen);
+        const QPoint inside = board->mapFromScene(QPointF(100, 100));
+        QTest::mouseDClick(board->viewport(), Qt::LeftButton, {}, inside);
+        QCOMPARE(toggles.count(), 1);
+        QCOMPARE(toggles.first().first().toBool(), true);
+        QVERIFY(board->isFullScreen());
+        // The enlarged picture fills the 800-wide parent.
+        QCOMPARE(board->scaleFactor(), 1.25);
+        QTest::mouseDClick(board->viewport(), Qt::LeftButton, {}, inside);
+        QVERIFY(!board->isFullScreen());
+        QCOMPARE(board->scaleFactor(), 1.0);
+    }
+
+    // --- pictures -----------------------------------------------------------------
+    void backgroundImageReplacesThePicture()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        QImage frame(640, 360, QImage::Format_RGB888);
+        frame.fill(Qt::blue);
+        f.board->setBackgroundImage(frame);
+        QVERIFY(!f.board->isHoldingBackground());
+        QCOMPARE(f.pictureItem->image().pixelColor(10, 10), QColor(Qt::blue));
+    }
+
+    void renderAnnotationsLeavesThePictureOut()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        auto* mark = new QGraphicsRectItem(10, 10, 50, 50);
+        mark->setBrush(Qt::red);
+        mark->setPen(Qt::NoPen);
+        f.slide->addItem(mark);
+
+        const QImage layer = f.board->renderAnnotations(1, 1);
+        QCOMPARE(layer.size(), QSize(640, 360));
+        QCOMPARE(layer.pixelColor(30, 30), QColor(Qt::red));
+        QCOMPARE(layer.pixelColor(300, 300).alpha(), 0);
+        QVERIFY(f.pictureItem->isVisible());
+
+        const QImage doubled = f.board->renderAnnotations(2, 2);
+        QCOMPARE(doubled.size(), QSize(1280, 720));
+        QCOMPARE(doubled.pixelColor(60, 60), QColor(Qt::red));
+    }
+
+    // --- cursors --------------------------------------------------------------------
+    void recolouringShiftsOnlyTheReferenceHue()
+    {
+        QImage picture(3, 1, QImage::Format_ARGB32);
+        picture.setPixelColor(0, 0, QColor(255, 0, 0));
+        picture.setPixelColor(1, 0, QColor(40, 40, 40));
+        picture.setPixelColor(2, 0, QColor(0, 255, 0));
+        const QImage tinted = ICursorRecolor::recolor(picture, Qt::red, Qt::blue);
+        QCOMPARE(tinted.format(), QImage::Format_ARGB32);
+        QCOMPARE(tinted.pixelColor(0, 0), QColor(0, 0, 255));
+        QCOMPARE(tinted.pixelColor(1, 0), QColor(40, 40, 40));
+        QCOMPARE(tinted.pixelColor(2, 0), QColor(0, 255, 0));
+    }
+
+    void pencilCursorFollowsTheInkColour()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->boardState()->setInkColor(Qt::blue);
+        QCOMPARE(f.board->viewport()->cursor().shape(), Qt::ArrowCursor); // not in pencil mode
+
+        f.board->setMode(5);
+        f.board->boardState()->setInkColor(Qt::green);
+        const QCursor cursor = f.board->viewport()->cursor();
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.hotSpot(), QPoint(4, 16));
+        const QImage shown = cursor.pixmap().toImage();
+        bool hasGreen = false;
+        bool hasRed = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                hasGreen |= c == QColor(0, 255, 0);
+                hasRed |= c == QColor(255, 0, 0);
+            }
+        }
+        QVERIFY(hasGreen);
+        QVERIFY(!hasRed);
+    }
+
+    void unreadableCursorFileKeepsTheCursor()
+    {
+        IBoard board;
+        board.setBoardCursor(QCursor(Qt::CrossCursor));
+        board.setBoardCursorFile(QStringLiteral("/no/such/file.png"));
+        QCOMPARE(board.viewport()->cursor().shape(), Qt::CrossCursor);
+    }
+};
+
+VESKAROO_TEST_MAIN(TestBoard)
+#include "tst_board.moc"

@@ -1,0 +1,297 @@
+// Board tools: the input record, pressed-device bookkeeping, cursors, and
+// which tool each tool number selects.
+#include "common/testenv.h"
+
+#include "board/mode/deviceinput.h"
+#include "board/mode/iidlefiguremode.h"
+#include "board/mode/imodeeventhandle.h"
+#include "board/mode/imodemanager.h"
+#include "board/mode/inonemode.h"
+
+#include <QMouseEvent>
+#include <QSignalSpy>
+
+namespace {
+
+DeviceInput mouseInput(QEvent::Type type, int device = DeviceInput::kMouseDevice,
+                       const QPointF& pos = QPointF(10, 20))
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    return DeviceInput(type, pos, button, buttons, Qt::NoModifier, device);
+}
+
+} // namespace
+
+class TestModes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // --- the input record -------------------------------------------------
+    void inputRecordOwnsACopyOfAMouseEvent()
+    {
+        std::unique_ptr<DeviceInput> input;
+        {
+            QMouseEvent event(QEvent::MouseButtonPress, QPointF(3, 4), Qt::LeftButton,
+                              Qt::LeftButton, Qt::ShiftModifier);
+            input = std::make_unique<DeviceInput>(event, QPointF(3, 4), 175);
+        }
+        QCOMPARE(input->kind(), int(DeviceInput::MouseKind));
+        QCOMPARE(input->deviceNumber(), 175);
+        auto* copy = static_cast<QMouseEvent*>(input->event());
+        QCOMPARE(copy->type(), QEvent::MouseButtonPress);
+        QCOMPARE(copy->localPos(), QPointF(3, 4));
+        QCOMPARE(copy->button(), Qt::LeftButton);
+        QCOMPARE(copy->modifiers(), Qt::ShiftModifier);
+    }
+
+    void inputRecordOfAnotherEventKeepsOnlyItsType()
+    {
+        const QEvent event(QEvent::TouchBegin);
+        const DeviceInput input(event, QPointF(1, 1), 7);
+        QCOMPARE(input.kind(), int(DeviceInput::OtherKind));
+        QCOMPARE(input.event()->type(), QEvent::TouchBegin);
+    }
+
+    // --- pressed devices ---------------------------------------------------
+    void moveWithoutPressIsNotRelayed()
+    {
+        IIdleMode mode(QStringLiteral("probe"));
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
+        DeviceInput move = mouseInput(QEvent::MouseMove);
+        DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
+        mode.deviceMove(move);
+        mode.deviceRelease(release);
+        QCOMPARE(moves.count(), 0);
+        QCOMPARE(releases.count(), 0);
+    }
+
+    void pressMoveReleaseOfOneDeviceIsRelayedOnce()
+    {
+        IIdleMode mode(QStringLiteral("probe"));
+        QSignalSpy presses(mode.eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
+        IModeBase* seenMode = nullptr;
+        int seenDevice = -1;
+        QObject::connect(mode.eventHandle(), &IModeEventHandle::devicePress, [&](IDeviceArgs* dev) {
+            seenMode = dev->mode;
+            seenDevice = dev->input->deviceNumber();
+        });
+
+        DeviceInput press = mouseInput(QEvent::MouseButtonPress);
+        DeviceInput move = mouseInput(QEvent::MouseMove);
+        DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
+        mode.devicePress(press);
+        mode.devicePress(press); // already down
+        mode.deviceMove(move);
+        mode.deviceRelease(release);
+        mode.deviceRelease(release); // already up
+        mode.deviceMove(move);
+
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(releases.count(), 1);
+        QCOMPARE(seenMode, &mode);
+        QCOMPARE(seenDevice, 175);
+        QVERIFY(mode.activeDevices().isEmpty());
+    }
+
+    void devicesAreTrackedSeparately()
+    {
+        IIdleMode mode(QStringLiteral("probe"));
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        DeviceInput press = mouseInput(QEvent::MouseButtonPress, 1);
+        DeviceInput moveOther = mouseInput(QEvent::MouseMove, 2);
+        mode.devicePress(press);
+        mode.deviceMove(moveOther);
+        QCOMPARE(moves.count(), 0);
+        QCOMPARE(mode.activeDevices(), QList<int>{1});
+    }
+
+    void deactivationForgetsPressedDevices()
+    {
+        IIdleMode mode(QStringLiteral("probe"));
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        DeviceInput press = mouseInput(QEvent::MouseButtonPress);
+        DeviceInput move = mouseInput(QEvent::MouseMove);
+        mode.devicePress(press);
+        mode.deactivate();
+        mode.deviceMove(move);
+        QCOMPARE(moves.count(), 0);
+    }
+
+    // --- cursors -----------------------------------------------------------
+    void missingCursorFileGivesTheArrow()
+    {
+        IIdleMode mode(QStringLiteral("probe"));
+        mode.setCursor(QCursor(Qt::CrossCursor));
+        mode.setCursorFile(QStringLiteral("/no/such/cursor.png"), 32, 32);
+        QCOMPARE(mode.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void cursorFileIsStretchedWithItsHotSpotInTheMiddle()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("c.png"));
+        QImage picture(10, 10, QImage::Format_ARGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(path));
+        IIdleMode mode(QStringLiteral("probe"));
+        mode.setCursorFile(path, 32, 16);
+        const QCursor cursor = mode.cursor();
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 16));
+        QCOMPARE(cursor.hotSpot(), QPoint(16, 8));
+    }
+
+    // --- the manager ---------------------------------------------------------
+    void startsOnTheSelectorWithThePencilSwitchedOff()
+    {
+        IModeManager manager(nullptr);
+        QCOMPARE(manager.modeType(), 1);
+        QCOMPARE(manager.currentMode(), manager.pathSelectorMode());
+        QCOMPARE(manager.pathSelectorMode()->activations(), 1);
+        QCOMPARE(manager.pencilMode()->deactivations(), 1);
+        QCOMPARE(manager.pencilMode()->activations(), 0);
+    }
+
+    void pencilSelectedTwiceIsActivatedTwice()
+    {
+        IModeManager manager(nullptr);
+        IIdleMode* pencil = manager.pathPencilMode();
+        manager.setModeType(5);
+        manager.setModeType(5);
+        QCOMPARE(manager.currentMode(), pencil);
+        QCOMPARE(pencil->activations(), 2);
+        QCOMPARE(pencil->deactivations(), 0);
+    }
+
+    void sameNumberOtherThanPencilDoesNothing()
+    {
+        IModeManager manager(nullptr);
+        manager.setModeType(2);
+        manager.setModeType(2);
+        QCOMPARE(manager.textMode()->activations(), 1);
+        QCOMPARE(manager.textMode()->deactivations(), 0);
+    }
+
+    void numberWithoutToolKeepsThePencil()
+    {
+        IModeManager manager(nullptr);
+        IIdleMode* pencil = manager.pathPencilMode();
+        manager.setModeType(5);
+        manager.setModeType(7);
+        QCOMPARE(manager.modeType(), 7);
+        QCOMPARE(manager.currentMode(), pencil);
+        QCOMPARE(pencil->deactivations(), 1);
+        QCOMPARE(pencil->activations(), 2);
+
+        manager.setModeType(5);
+        QCOMPARE(manager.modeType(), 5);
+        QCOMPARE(pencil->deactivations(), 2);
+        QCOMPARE(pencil->activations(), 3);
+    }
+
+    void numbersWithoutToolAreRecorded_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int n : {6, 7, 8, 10, 12, 14, 16, 18, 22, 31, 35, 40, 99})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+
+    void numbersWithoutToolAreRecorded()
+    {
+        QFETCH(int, number);
+        IModeManager manager(nullptr);
+        manager.setModeType(2);
+        manager.setModeType(number);
+        QCOMPARE(manager.modeType(), number);
+        QCOMPARE(manager.currentMode(), manager.textMode());
+    }
+
+    void eachNumberSelectsItsTool_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("figure");
+        QTest::newRow("0") << 0 << "none" << -1;
+        QTest::newRow("1") << 1 << "path selector" << -1;
+        QTest::newRow("2") << 2 << "text" << -1;
+        QTest::newRow("3") << 3 << "path eraser" << -1;
+        QTest::newRow("4") << 4 << "object eraser" << -1;
+        QTest::newRow("5") << 5 << "path pencil" << -1;
+        const QList<QPair<int, int>> pathFigures{{9, 1}, {19, 13}, {20, 14}, {21, 15}, {24, 18}};
+        for (const auto& f : pathFigures)
+            QTest::newRow(qPrintable(QString::number(f.first))) << f.first << "path figure" << f.second;
+        const QList<QPair<int, int>> figures{{11, 3}, {13, 5}, {15, 9}, {17, 7}, {23, 17}, {25, 19},
+                                             {27, 21}, {29, 23}, {30, 32}, {32, 24}, {33, 25},
+                                             {34, 26}, {36, 28}, {38, 30}, {39, 31}};
+        for (const auto& f : figures)
+            QTest::newRow(qPrintable(QString::number(f.first))) << f.first << "figure" << f.second;
+    }
+
+    void eachNumberSelectsItsTool()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, tool);
+        QFETCH(int, figure);
+        IModeManager manager(nullptr);
+        // Start elsewhere so that number 1 is a change, too.
+        manager.setModeType(2);
+        manager.setModeType(number);
+        QCOMPARE(manager.currentMode()->name(), tool);
+        if (figure >= 0) {
+            auto* figureMode = static_cast<IIdleFigureMode*>(manager.currentMode());
+            QCOMPARE(figureMode->figureType(), figure);
+        }
+    }
+
+    void noneModeIsNeitherActivatedNorDeactivated()
+    {
+        IModeManager manager(nullptr);
+        manager.setModeType(0);
+        QCOMPARE(manager.currentMode(), manager.noneMode());
+        manager.setModeType(2);
+        QCOMPARE(manager.textMode()->activations(), 1);
+        // Nothing in between reached the selector again.
+        QCOMPARE(manager.pathSelectorMode()->activations(), 1);
+        QCOMPARE(manager.pathSelectorMode()->deactivations(), 1);
+    }
+
+    void inactiveManagerSwitchesToolsWithoutActivatingThem()
+    {
+        IModeManager manager(nullptr);
+        manager.setActive(false);
+        manager.setModeType(2);
+        QCOMPARE(manager.currentMode(), manager.textMode());
+        QCOMPARE(manager.textMode()->activations(), 0);
+        QCOMPARE(manager.pathSelectorMode()->deactivations(), 0);
+    }
+
+    void inputReachesOnlyAnEnabledCurrentTool()
+    {
+        IModeManager manager(nullptr);
+        manager.setModeType(5);
+        QSignalSpy presses(manager.pathPencilMode()->eventHandle(), &IModeEventHandle::devicePress);
+
+        manager.pathPencilMode()->setEnabled(false);
+        DeviceInput ignored = mouseInput(QEvent::MouseButtonPress);
+        ignored.event()->ignore();
+        manager.press(ignored);
+        QCOMPARE(presses.count(), 0);
+        QVERIFY(!ignored.event()->isAccepted());
+
+        manager.pathPencilMode()->setEnabled(true);
+        DeviceInput taken = mouseInput(QEvent::MouseButtonPress);
+        taken.event()->ignore();
+        manager.press(taken);
+        QCOMPARE(presses.count(), 1);
+        QVERIFY(taken.event()->isAccepted());
+    }
+};
+
+VESKAROO_TEST_MAIN(TestModes)
+#include "tst_modes.moc"
