@@ -4,6 +4,7 @@
 #include "icamerainfo.h"
 #include "iglobals.h"
 #include "mainframe.h"
+#include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
@@ -54,6 +55,8 @@ int IApplication::exec()
                  << screen.width() << screen.height();
 
         m_mainFrame = new MainFrame(this);
+        IBoardService::instance()->init(this);
+        IBoardService::instance()->connectGlobalMouse();
         IConfigureService::instance()->init(this);
         m_mainFrame->InitData();
     }

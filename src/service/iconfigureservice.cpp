@@ -1,7 +1,9 @@
 // The program's one store of user settings.
 #include "service/iconfigureservice.h"
 
+#include "board/iboard.h"
 #include "iglobals.h"
+#include "service/iboardservice.h"
 #include "imessagehandler.h"
 
 #include <QDateTime>
@@ -191,6 +193,7 @@ QColor IConfigureService::pencilColor() const { return m_pencilColor; }
 void IConfigureService::setPencilColor(const QColor& color)
 {
     m_pencilColor = color;
+    IBoardService::instance()->setInkColor(color);
     setValue("pencil/color", color.name());
 }
 
@@ -198,6 +201,7 @@ int IConfigureService::pencilThickness() const { return m_pencilThickness; }
 void IConfigureService::setPencilThickness(const int& thickness)
 {
     m_pencilThickness = thickness;
+    IBoardService::instance()->setInkThickness(thickness);
     setValue("pencil/thickness", thickness);
 }
 
@@ -205,6 +209,7 @@ int IConfigureService::pencilTransparency() const { return m_pencilTransparency;
 void IConfigureService::setPencilTransparency(const int& alpha)
 {
     m_pencilTransparency = alpha;
+    IBoardService::instance()->setInkOpacity(alpha);
     setValue("pencil/transparent", alpha);
 }
 
@@ -212,6 +217,7 @@ int IConfigureService::eraserSize() const { return m_eraserSize; }
 void IConfigureService::setEraserSize(const int& size)
 {
     m_eraserSize = size;
+    IBoardService::instance()->setEraserSize(size);
     setValue("erase/size", size);
 }
 
@@ -219,6 +225,8 @@ QSize IConfigureService::cameraResolution() const { return m_cameraResolution; }
 void IConfigureService::setCameraResolution(const QSize& size)
 {
     m_cameraResolution = size;
+    if (IBoard* board = m_board)
+        board->setPictureSize(QSizeF(size));
     setValue("cameraresolution/width", size.width());
     setValue("cameraresolution/height", size.height());
 }

@@ -2,7 +2,10 @@
 // files that are corrupt, unreadable or written by older versions.
 #include "common/testenv.h"
 
+#include "board/iboard.h"
+#include "board/iboardstate.h"
 #include "iglobals.h"
+#include "service/iboardservice.h"
 #include "imessagehandler.h"
 #include "service/iconfigureservice.h"
 
@@ -222,6 +225,20 @@ private slots:
         QCOMPARE(service()->screenRecordingFrameRate(), 20);
         QCOMPARE(service()->value("pencil/thickness").toString(), QString("null"));
         QVERIFY(!service()->setValue("pencil/thickness", 3));
+    }
+
+    void drawingSettersReachTheBoardAtOnce()
+    {
+        IBoard board;
+        IBoardService::instance()->setBoard(&board);
+        service()->setPencilThickness(17);
+        service()->setPencilColor(QColor("#336699"));
+        service()->setPencilTransparency(90);
+        QCOMPARE(board.boardState()->inkThickness(), 17.0);
+        QCOMPARE(board.boardState()->inkColor().rgb(), QColor("#336699").rgb());
+        QCOMPARE(board.boardState()->inkOpacity(), 90);
+        QCOMPARE(stored("pencil/thickness").toInt(), 17);
+        IBoardService::instance()->setBoard(nullptr);
     }
 
     void versionString()
