@@ -58,7 +58,7 @@ int IApplication::exec()
         IBoardService::instance()->init(this);
         IBoardService::instance()->connectGlobalMouse();
         IConfigureService::instance()->init(this);
-        m_mainFrame->InitData();
+        m_mainFrame->createFirstSlide();
     }
 
     // Let the first camera frames and the device check run before deciding.

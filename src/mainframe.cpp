@@ -1,15 +1,38 @@
 // The program's only top-level window.
 #include "mainframe.h"
 
-#include "iapplication.h"
+#include "board/iboard.h"
+#include "board/islide.h"
+#include "board/item/ipixmapitem.h"
+#include "customui/iboardtoolbar.h"
+#include "customui/icameratoolbar.h"
+#include "customui/imaintitlewidget.h"
+#include "customui/irighttoolbar.h"
+#include "customui/itimemsgbox.h"
 #include "directshow/isignaldevicenotifier.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
 #include "directshow/virtual/ivirtualcamera.h"
+#include "iapplication.h"
 #include "icamera.h"
+#include "icapturejob.h"
+#include "iglobals.h"
+#include "iimagetansformthread.h"
+#include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QThread>
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QTimer>
+#include <QVBoxLayout>
 
 MainFrame::MainFrame(IApplication* app, QWidget* parent)
     : QWidget(parent)
@@ -17,15 +40,66 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
 {
     IConfigureService::instance()->readConfigure();
 
+    m_board = new IBoard(this);
+    m_board->setStyleSheet("background-color:rgb(105,105,105)");
+    m_board->init();
+
     // Frameless top-level window with system menu, minimise and maximise.
     setWindowFlags(Qt::WindowFlags(59393));
+    m_rightToolBar = new IRightToolBar(this);
+    m_boardToolBar = new IBoardToolBar(this);
+    m_cameraToolBar = new ICameraToolBar(this);
+    m_title = new IMainTitleWidget(this);
+    m_boardToolBar->hide();
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(m_board, 1);
+    row->addWidget(m_rightToolBar);
+    row->addWidget(m_boardToolBar);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_title);
+    column->addLayout(row, 1);
+    column->addWidget(m_cameraToolBar);
+
+    connect(m_rightToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
+    connect(m_boardToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
+    connect(m_cameraToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slCameratoolbarClick);
+    connect(m_title, &IMainTitleWidget::sgMove, this, [this] { slHideSecondWidget(0); });
+    connect(m_title, &IMainTitleWidget::sgSwitchCamera, this, &MainFrame::onSwitchCamera);
+
+    m_notice = new ITimeMsgBox;
     setWindowTitle(IConfigureService::productName());
     qDebug() << "Windows MainFrame used!";
+}
+
+MainFrame::~MainFrame()
+{
+    delete m_imageThread;
+    delete m_notice;
 }
 
 IBoard* MainFrame::board() const
 {
     return m_board;
+}
+
+IImageTansformThread* MainFrame::imageThread() const
+{
+    return m_imageThread;
+}
+
+void MainFrame::createFirstSlide()
+{
+    auto* slide = new ISlide(m_board);
+    auto* picture = new IPixmapItem;
+    picture->setTargetSize(m_board->size());
+    m_board->insertSlide(slide, true);
+    m_board->setPictureItem(picture);
+    InitData();
 }
 
 void MainFrame::InitData()
@@ -37,6 +111,22 @@ void MainFrame::InitData()
         emit camera->sgError(1);
         return;
     }
+    IBoardService::instance()->selectSelector();
+
+    connect(camera, &ICamera::sgCameraFrame, this, &MainFrame::onCameraFrame);
+    connect(camera, &ICamera::sgStillImage, this, [this](const QImage& still) { slCaputerImage(still, QString()); });
+
+    m_imageThread = new IImageTansformThread;
+    connect(m_imageThread, &IImageTansformThread::sgCaptureImage, this, &MainFrame::slCaputerImage);
+    connect(m_imageThread, &IImageTansformThread::sgSaveFilesSuccess, this,
+            [this] { showTimedMessage(tr("Save Successful.")); });
+    connect(m_imageThread, &IImageTansformThread::sgSaveFilesFailed, this, [this](const QStringList& failures) {
+        showTimedMessage(tr("Some files could not be saved:\n%1").arg(failures.join('\n')), 3000);
+    });
+    connect(m_imageThread, &IImageTansformThread::sgCaptureFailed, this, [this](const QString&, const QString& error) {
+        showTimedMessage(tr("The picture could not be saved: %1").arg(error), 3000);
+    });
+    m_imageThread->start();
 
     m_usbWatcher = new IWinUsbDevice(this);
     // The virtual camera unplugs and replugs like a USB one.
@@ -54,18 +144,130 @@ IWinUsbDevice* MainFrame::usbWatcher() const
     return m_usbWatcher;
 }
 
-void MainFrame::onUsbDeviceChanged(bool connected, const QString& deviceName)
+void MainFrame::slHideSecondWidget(int barType, QVariant flag)
 {
-    ICamera* camera = ICamera::instance();
-    const QString current = ICameraInfo::current().devicePath;
-    qDebug() << "usb device change " << connected << deviceName << current;
-    if (!connected && deviceName.compare(current, Qt::CaseInsensitive) == 0) {
-        camera->closeUsbSource();
-        emit camera->sgError(3);
-    } else if (connected && !camera->hasSource()) {
-        if (camera->openCurrentCamera())
-            m_firstOpen = true;
+    Q_UNUSED(barType)
+    Q_UNUSED(flag)
+    // The pop-up panels join as they are built; the title bar's menus exist.
+    m_title->hideMenus();
+}
+
+void MainFrame::slRightToolBarClick(bool checked, QVariant id)
+{
+    Q_UNUSED(checked)
+    slHideSecondWidget(1, id);
+    switch (id.toInt()) {
+    case IRightToolBar::Board:
+        m_rightToolBar->hide();
+        m_boardToolBar->show();
+        m_annotationMode = true;
+        break;
+    case IRightToolBar::ZoomIn: m_board->zoomBy(1.1); break;
+    case IRightToolBar::ZoomOut: m_board->zoomBy(0.9); break;
+    case IRightToolBar::Rotate: m_board->rotateBy(90); break;
+    case IRightToolBar::SelfAdapting: m_board->resetView(); break;
+    default: break;
     }
+}
+
+void MainFrame::slBoardToolBarClick(bool checked, QVariant id)
+{
+    Q_UNUSED(checked)
+    slHideSecondWidget(2, id);
+    IBoardService* service = IBoardService::instance();
+    IConfigureService* config = IConfigureService::instance();
+    switch (id.toInt()) {
+    case IBoardToolBar::Move: service->selectSelector(); break;
+    case IBoardToolBar::Pencil:
+        service->selectPencil(config->pencilColor(), config->pencilThickness(), config->pencilTransparency());
+        break;
+    case IBoardToolBar::Text: service->selectText(); break;
+    case IBoardToolBar::Eraser: service->selectPointEraser(100); break;
+    case IBoardToolBar::Clear: service->clearAll(); break;
+    case IBoardToolBar::Home:
+        m_boardToolBar->hide();
+        m_rightToolBar->show();
+        m_boardToolBar->resetSelection();
+        service->selectSelector();
+        m_annotationMode = false;
+        break;
+    default: break;
+    }
+}
+
+void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
+{
+    slHideSecondWidget(3, id);
+    ICamera* camera = ICamera::instance();
+    switch (id.toInt()) {
+    case ICameraToolBar::ZoomIn: m_board->zoomBy(1.1); break;
+    case ICameraToolBar::ZoomOut: m_board->zoomBy(0.9); break;
+    case ICameraToolBar::Rotate: m_board->rotateBy(90); break;
+    case ICameraToolBar::SelfAdapting: m_board->resetView(); break;
+    case ICameraToolBar::Freeze: {
+        const bool freezing = checked;
+        if (freezing && m_cameraToolBar->isButtonChecked(ICameraToolBar::AutoEdge)) {
+            camera->setEdgeDetection(false);
+            QThread::msleep(100);
+            m_cameraToolBar->setButtonChecked(ICameraToolBar::AutoEdge, false);
+        }
+        camera->setLive(!freezing);
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Resolution, !freezing);
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::AutoEdge, !freezing);
+        break;
+    }
+    case ICameraToolBar::AutoEdge: camera->setEdgeDetection(checked); break;
+    case ICameraToolBar::Snap: takePicture(1); break;
+    case ICameraToolBar::Pdf: exportPdf(); break;
+    default: break;
+    }
+}
+
+void MainFrame::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (mods == (Qt::ControlModifier | Qt::AltModifier)) {
+        switch (event->key()) {
+        case Qt::Key_Minus:
+        case Qt::Key_7: slCameratoolbarClick(true, int(ICameraToolBar::ZoomOut)); break;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+        case Qt::Key_6: slCameratoolbarClick(true, int(ICameraToolBar::ZoomIn)); break;
+        case Qt::Key_5: slCameratoolbarClick(true, int(ICameraToolBar::Snap)); break;
+        default: break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainFrame::exportPdf()
+{
+    // The picture list comes with its own panel; until then nothing is selected.
+    const QStringList selected;
+    if (selected.isEmpty()) {
+        showTimedMessage(QStringLiteral("请先选择左边列表文件"));
+        return;
+    }
+}
+
+void MainFrame::onSwitchCamera(const ICameraInfo& info)
+{
+    setEnabled(false);
+    ICamera::instance()->switchCamera(info);
+    m_firstOpen = true;
+    IBoardService::instance()->clearAll();
+    m_cameraToolBar->setButtonChecked(ICameraToolBar::Freeze, false);
+    m_cameraToolBar->setButtonChecked(ICameraToolBar::AutoEdge, false);
+}
+
+void MainFrame::onCameraFrame(const QImage& frame)
+{
+    m_board->setBackgroundImage(frame);
+}
+
+void MainFrame::showTimedMessage(const QString& text, int durationMs)
+{
+    m_notice->showMessage(text, durationMs);
 }
 
 void MainFrame::onCameraError(int code)
@@ -73,9 +275,87 @@ void MainFrame::onCameraError(int code)
     qDebug() << "camera error code:" << code;
     if (m_firstOpen && code == 0) {
         m_firstOpen = false;
+        for (int id = ICameraToolBar::Pdf; id <= ICameraToolBar::SplitScreen; ++id)
+            m_cameraToolBar->setButtonEnabled(id, true);
+        // Without a window manager "maximised" means nothing: fill the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
         showMaximized();
+        QTimer::singleShot(200, m_board, [this] { m_board->resetView(); });
     }
     setEnabled(true);
-    if (code == 1)
+    switch (code) {
+    case 1:
         ICameraInfo::current().index = -1;
+        break;
+    case 2:
+        showTimedMessage(tr("Resolution settings failed, please re-select."));
+        break;
+    case 3:
+        showTimedMessage(tr("The camera is not available, or it is caused by power failure, poor contact and being "
+                            "pulled out. Please check the equipment."));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainFrame::onUsbDeviceChanged(bool connected, const QString& deviceName)
+{
+    ICamera* camera = ICamera::instance();
+    const QString current = ICameraInfo::current().devicePath;
+    qDebug() << "usb device change " << connected << deviceName << current;
+    if (!connected && deviceName.compare(current, Qt::CaseInsensitive) == 0) {
+        m_board->setBackgroundImage(QImage());
+        camera->closeUsbSource();
+        for (int id = ICameraToolBar::Pdf; id <= ICameraToolBar::SplitScreen; ++id)
+            m_cameraToolBar->setButtonEnabled(id, false);
+        emit camera->sgError(3);
+    } else if (connected && !camera->hasSource()) {
+        if (camera->openCurrentCamera())
+            m_firstOpen = true;
+    }
+}
+
+void MainFrame::takePicture(int filterKind)
+{
+    if (!m_imageThread)
+        return;
+    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, false);
+    const QImage picture = ICamera::instance()->picture(filterKind);
+    if (picture.isNull()) {
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+        return;
+    }
+    const IEdgeResult edge = ICamera::instance()->edgeResult();
+    ICaptureJob job;
+    job.picture = picture;
+    const QSizeF shown = m_board->pictureSceneRect().size();
+    job.scaleX = shown.width() > 0 ? picture.width() / shown.width() : 1.0;
+    job.scaleY = shown.height() > 0 ? picture.height() / shown.height() : 1.0;
+    job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
+    job.targetFolder = IConfigureService::instance()->photoPath();
+    job.edgeAngle = edge.angle;
+    job.edgePolygon = edge.corners;
+    m_imageThread->addCaptureJob(job);
+}
+
+void MainFrame::slCaputerImage(QImage picture, QString path)
+{
+    Q_UNUSED(picture)
+    qDebug() << "picture saved:" << path;
+    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+}
+
+void MainFrame::closeEvent(QCloseEvent* event)
+{
+    IConfigureService::instance()->writeAllConfigure();
+    delete m_imageThread;
+    m_imageThread = nullptr;
+    ICamera::instance()->closeAllSources();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 200)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QWidget::closeEvent(event);
 }

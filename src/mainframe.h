@@ -1,29 +1,76 @@
-// The program's only top-level window.
+// The program's only top-level window: the board over the live picture,
+// the camera's errors and hot-plug, and the capture road.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+
+#include <QVariant>
 
 class IApplication;
 class IBoard;
+class IBoardToolBar;
+class ICameraToolBar;
+class IImageTansformThread;
+class IMainTitleWidget;
+class IRightToolBar;
+class ITimeMsgBox;
 class IWinUsbDevice;
+struct ICameraInfo;
 
 class MainFrame : public QWidget
 {
     Q_OBJECT
 public:
     explicit MainFrame(IApplication* app, QWidget* parent = nullptr);
+    ~MainFrame() override;
 
     IBoard* board() const;
-    // Opens the first accepted camera; run once the window exists.
+    // The board's first slide with the camera picture under it; ends by
+    // opening the camera (InitData).
+    void createFirstSlide();
+    // Opens the first accepted camera; run once the first slide exists.
     void InitData();
     IWinUsbDevice* usbWatcher() const;
+    IImageTansformThread* imageThread() const;
+
+    // Takes a picture with a filter kind (1 none, 2 grey, 3 black and white).
+    void takePicture(int filterKind);
+    // Shows a notice for durationMs, centred over the window.
+    void showTimedMessage(const QString& text, int durationMs = 1000);
+
+    IMainTitleWidget* titleWidget() const { return m_title; }
+    IRightToolBar* rightToolBar() const { return m_rightToolBar; }
+    IBoardToolBar* boardToolBar() const { return m_boardToolBar; }
+    ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
+
+public slots:
+    void slHideSecondWidget(int barType = 0, QVariant flag = QVariant());
+    void slRightToolBarClick(bool checked, QVariant id);
+    void slBoardToolBarClick(bool checked, QVariant id);
+    void slCameratoolbarClick(bool checked, QVariant id);
+    void slCaputerImage(QImage picture, QString path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onCameraError(int code);
+    void onCameraFrame(const QImage& frame);
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
+    void onSwitchCamera(const ICameraInfo& info);
+    void exportPdf();
 
     bool m_firstOpen = true;
     IBoard* m_board = nullptr;
     IApplication* m_application = nullptr;
     IWinUsbDevice* m_usbWatcher = nullptr;
+    ITimeMsgBox* m_notice = nullptr;
+    IImageTansformThread* m_imageThread = nullptr;
+    bool m_annotationMode = false;
+    IMainTitleWidget* m_title = nullptr;
+    IRightToolBar* m_rightToolBar = nullptr;
+    IBoardToolBar* m_boardToolBar = nullptr;
+    ICameraToolBar* m_cameraToolBar = nullptr;
 };
