@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QSound>
 #include <QThread>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -38,6 +39,8 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     : QWidget(parent)
     , m_application(app)
 {
+    // The library is static: its resources are registered by hand.
+    Q_INIT_RESOURCE(sounds);
     IConfigureService::instance()->readConfigure();
 
     m_board = new IBoard(this);
@@ -343,7 +346,11 @@ void MainFrame::takePicture(int filterKind)
 void MainFrame::slCaputerImage(QImage picture, QString path)
 {
     Q_UNUSED(picture)
-    qDebug() << "picture saved:" << path;
+    if (!path.isEmpty()) {
+        qDebug() << "picture saved:" << path;
+        if (IConfigureService::instance()->photoSound())
+            QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+    }
     m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
 }
 

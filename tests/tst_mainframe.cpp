@@ -80,6 +80,15 @@ private slots:
         QCOMPARE(reader.size(), QSize(1920, 1080)); // the camera's resolution
     }
 
+    void shutterSoundIsOurs()
+    {
+        QFile sound(":/root/root/photoSound.wav");
+        QVERIFY(sound.open(QIODevice::ReadOnly));
+        const QByteArray head = sound.read(12);
+        QVERIFY(head.startsWith("RIFF") && head.endsWith("WAVE"));
+        QVERIFY(sound.size() > 10000);
+    }
+
     void freezeStopsTheLivePicture()
     {
         QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
