@@ -16,7 +16,7 @@ packages=(
     # OCR engine, loaded at run time
     libtesseract5 tesseract-ocr-eng
     # tests: an X server for the tests that need one; benchmarks
-    xvfb xauth libbenchmark-dev
+    xvfb xauth xdotool libbenchmark-dev
 )
 
 missing=()

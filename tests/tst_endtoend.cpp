@@ -1,0 +1,72 @@
+// The whole program as a user meets it: started on the virtual camera in
+// its own network namespace with a fresh profile, a real X display and real
+// key presses; the picture taken must land in the photo folder.
+#include "common/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QStandardPaths>
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    static int run(const QString& program, const QStringList& args, QByteArray* output = nullptr)
+    {
+        return TestEnv::runProcess(program, args, {}, 20000, output);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display (./test.sh provides one)");
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("needs xdotool (installed by ./test.sh)");
+    }
+
+    void snapWithTheKeyboardSavesAPictureAtTheCameraResolution()
+    {
+        QTemporaryDir home;
+        const QString profile = home.path() + "/veskaroo";
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.path());
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        const QStringList cmd = TestEnv::isolatedNetworkCommand(TestEnv::programPath(), {"--virtual-camera"});
+        program.start(cmd.first(), cmd.mid(1));
+        QVERIFY(program.waitForStarted(10000));
+
+        const QString log = profile + "/other/log_" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+        auto logText = [&log] {
+            QFile f(log);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(logText().contains("camera error code: 0"), 60000);
+        QTest::qWait(500); // the first frames reach the window
+
+        QByteArray found;
+        QCOMPARE(run("xdotool", {"search", "--sync", "--name", "^Veskaroo$"}, &found), 0);
+        const QString window = QString::fromLatin1(found).split('\n', Qt::SkipEmptyParts).value(0).trimmed();
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(run("xdotool", {"windowfocus", "--sync", window}), 0);
+        QCOMPARE(run("xdotool", {"key", "ctrl+alt+5"}), 0);
+
+        const QDir photos(profile + "/photo");
+        QTRY_VERIFY_WITH_TIMEOUT(!photos.entryList({"*.jpeg"}, QDir::Files).isEmpty(), 30000);
+        const QString picture = photos.filePath(photos.entryList({"*.jpeg"}, QDir::Files).first());
+        QImageReader reader(picture);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(1920, 1080));
+
+        program.kill();
+        program.waitForFinished(10000);
+    }
+};
+
+VESKAROO_TEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
