@@ -1,9 +1,12 @@
 // The annotation board view.
 #include "board/iboard.h"
 
+#include "board/item/icommonelementframe.h"
+
 #include "board/iboardstate.h"
 #include "board/icursorrecolor.h"
 #include "board/islide.h"
+#include "board/item/icommonelementframe.h"
 #include "board/item/ielement.h"
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
@@ -203,8 +206,20 @@ QGraphicsItem* IBoard::sceneElementFrame()
     return m_currentSlide ? m_currentSlide->sceneElementFrame() : nullptr;
 }
 
+IElementFrame* IBoard::elementFrame()
+{
+    if (!m_elementFrame) {
+        m_elementFrame = new ICommonElementFrame(this);
+        m_elementFrame->hide();
+    }
+    return m_elementFrame;
+}
+
 void IBoard::hideSelection()
 {
+    // Clearing hands the elements back to the slide and hides the frame.
+    if (m_elementFrame)
+        m_elementFrame->clearSelection(true);
     if (QGraphicsItem* frame = sceneElementFrame())
         frame->hide();
 }

@@ -12,6 +12,8 @@
 #include <memory>
 
 class DeviceInput;
+class ICommonElementFrame;
+class IElementFrame;
 class IBoardState;
 class IModeManager;
 class IPixmapItem;
@@ -50,6 +52,9 @@ public:
 
     // The current slide's selection frame, or null while it has none.
     QGraphicsItem* sceneElementFrame();
+    // The frame that moves, scales and rotates selected elements; made on
+    // first use.
+    IElementFrame* elementFrame();
     void hideSelection();
     static bool isBoardElement(const QGraphicsItem* item);
 
@@ -138,5 +143,6 @@ private:
     int m_savedRotation = 0;
     QPointF m_savedPicturePos;
     bool m_sizeTracking = true;
+    ICommonElementFrame* m_elementFrame = nullptr;
     bool m_hold = false;
 };
