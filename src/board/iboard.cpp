@@ -1,8 +1,6 @@
 // The annotation board view.
 #include "board/iboard.h"
 
-#include "board/item/icommonelementframe.h"
-
 #include "board/iboardstate.h"
 #include "board/icursorrecolor.h"
 #include "board/islide.h"
