@@ -22,6 +22,7 @@
 #include "service/iconfigureservice.h"
 
 #include <QCloseEvent>
+#include <limits>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -45,6 +46,10 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
 
     m_board = new IBoard(this);
     m_board->setStyleSheet("background-color:rgb(105,105,105)");
+    // A practically endless scene, so that panning never hits an edge.
+    const qreal low = -qreal(1 << 30);
+    const qreal high = qreal(std::numeric_limits<int>::max());
+    m_board->setSceneRect(QRectF(QPointF(low, low), QPointF(high, high)));
     m_board->init();
 
     // Frameless top-level window with system menu, minimise and maximise.
