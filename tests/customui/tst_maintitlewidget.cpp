@@ -303,7 +303,7 @@ private slots:
         wifi.index = 0;
         wifi.type = 2;
         wifi.name = "WiFi Camera";
-        wifi.devicePath = "rtsp://192.168.1.1/stream/main";
+        wifi.devicePath = "rtsp://127.0.0.2/stream/main"; // only listed, never reached
         w.title->slAddWifiCamera(wifi);
         w.title->slAddWifiCamera(wifi);
         QCOMPARE(list->count(), 3);
