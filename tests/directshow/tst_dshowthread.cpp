@@ -2,6 +2,7 @@
 // decoding, fall-back sizes, odd samples, reopening at a new size, controls,
 // freezing, stills, lost devices, and the enumeration functions.
 #include "common/fakevideodevice.h"
+#include "common/queuedspy.h"
 #include "common/testenv.h"
 
 #include "directshow/idirectshowapi.h"
@@ -16,7 +17,7 @@ namespace {
 
 const QString kPath = QStringLiteral("/dev/v4l/by-id/usb-Test_Camera-video-index0");
 
-QList<int> codes(const QSignalSpy& spy)
+QList<int> codes(const QList<QList<QVariant>>& spy)
 {
     QList<int> result;
     for (const QList<QVariant>& args : spy)
@@ -24,7 +25,7 @@ QList<int> codes(const QSignalSpy& spy)
     return result;
 }
 
-QSize lastFrameSize(const QSignalSpy& frames)
+QSize lastFrameSize(const QList<QList<QVariant>>& frames)
 {
     return frames.isEmpty() ? QSize() : frames.last().first().value<QImage>().size();
 }
@@ -60,8 +61,8 @@ private slots:
         QFETCH(bool, raw);
         state()->rawFrames = raw;
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.setResolution(QSizeF(1280, 720));
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 10000);
@@ -76,7 +77,7 @@ private slots:
     void withoutARequestTheDeviceSizeIsKept()
     {
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
         source.open(kPath.toUpper(), false); // paths compare without regard to case
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         QCOMPARE(lastFrameSize(frames), QSize(640, 480));
@@ -86,8 +87,8 @@ private slots:
     {
         state()->refused = {QSize(1920, 1080)};
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.setResolution(QSizeF(1920, 1080));
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
@@ -102,7 +103,7 @@ private slots:
     {
         state()->oddSampleEvery = 2;
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 10000);
         for (const QList<QVariant>& args : frames)
@@ -113,8 +114,8 @@ private slots:
     void resolutionChangeWhileStreamingReopensAtTheNewSize()
     {
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         source.setResolution(QSizeF(1920, 1080));
@@ -126,7 +127,7 @@ private slots:
     void focusAndExposureAutomaticOrManual()
     {
         IDShowThread source;
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.open(kPath, false);
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
 
@@ -151,7 +152,7 @@ private slots:
     void freezingKeepsThePicture()
     {
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
         source.setLive(false);
@@ -169,8 +170,8 @@ private slots:
     void stillsOnlyFromStillCameras()
     {
         IDShowThread plain;
-        QSignalSpy plainStills(&plain, &IDShowThread::sgStillImage);
-        QSignalSpy plainFrames(&plain, &IDShowThread::sgCameraFrame);
+        QueuedSpy plainStills(&plain, &IDShowThread::sgStillImage);
+        QueuedSpy plainFrames(&plain, &IDShowThread::sgCameraFrame);
         plain.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(plainFrames.count() >= 1, 10000);
         plain.triggerStill();
@@ -179,8 +180,8 @@ private slots:
         plain.close();
 
         IDShowThread still;
-        QSignalSpy stills(&still, &IDShowThread::sgStillImage);
-        QSignalSpy frames(&still, &IDShowThread::sgCameraFrame);
+        QueuedSpy stills(&still, &IDShowThread::sgStillImage);
+        QueuedSpy frames(&still, &IDShowThread::sgCameraFrame);
         still.setResolution(QSizeF(1920, 1080));
         still.open(kPath, true);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
@@ -194,8 +195,8 @@ private slots:
     void unpluggedDeviceReportsCodeThree()
     {
         IDShowThread source;
-        QSignalSpy frames(&source, &IDShowThread::sgCameraFrame);
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         {
@@ -218,7 +219,7 @@ private slots:
     void unknownDeviceReportsCodeOne()
     {
         IDShowThread source;
-        QSignalSpy errors(&source, &IDShowThread::sgError);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.open("/dev/v4l/by-id/no-such-camera", false);
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{1}, 10000);
     }

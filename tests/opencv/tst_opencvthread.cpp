@@ -1,5 +1,6 @@
 // The OpenCV capture thread on a video-file source and on a fake device:
 // frames, resolution changes, freezing, rotation, lost devices, shutdown.
+#include "common/queuedspy.h"
 #include "common/testenv.h"
 
 #include "common/syntheticdocument.h"
@@ -89,7 +90,7 @@ private:
     bool m_open = true;
 };
 
-QList<int> codes(const QSignalSpy& spy)
+QList<int> codes(const QList<QList<QVariant>>& spy)
 {
     QList<int> result;
     for (const QList<QVariant>& args : spy)
@@ -117,8 +118,8 @@ private slots:
     void framesArriveAsPictures()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 5, 10000);
         const QImage first = frames.first().first().value<QImage>();
@@ -131,8 +132,8 @@ private slots:
     void sizeAskedBeforeOpeningIsAppliedWhileOpening()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.setOperate(IOpencvThread::FrameSize, QSizeF(160, 120));
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
@@ -143,7 +144,7 @@ private slots:
     void sizeAskedWhileRunningIsAppliedOnTheNextTurn()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
         thread.setOperate(IOpencvThread::FrameSize, QSizeF(200, 150));
@@ -160,8 +161,8 @@ private slots:
         thread.setDeviceFactory([log](const ICameraInfo&) {
             return std::make_unique<FakeDevice>(log, QList<int>{1080});
         });
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.open(fileCamera("fake"));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         thread.setOperate(IOpencvThread::FrameSize, QSizeF(1920, 1080));
@@ -180,7 +181,7 @@ private slots:
         thread.setDeviceFactory([log](const ICameraInfo&) {
             return std::make_unique<FakeDevice>(log, QList<int>{1080, 1070});
         });
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.open(fileCamera("fake"));
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
         thread.setOperate(IOpencvThread::FrameSize, QSizeF(1920, 1080));
@@ -192,7 +193,7 @@ private slots:
         auto log = std::make_shared<FakeDevice::Log>();
         IOpencvThread thread;
         thread.setDeviceFactory([log](const ICameraInfo&) { return std::make_unique<FakeDevice>(log, QList<int>{}); });
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.open(fileCamera("fake"));
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
         QCOMPARE(thread.parameter(IOpencvThread::Brightness).toDouble(), 0.5); // read from the device
@@ -211,7 +212,7 @@ private slots:
     void freezingKeepsTheFrameAndEmitsNothing()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
         thread.setOperate(IOpencvThread::Live, false);
@@ -235,7 +236,7 @@ private slots:
         QVERIFY(cv::imwrite(picture.toStdString(), page.frame));
 
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
         thread.open(fileCamera(picture));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         QCOMPARE(thread.edgeResult().angle, -1.0); // off after opening
@@ -281,8 +282,8 @@ private slots:
     void emptyFrameReportsCodeThreeAndEnds()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         thread.open(fileCamera(m_shortVideo));
         QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 5000);
@@ -293,7 +294,7 @@ private slots:
     void unopenableDeviceReportsCodeOne()
     {
         IOpencvThread thread;
-        QSignalSpy errors(&thread, &IOpencvThread::sgError);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
         ICameraInfo camera;
         camera.index = 97; // no such V4L2 device
         thread.open(camera);
@@ -304,7 +305,7 @@ private slots:
     void destructorStopsARunningThread()
     {
         auto* thread = new IOpencvThread;
-        QSignalSpy frames(thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy frames(thread, &IOpencvThread::sgCameraFrame);
         QSignalSpy finished(thread, &QThread::finished);
         thread->open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
@@ -316,7 +317,7 @@ private slots:
     void stoppedThreadCanBeOpenedAgain()
     {
         IOpencvThread thread;
-        QSignalSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         thread.stop();
