@@ -53,6 +53,9 @@ void IOpencvThread::open(const ICameraInfo& camera)
     if (!m_stop || isRunning())
         return;
     m_camera = camera;
+    // Cleared here rather than on the new thread, so that a stop() arriving
+    // while it is still opening the device is not lost.
+    m_stop = false;
     start(QThread::InheritPriority);
 }
 
@@ -172,7 +175,6 @@ void IOpencvThread::setOperate(OperateType type, const QVariant& value)
 bool IOpencvThread::initopencv()
 {
     QMutexLocker lock(&m_mutex);
-    m_stop = false;
     m_live = true;
     m_edgeDetection = false;
     m_rotation = 0;
@@ -184,6 +186,7 @@ bool IOpencvThread::initopencv()
         if (m_device)
             m_device->release();
         m_device.reset();
+        m_stop = true;
         qDebug() << "open-->error" << QThread::currentThreadId();
         emit sgError(1);
         return false;

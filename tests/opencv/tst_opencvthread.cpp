@@ -11,6 +11,7 @@
 #include <opencv2/imgproc.hpp>
 #include <opencv2/videoio.hpp>
 
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QSignalSpy>
 
@@ -300,6 +301,24 @@ private slots:
         thread.open(camera);
         QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{1}, 5000);
+
+        // The camera may be there next time.
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        thread.open(fileCamera(m_longVideo));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+    }
+
+    void stopWhileOpeningIsNotLost()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        {
+            IOpencvThread thread;
+            thread.open(fileCamera(m_longVideo)); // 20 s of video
+            thread.stop();                         // at once, mid-opening
+            QVERIFY(thread.isFinished());
+        }
+        QVERIFY(clock.elapsed() < 5000);
     }
 
     void destructorStopsARunningThread()
@@ -322,6 +341,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
         thread.stop();
         QVERIFY(thread.isFinished());
+        QTest::qWait(50); // frames of the first run still on their way
         frames.clear();
         thread.open(fileCamera(m_longVideo));
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
