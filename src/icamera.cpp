@@ -103,6 +103,16 @@ void ICamera::setDiscoveryEnabled(bool on)
     g_discoveryEnabled = on;
 }
 
+void ICamera::toUsbSource(const std::function<void(IDShowThread&)>& dshow,
+                          const std::function<void(IOpencvThread&)>& opencv)
+{
+    // Network cameras take their settings through their own source.
+    if (route() == Route::DirectShow && m_dshow)
+        dshow(*m_dshow);
+    else if (route() == Route::OpenCV && m_opencv)
+        opencv(*m_opencv);
+}
+
 ICamera::Route ICamera::route() const
 {
     if (ICameraInfo::current().type == 2)
@@ -219,58 +229,44 @@ void ICamera::setResolution(const QVariant& size)
 
 void ICamera::setFocus(int value)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setFocus(value);
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Focus, value);
+    toUsbSource([&](IDShowThread& source) { source.setFocus(value); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Focus, value); });
 }
 
 void ICamera::setExposure(int value)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setExposure(value);
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Exposure, value);
+    toUsbSource([&](IDShowThread& source) { source.setExposure(value); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Exposure, value); });
 }
 
 void ICamera::setBrightness(const QVariant& value)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setBrightness(value.toInt());
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Brightness, value);
+    toUsbSource([&](IDShowThread& source) { source.setBrightness(value.toInt()); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Brightness, value); });
 }
 
 void ICamera::setContrast(const QVariant& value)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setContrast(value.toInt());
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Contrast, value);
+    toUsbSource([&](IDShowThread& source) { source.setContrast(value.toInt()); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Contrast, value); });
 }
 
 void ICamera::setSaturation(const QVariant& value)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setSaturation(value.toInt());
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Saturation, value);
+    toUsbSource([&](IDShowThread& source) { source.setSaturation(value.toInt()); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Saturation, value); });
 }
 
 void ICamera::setLive(bool live)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setLive(live);
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::Live, live);
+    toUsbSource([&](IDShowThread& source) { source.setLive(live); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Live, live); });
 }
 
 void ICamera::setEdgeDetection(bool on)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->setEdgeDetection(on);
-    else if (route() == Route::OpenCV && m_opencv)
-        m_opencv->setOperate(IOpencvThread::EdgeDetection, on);
+    toUsbSource([&](IDShowThread& source) { source.setEdgeDetection(on); },
+                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::EdgeDetection, on); });
 }
 
 QImage ICamera::picture(int filterKind)

@@ -13,6 +13,8 @@
 #include <QSizeF>
 #include <QVariant>
 
+#include <functional>
+
 class IDShowThread;
 class IOpencvThread;
 
@@ -100,6 +102,9 @@ protected:
 private:
     enum class Route { Network, DirectShow, OpenCV };
     Route route() const;
+    // Hands a setting to the current USB source, whichever kind it is.
+    void toUsbSource(const std::function<void(IDShowThread&)>& dshow,
+                     const std::function<void(IOpencvThread&)>& opencv);
     void forgetSource();
 
     int m_restartPending = 0;
