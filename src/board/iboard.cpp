@@ -1,6 +1,7 @@
 // The annotation board view.
 #include "board/iboard.h"
 
+#include "board/iannotationlayer.h"
 #include "board/iboardstate.h"
 #include "board/icursorrecolor.h"
 #include "board/islide.h"
@@ -17,10 +18,12 @@
 #include <QGestureEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPinchGesture>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QStyleOptionGraphicsItem>
 #include <QSysInfo>
 #include <QVersionNumber>
 #include <QWheelEvent>
@@ -80,6 +83,10 @@ IBoard::IBoard(QWidget* parent)
     // A full-screen camera picture and its zoomed copies do not fit Qt's default cache.
     QPixmapCache::setCacheLimit(512000);
     unsetCursor();
+    m_annotationLayer = new IAnnotationLayer(
+        this, [this](QPainter* painter, int count, QGraphicsItem** items, const QStyleOptionGraphicsItem* options) {
+            QGraphicsView::drawItems(painter, count, items, options);
+        });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_boardSize = screen->size();
     init();
@@ -177,6 +184,7 @@ void IBoard::setCurrentSlide(ISlide* slide)
         throw std::invalid_argument("IBoard: null slide");
     emit sgBeforeSlideChanged();
     setScene(slide);
+    m_annotationLayer->setScene(slide);
     centerOn(slide->sceneRect().center());
     m_currentSlide = slide;
     emit sgAfterSlideChanged();
@@ -350,8 +358,14 @@ void IBoard::toggleFullScreen()
 
 void IBoard::setBackgroundImage(const QImage& image)
 {
-    if (!m_hold && m_pictureItem)
-        m_pictureItem->setImage(image);
+    if (!m_hold && m_pictureItem) {
+        // A frame of the same size repaints only the picture's pixels; the
+        // scene is not told, so the elements' layer stays as it is.
+        if (m_pictureItem->swapImage(image))
+            viewport()->update(mapFromScene(m_pictureItem->sceneBoundingRect()).boundingRect().adjusted(-2, -2, 2, 2));
+        else
+            m_pictureItem->setImage(image);
+    }
     const QSizeF size = image.size();
     if (sameValue(size.width(), m_lastImageSize.width())
         && sameValue(size.height(), m_lastImageSize.height()))
@@ -555,6 +569,26 @@ void IBoard::resizeEvent(QResizeEvent* event)
             m_pictureItem->setTargetSize(size());
     }
     QGraphicsView::resizeEvent(event);
+}
+
+void IBoard::paintEvent(QPaintEvent* event)
+{
+    m_paintRegion = event->region();
+    QGraphicsView::paintEvent(event);
+}
+
+void IBoard::drawItems(QPainter* painter, int numItems, QGraphicsItem* items[],
+                       const QStyleOptionGraphicsItem options[])
+{
+    const QGraphicsItem* picture = nullptr;
+    for (int i = 0; i < numItems; ++i) {
+        if (items[i] == m_pictureItem) {
+            QGraphicsView::drawItems(painter, 1, &items[i], &options[i]);
+            picture = items[i];
+            break;
+        }
+    }
+    m_annotationLayer->paint(painter, m_paintRegion, picture ? picture : m_pictureItem);
 }
 
 void IBoard::dragEnterEvent(QDragEnterEvent* event)

@@ -7,11 +7,13 @@
 #include <QList>
 #include <QPoint>
 #include <QPointF>
+#include <QRegion>
 #include <QSizeF>
 
 #include <memory>
 
 class DeviceInput;
+class IAnnotationLayer;
 class ICommonElementFrame;
 class IElementFrame;
 class IBoardState;
@@ -110,6 +112,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // The picture is painted as it comes; every other item from the
+    // annotation layer.
+    void drawItems(QPainter* painter, int numItems, QGraphicsItem* items[],
+                   const QStyleOptionGraphicsItem options[]) override;
 
 private:
     void onStateChanged(int type, const QVariant& value);
@@ -145,4 +152,6 @@ private:
     bool m_sizeTracking = true;
     ICommonElementFrame* m_elementFrame = nullptr;
     bool m_hold = false;
+    IAnnotationLayer* m_annotationLayer = nullptr;
+    QRegion m_paintRegion;
 };

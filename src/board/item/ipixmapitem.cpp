@@ -26,6 +26,14 @@ void IPixmapItem::setImage(const QImage& image)
     update();
 }
 
+bool IPixmapItem::swapImage(const QImage& image)
+{
+    if (image.size() != m_image.size())
+        return false;
+    m_image = image;
+    return true;
+}
+
 bool IPixmapItem::cropImage(const QRect& rect)
 {
     const QRect inside = rect.normalized() & m_image.rect();

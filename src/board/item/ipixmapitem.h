@@ -14,6 +14,10 @@ public:
 
     QImage image() const;
     void setImage(const QImage& image);
+    // Swaps in a picture of the same size without asking the scene to
+    // repaint: the caller repaints. False, and nothing changed, when the
+    // size differs.
+    bool swapImage(const QImage& image);
     // Keeps only the part of the picture inside `rect`. Returns false, and
     // keeps the picture, when `rect` misses it altogether.
     bool cropImage(const QRect& rect);
