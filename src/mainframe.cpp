@@ -7,6 +7,7 @@
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
 #include "customui/imaintitlewidget.h"
+#include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
 #include "directshow/isignaldevicenotifier.h"
@@ -122,7 +123,8 @@ void MainFrame::InitData()
     IBoardService::instance()->selectSelector();
 
     connect(camera, &ICamera::sgCameraFrame, this, &MainFrame::onCameraFrame);
-    connect(camera, &ICamera::sgStillImage, this, [this](const QImage& still) { slCaputerImage(still, QString()); });
+    connect(camera, &ICamera::sgStillImage, this, &MainFrame::submitCapture);
+    connect(camera, &ICamera::sgCaptureImage, this, &MainFrame::submitCapture);
 
     m_imageThread = new IImageTansformThread;
     connect(m_imageThread, &IImageTansformThread::sgCaptureImage, this, &MainFrame::slCaputerImage);
@@ -294,6 +296,10 @@ void MainFrame::onCameraError(int code)
     setEnabled(true);
     switch (code) {
     case 1:
+        IMsgBox::showMessage(tr("No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not "
+                                "connected properly. 2. Driver program is not installed successfully. 3. The device "
+                                "is damaged."),
+                             4, IConfigureService::productName(), isVisible() ? this : nullptr);
         ICameraInfo::current().index = -1;
         break;
     case 2:
@@ -330,8 +336,27 @@ void MainFrame::takePicture(int filterKind)
     if (!m_imageThread)
         return;
     m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, false);
-    const QImage picture = ICamera::instance()->picture(filterKind);
-    if (picture.isNull()) {
+    ICamera* camera = ICamera::instance();
+    if (takesStills()) {
+        // The still arrives through sgStillImage; a camera that never sends
+        // it must not leave the snap button dead.
+        camera->triggerStill();
+        QTimer::singleShot(kStillTimeoutMs, m_cameraToolBar,
+                           [this] { m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true); });
+        return;
+    }
+    submitCapture(camera->picture(filterKind));
+}
+
+bool MainFrame::takesStills() const
+{
+    return ICameraInfo::current().type == 1
+        && IConfigureService::instance()->cameraResolution() == QSize(3840, 2160);
+}
+
+void MainFrame::submitCapture(const QImage& picture)
+{
+    if (picture.isNull() || !m_imageThread) {
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
         return;
     }
@@ -341,6 +366,7 @@ void MainFrame::takePicture(int filterKind)
     const QSizeF shown = m_board->pictureSceneRect().size();
     job.scaleX = shown.width() > 0 ? picture.width() / shown.width() : 1.0;
     job.scaleY = shown.height() > 0 ? picture.height() / shown.height() : 1.0;
+    job.rotation = m_board->rotation();
     job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
     job.targetFolder = IConfigureService::instance()->photoPath();
     job.edgeAngle = edge.angle;

@@ -61,6 +61,13 @@ private:
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
     void onSwitchCamera(const ICameraInfo& info);
     void exportPdf();
+    // A type-1 camera at 3840x2160 takes its pictures as stills.
+    bool takesStills() const;
+    // Hands a camera picture to the save thread with the board's
+    // annotations, scale and rotation; a null picture only frees the button.
+    void submitCapture(const QImage& picture);
+
+    static constexpr int kStillTimeoutMs = 5000;
 
     bool m_firstOpen = true;
     IBoard* m_board = nullptr;

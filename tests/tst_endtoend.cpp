@@ -13,18 +13,11 @@ class TestEndToEnd : public QObject
 {
     Q_OBJECT
 
-    static int run(const QString& program, const QStringList& args, QByteArray* output = nullptr)
-    {
-        return TestEnv::runProcess(program, args, {}, 20000, output);
-    }
-
 private slots:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            QSKIP("needs an X display (./test.sh provides one)");
-        if (QStandardPaths::findExecutable("xdotool").isEmpty())
-            QSKIP("needs xdotool (installed by ./test.sh)");
+        if (!TestEnv::canDriveWindows())
+            QSKIP("needs an X display and xdotool (./test.sh provides both)");
     }
 
     void snapWithTheKeyboardSavesAPictureAtTheCameraResolution()
@@ -49,12 +42,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(logText().contains("camera error code: 0"), 60000);
         QTest::qWait(500); // the first frames reach the window
 
-        QByteArray found;
-        QCOMPARE(run("xdotool", {"search", "--sync", "--name", "^Veskaroo$"}, &found), 0);
-        const QString window = QString::fromLatin1(found).split('\n', Qt::SkipEmptyParts).value(0).trimmed();
+        const QString window = TestEnv::findVisibleWindow("^Veskaroo$");
         QVERIFY(!window.isEmpty());
-        QCOMPARE(run("xdotool", {"windowfocus", "--sync", window}), 0);
-        QCOMPARE(run("xdotool", {"key", "ctrl+alt+5"}), 0);
+        QVERIFY(TestEnv::pressKeys(window, "ctrl+alt+5"));
 
         const QDir photos(profile + "/photo");
         QTRY_VERIFY_WITH_TIMEOUT(!photos.entryList({"*.jpeg"}, QDir::Files).isEmpty(), 30000);

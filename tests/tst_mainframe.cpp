@@ -80,6 +80,27 @@ private slots:
         QCOMPARE(reader.size(), QSize(1920, 1080)); // the camera's resolution
     }
 
+    void pictureTakenOnATurnedViewIsTurnedToo()
+    {
+        const QStringList before = photos();
+        cameraButton(ICameraToolBar::Rotate)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+        QTest::qWait(20);
+        cameraButton(ICameraToolBar::Snap)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(photos().size(), before.size() + 1, 20000);
+        for (int turn = 0; turn < 3; ++turn)
+            cameraButton(ICameraToolBar::Rotate)->click();
+        QCOMPARE(m_window->board()->rotation(), 0);
+
+        QStringList added = photos();
+        for (const QString& name : before)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        QImageReader reader(IConfigureService::instance()->photoPath() + "/" + added.first());
+        QCOMPARE(reader.size(), QSize(1080, 1920));
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+    }
+
     void shutterSoundIsOurs()
     {
         QFile sound(":/root/root/photoSound.wav");

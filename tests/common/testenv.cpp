@@ -1,6 +1,7 @@
 // Test harness: private data folders and child processes.
 #include "common/testenv.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -44,6 +45,33 @@ int runProcess(const QString& program, const QStringList& args,
         return -1;
     }
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+bool canDriveWindows()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+QString findVisibleWindow(const QString& namePattern, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        QByteArray found;
+        if (runProcess("xdotool", {"search", "--onlyvisible", "--name", namePattern}, {}, 10000, &found) == 0) {
+            const QString window = QString::fromLatin1(found).split('\n', Qt::SkipEmptyParts).value(0).trimmed();
+            if (!window.isEmpty())
+                return window;
+        }
+        QTest::qWait(200);
+    }
+    return QString();
+}
+
+bool pressKeys(const QString& window, const QString& keys)
+{
+    return runProcess("xdotool", {"windowfocus", "--sync", window}, {}, 10000) == 0
+        && runProcess("xdotool", {"key", keys}, {}, 10000) == 0;
 }
 
 QString peerPath(const QString& name)

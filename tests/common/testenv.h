@@ -27,6 +27,15 @@ QString peerPath(const QString& name);
 void silenceOffscreenPlatformNotices();
 QString programPath();
 
+// Driving the real program on the X display (./test.sh runs the suite under
+// Xvfb): true when a display and xdotool are there.
+bool canDriveWindows();
+// The id of the first visible window whose title matches `namePattern`,
+// waiting up to `timeoutMs`; empty when none showed.
+QString findVisibleWindow(const QString& namePattern, int timeoutMs = 30000);
+// Focuses `window` and types `keys` (xdotool key names, e.g. "ctrl+alt+5").
+bool pressKeys(const QString& window, const QString& keys);
+
 } // namespace TestEnv
 
 // Like QTEST_MAIN, but isolates the data folder first.
