@@ -60,8 +60,11 @@ IImgListWidget::IImgListWidget(QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(m_list, 1);
 
-    // The entries set the width; the scroll bar comes on top when needed.
-    setFixedWidth(IImgListItem::entrySize().width() + scrollBar + margin + qRound(2 * s) + 2 * m_list->frameWidth());
+    // The entries and the scroll bar set the width, unless the buttons'
+    // texts need more.
+    const int forEntries =
+        IImgListItem::entrySize().width() + scrollBar + margin + qRound(2 * s) + 2 * m_list->frameWidth();
+    setFixedWidth(qMax(forEntries, buttons->sizeHint().width() + margin + qRound(2 * s)));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     connect(button(SelectAll), &IIToolButton::clicked, m_list, &IImgList::selectAll);
@@ -80,7 +83,7 @@ IIToolButton* IImgListWidget::addButton(int id, const QString& text, const QStri
     b->setIconSize(QSize(qRound(24 * s), qRound(24 * s)));
     b->setHoverColor(QColor(255, 255, 255, 28));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_buttons << b;
     return b;
 }
