@@ -11,12 +11,16 @@ packages=(
     libqt5svg5-dev qtmultimedia5-dev libqt5multimedia5-plugins
     # pictures, capture and device hot-plug
     libopencv-dev libudev-dev
+    # TIFF pictures in the list, import and export
+    qt5-image-formats-plugins
     # the virtual camera's page font
     fonts-dejavu-core
     # OCR engine, loaded at run time
     libtesseract5 tesseract-ocr-eng
     # tests: an X server for the tests that need one; benchmarks
     xvfb xauth xdotool libbenchmark-dev
+    # tests: reading back exported PDF files
+    poppler-utils
 )
 
 missing=()

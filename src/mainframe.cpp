@@ -6,6 +6,8 @@
 #include "board/item/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglist.h"
+#include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
@@ -59,11 +61,13 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_boardToolBar = new IBoardToolBar(this);
     m_cameraToolBar = new ICameraToolBar(this);
     m_title = new IMainTitleWidget(this);
+    m_imgList = new IImgListWidget(this);
     m_boardToolBar->hide();
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
+    row->addWidget(m_imgList);
     row->addWidget(m_board, 1);
     row->addWidget(m_rightToolBar);
     row->addWidget(m_boardToolBar);
@@ -137,6 +141,7 @@ void MainFrame::InitData()
         showTimedMessage(tr("The picture could not be saved: %1").arg(error), 3000);
     });
     m_imageThread->start();
+    connect(m_imgList->list(), &IImgList::sgExportFiles, m_imageThread, &IImageTansformThread::setExportJob);
 
     m_usbWatcher = new IWinUsbDevice(this);
     // The virtual camera unplugs and replugs like a USB one.
@@ -250,14 +255,30 @@ void MainFrame::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void MainFrame::setPdfFileChooser(PdfFileChooser chooser)
+{
+    m_pdfChooser = std::move(chooser);
+}
+
 void MainFrame::exportPdf()
 {
-    // The picture list comes with its own panel; until then nothing is selected.
-    const QStringList selected;
+    const QStringList selected = m_imgList->selectedFiles();
     if (selected.isEmpty()) {
         showTimedMessage(QStringLiteral("请先选择左边列表文件"));
         return;
     }
+    const QString proposed = IImgList::proposedExportPath();
+    QString name = m_pdfChooser ? m_pdfChooser(proposed) : askPdfFile(proposed);
+    if (name.isEmpty() || !m_imageThread)
+        return;
+    if (!name.endsWith(QLatin1String(".pdf")))
+        name += QLatin1String(".pdf");
+    m_imageThread->setExportJob(name, selected, 1);
+}
+
+QString MainFrame::askPdfFile(const QString& proposedPath)
+{
+    return QFileDialog::getSaveFileName(this, tr("Save"), proposedPath, QStringLiteral("PDF File (*.pdf)"));
 }
 
 void MainFrame::onSwitchCamera(const ICameraInfo& info)
@@ -292,6 +313,7 @@ void MainFrame::onCameraError(int code)
             setGeometry(screen->availableGeometry());
         showMaximized();
         QTimer::singleShot(200, m_board, [this] { m_board->resetView(); });
+        m_imgList->load();
     }
     setEnabled(true);
     switch (code) {
@@ -376,11 +398,11 @@ void MainFrame::submitCapture(const QImage& picture)
 
 void MainFrame::slCaputerImage(QImage picture, QString path)
 {
-    Q_UNUSED(picture)
     if (!path.isEmpty()) {
         qDebug() << "picture saved:" << path;
         if (IConfigureService::instance()->photoSound())
             QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+        m_imgList->addImage(picture, path);
     }
     m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
 }

@@ -7,11 +7,14 @@
 
 #include <QVariant>
 
+#include <functional>
+
 class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
 class IImageTansformThread;
+class IImgListWidget;
 class IMainTitleWidget;
 class IRightToolBar;
 class ITimeMsgBox;
@@ -43,6 +46,12 @@ public:
     IRightToolBar* rightToolBar() const { return m_rightToolBar; }
     IBoardToolBar* boardToolBar() const { return m_boardToolBar; }
     ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
+    IImgListWidget* imgListWidget() const { return m_imgList; }
+
+    // Answers the PDF export's save dialog instead of the user: given the
+    // proposed name, returns the chosen one (empty when cancelled).
+    using PdfFileChooser = std::function<QString(const QString& proposedPath)>;
+    void setPdfFileChooser(PdfFileChooser chooser);
 
 public slots:
     void slHideSecondWidget(int barType = 0, QVariant flag = QVariant());
@@ -61,6 +70,7 @@ private:
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
     void onSwitchCamera(const ICameraInfo& info);
     void exportPdf();
+    QString askPdfFile(const QString& proposedPath);
     // A type-1 camera at 3840x2160 takes its pictures as stills.
     bool takesStills() const;
     // Hands a camera picture to the save thread with the board's
@@ -77,7 +87,9 @@ private:
     IImageTansformThread* m_imageThread = nullptr;
     bool m_annotationMode = false;
     IMainTitleWidget* m_title = nullptr;
+    IImgListWidget* m_imgList = nullptr;
     IRightToolBar* m_rightToolBar = nullptr;
     IBoardToolBar* m_boardToolBar = nullptr;
     ICameraToolBar* m_cameraToolBar = nullptr;
+    PdfFileChooser m_pdfChooser;
 };

@@ -1,10 +1,15 @@
 // The main window driven like a user: shortcuts and toolbar buttons take
-// pictures, freeze and outline; unplugging and replugging the camera; closing.
+// pictures, freeze and outline; the picture list and PDF export; unplugging
+// and replugging the camera; closing.
 #include "common/testenv.h"
 
 #include "board/iboard.h"
 #include "board/item/ipixmapitem.h"
 #include "customui/icameratoolbar.h"
+#include "customui/iimglist.h"
+#include "customui/iimglistitem.h"
+#include "customui/iimglistwidget.h"
+#include "customui/itimemsgbox.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/virtual/ivirtualcamera.h"
@@ -13,9 +18,12 @@
 #include "mainframe.h"
 #include "service/iconfigureservice.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QToolButton>
 
 class TestMainFrame : public QObject
@@ -40,6 +48,41 @@ class TestMainFrame : public QObject
                 return button;
         }
         return nullptr;
+    }
+    // The text of the timed notice on screen, empty when none is.
+    static QString shownNotice()
+    {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<ITimeMsgBox*>(top) && top->isVisible())
+                return top->findChild<QLabel*>()->text();
+        }
+        return QString();
+    }
+    // Exports the list's marked pictures as the PDF button does, the save
+    // dialog answered with `answer`.
+    void exportPdfAs(const QString& answer, QString* proposed = nullptr)
+    {
+        m_window->setPdfFileChooser([answer, proposed](const QString& name) {
+            if (proposed)
+                *proposed = name;
+            return answer;
+        });
+        cameraButton(ICameraToolBar::Pdf)->click();
+    }
+    // Pages and page size in points as pdfinfo reports them; empty without pdfinfo.
+    static QString pdfInfo(const QString& path, const QString& field)
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        if (pdfinfo.isEmpty())
+            return QString();
+        QByteArray output;
+        if (TestEnv::runProcess(pdfinfo, {path}, {}, 30000, &output) != 0)
+            return QStringLiteral("unreadable");
+        for (const QString& line : QString::fromUtf8(output).split('\n')) {
+            if (line.startsWith(field + ":"))
+                return line.mid(field.size() + 1).trimmed();
+        }
+        return QString();
     }
 
 private slots:
@@ -101,6 +144,90 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
     }
 
+    void thePictureListSitsLeftOfTheBoardAndTakesEachSavedPicture()
+    {
+        IImgListWidget* panel = m_window->imgListWidget();
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->geometry().right() < m_window->board()->geometry().left());
+        QCOMPARE(panel->geometry().top(), m_window->board()->geometry().top());
+
+        // The pictures taken above, each with its file and the next number.
+        QStringList taken;
+        for (const QString& name : photos())
+            taken << QDir(IConfigureService::instance()->photoPath()).absoluteFilePath(name);
+        QTRY_COMPARE(panel->list()->count(), taken.size());
+        QStringList listed;
+        for (const QString& path : panel->list()->files())
+            listed << QFileInfo(path).absoluteFilePath();
+        QCOMPARE(listed, taken);
+        QCOMPARE(panel->list()->entry(taken.size() - 1)->number(), taken.size());
+    }
+
+    void pdfExportWithoutAMarkedPictureAsksForOne()
+    {
+        IImgList* list = m_window->imgListWidget()->list();
+        list->deselectAll();
+        bool asked = false;
+        m_window->setPdfFileChooser([&asked](const QString&) {
+            asked = true;
+            return QString();
+        });
+        cameraButton(ICameraToolBar::Pdf)->click();
+        QVERIFY(!asked);
+        QTRY_COMPARE(shownNotice(), QString("请先选择左边列表文件"));
+    }
+
+    void pdfExportWritesTheMarkedPicturesOnePerPage()
+    {
+        IImgList* list = m_window->imgListWidget()->list();
+        QVERIFY(list->count() >= 2);
+        list->deselectAll();
+        list->entry(0)->setChecked(true);
+        list->entry(1)->setChecked(true);
+        QTemporaryDir out;
+
+        // A name typed without the extension gets it.
+        QString proposed;
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        exportPdfAs(out.filePath("report"), &proposed);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out.filePath("report.pdf")), 30000);
+        QTRY_COMPARE(shownNotice(), QString("Save Successful."));
+        QVERIFY(!QFile::exists(out.filePath("report")));
+        const QDateTime stamp = QDateTime::fromString(QFileInfo(proposed).fileName(), "yyyyMMddhhmmss");
+        QVERIFY2(stamp.isValid() && stamp >= before, qPrintable(proposed));
+
+        QFile pdf(out.filePath("report.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            qWarning("pdfinfo missing: pages not counted");
+        else {
+            QCOMPARE(pdfInfo(pdf.fileName(), "Pages"), QString("2"));
+            QVERIFY2(pdfInfo(pdf.fileName(), "Page size").contains("(A4)"),
+                     qPrintable(pdfInfo(pdf.fileName(), "Page size")));
+        }
+
+        // The dialog now proposes the folder the PDF went to.
+        exportPdfAs(QString(), &proposed);
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(out.path()).absoluteFilePath());
+    }
+
+    void pdfExportKeepsANameThatEndsInPdf()
+    {
+        IImgList* list = m_window->imgListWidget()->list();
+        list->deselectAll();
+        list->entry(0)->setChecked(true);
+        QTemporaryDir out;
+        exportPdfAs(out.filePath("kept.pdf"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out.filePath("kept.pdf")), 30000);
+        // Only the lower-case extension counts as one.
+        exportPdfAs(out.filePath("upper.PDF"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out.filePath("upper.PDF.pdf")), 30000);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"kept.pdf", "upper.PDF.pdf"}));
+        if (!QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            QCOMPARE(pdfInfo(out.filePath("kept.pdf"), "Pages"), QString("1"));
+    }
+
     void shutterSoundIsOurs()
     {
         QFile sound(":/root/root/photoSound.wav");
@@ -135,6 +262,8 @@ private slots:
 
     void unpluggingAndReplugging()
     {
+        IImgList* list = m_window->imgListWidget()->list();
+        const QStringList listed = list->files();
         QSignalSpy errors(ICamera::instance(), &ICamera::sgError);
         m_camera->setPresent(false);
         QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 10000);
@@ -147,6 +276,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ICamera::instance()->hasSource(), 10000);
         for (int id = ICameraToolBar::Pdf; id <= ICameraToolBar::SplitScreen; ++id)
             QTRY_VERIFY_WITH_TIMEOUT(cameraButton(id)->isEnabled(), 10000);
+        // The camera's return does not load the photo folder into the list again.
+        QCOMPARE(list->pendingCount(), 0);
+        QCOMPARE(list->files(), listed);
     }
 
     void closingStopsTheSaveThreadAndTheCamera()
