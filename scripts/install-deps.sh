@@ -21,6 +21,8 @@ packages=(
     xvfb xauth xdotool libbenchmark-dev
     # tests: reading back exported PDF files
     poppler-utils
+    # benchmarks: the reference for PDF export
+    img2pdf
 )
 
 missing=()
