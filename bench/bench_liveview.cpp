@@ -1,0 +1,181 @@
+// The live view on the main window, shown offscreen on a full-HD desktop,
+// fed by the virtual camera at 30 fps: frames the capture side delivers
+// against frames the board really paints, at 1080p and 4K, with automatic
+// edging off and on.
+//
+// A frame counts as painted when the board's viewport receives a paint
+// event while the picture item holds that frame (told apart by the
+// picture's cache key, which every shallow copy of a frame shares); repaints
+// of a frame already painted do not count again. Paint events are what the
+// window system is shown, so a frame replaced before the next paint was
+// never seen by the user.
+#include "common/benchapplication.h"
+#include "common/virtualcamerawindow.h"
+
+#include "board/iboard.h"
+#include "board/item/ipixmapitem.h"
+#include "directshow/idshowthread.h"
+#include "icamera.h"
+#include "mainframe.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QEventLoop>
+#include <QHash>
+#include <QMutex>
+#include <QTimer>
+#include <QVector>
+
+#include <atomic>
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const int kSettleMs = 1000;
+const int kRunMs = 5000;
+
+// Notes each distinct frame painted on the viewport and when; matched with
+// the capture times afterwards, as a frame may be painted before the
+// capture thread has finished noting it.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(IBoard* board)
+        : m_board(board)
+    {
+        board->viewport()->installEventFilter(this);
+    }
+
+    QVector<QPair<qint64, Clock::time_point>> painted;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++paints;
+        const qint64 key = m_board->pictureItem()->image().cacheKey();
+        if (key != m_lastKey) {
+            m_lastKey = key;
+            painted.append({key, Clock::now()});
+        }
+        return false;
+    }
+
+private:
+    IBoard* m_board;
+    qint64 m_lastKey = 0;
+};
+
+void runEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Counters per second of the run: captured = frames the capture thread
+// emitted, delivered = frames the camera facade handed to the window,
+// painted = distinct frames painted. paint_ms = time per paint event,
+// gui_busy = share of the GUI thread spent handling events, latency_ms =
+// capture to paint, queue_growth = frames captured but not yet delivered
+// (still queued for the GUI thread) by the end, net of the start.
+void BM_LiveView(benchmark::State& state)
+{
+    const QSize size(int(state.range(0)) * 16 / 9, int(state.range(0)));
+    const bool edge = state.range(1) != 0;
+    VirtualCameraWindow* camera = VirtualCameraWindow::instance();
+    if (!camera || !camera->setResolution(size)) {
+        state.SkipWithError("the virtual camera did not stream at this size");
+        return;
+    }
+    MainFrame* window = camera->window();
+    IBoard* board = window->board();
+    IDShowThread* source = ICamera::instance()->dshowSource();
+    if (!source) {
+        state.SkipWithError("the camera has no USB source");
+        return;
+    }
+    ICamera::instance()->setEdgeDetection(edge);
+    runEventLoop(kSettleMs);
+
+    QMutex mutex;
+    QHash<qint64, Clock::time_point> emitted;
+    std::atomic<bool> counting{false};
+    std::atomic<int> captured{0};
+    int delivered = 0;
+    // On the capture thread, right as it emits.
+    const QMetaObject::Connection onCaptured
+        = QObject::connect(source, &IDShowThread::sgCameraFrame, [&](const QImage& frame) {
+              if (!counting)
+                  return;
+              ++captured;
+              const Clock::time_point at = Clock::now();
+              QMutexLocker lock(&mutex);
+              emitted.insert(frame.cacheKey(), at);
+          });
+    const QMetaObject::Connection onDelivered = QObject::connect(ICamera::instance(), &ICamera::sgCameraFrame, [&] {
+        if (counting)
+            ++delivered;
+    });
+    QWidget* viewport = board->viewport();
+    BenchApplication* app = BenchApplication::instance();
+    app->timeEvents([viewport](QObject* receiver, QEvent* event) {
+        return receiver == viewport && event->type() == QEvent::Paint;
+    });
+
+    PaintCounter counter(board);
+    double seconds = 0;
+    for (auto _ : state) {
+        app->resetTimes();
+        counter.painted.clear();
+        counter.paints = 0;
+        counting = true;
+        const Clock::time_point start = Clock::now();
+        runEventLoop(kRunMs);
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        counting = false;
+    }
+    QObject::disconnect(onCaptured);
+    QObject::disconnect(onDelivered);
+    const double paintMs = app->selectedEvents() ? app->selectedNanoseconds() / 1e6 / app->selectedEvents() : 0;
+    const double busy = app->busyNanoseconds() / 1e9 / seconds;
+    app->timeEvents(nullptr);
+    ICamera::instance()->setEdgeDetection(false);
+
+    state.counters["captured_fps"] = captured / seconds;
+    state.counters["delivered_fps"] = delivered / seconds;
+    // Frames captured before the run began are not counted.
+    int painted = 0;
+    double latencyMs = 0;
+    for (const auto& frame : qAsConst(counter.painted)) {
+        const auto it = emitted.constFind(frame.first);
+        if (it == emitted.constEnd())
+            continue;
+        ++painted;
+        latencyMs += std::chrono::duration<double, std::milli>(frame.second - *it).count();
+    }
+    state.counters["painted_fps"] = painted / seconds;
+    state.counters["paints_fps"] = counter.paints / seconds;
+    state.counters["paint_ms"] = paintMs;
+    state.counters["gui_busy"] = busy;
+    state.counters["latency_ms"] = painted ? latencyMs / painted : 0;
+    state.counters["queue_growth"] = captured - delivered;
+}
+
+} // namespace
+
+BENCHMARK(BM_LiveView)
+    ->ArgNames({"height", "edge"})
+    ->Args({1080, 0})
+    ->Args({1080, 1})
+    ->Args({2160, 0})
+    ->Args({2160, 1})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+VESKAROO_BENCH_MAIN()
