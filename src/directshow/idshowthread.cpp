@@ -82,7 +82,7 @@ QImage IDShowThread::picture(int filterKind)
 {
     QImage current;
     {
-        QMutexLocker lock(&m_mutex);
+        QMutexLocker lock(&m_frameMutex);
         current = m_current;
     }
     if (current.isNull() || filterKind == 1)
@@ -92,7 +92,7 @@ QImage IDShowThread::picture(int filterKind)
 
 IEdgeResult IDShowThread::edgeResult()
 {
-    QMutexLocker lock(&m_mutex);
+    QMutexLocker lock(&m_frameMutex);
     return m_edge;
 }
 
@@ -284,16 +284,19 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
         emit sgStillImage(IOpencvApi::cvMat2Image(bgr.clone()));
     if (!m_live)
         return;
-    if (m_edgeDetection) {
+    const bool outline = m_edgeDetection;
+    IEdgeResult edge;
+    if (outline) {
         if (bgr.data == frame.bgr.data)
             bgr = bgr.clone(); // the outline must not be drawn into the device's own picture
-        const IEdgeResult edge = IOpencvApi::cvEdgeDetect(bgr);
-        QMutexLocker lock(&m_mutex);
-        m_edge = edge;
+        edge = IOpencvApi::cvEdgeDetect(bgr);
     }
     const QImage image = IOpencvApi::cvMat2Image(bgr);
     {
-        QMutexLocker lock(&m_mutex);
+        // The picture and the outline found in it change together.
+        QMutexLocker lock(&m_frameMutex);
+        if (outline)
+            m_edge = edge;
         m_current = image;
     }
     emit sgCameraFrame(image);

@@ -33,7 +33,8 @@ public:
     // The next frame is also delivered as a still (sgStillImage); nothing
     // happens for cameras without still capture.
     virtual void triggerStill();
-    // Thread-safe (mutex): the last frame, filtered; null before the first.
+    // Thread-safe, without waiting for a read in progress: the last frame,
+    // filtered; null before the first.
     virtual QImage picture(int filterKind);
     virtual IEdgeResult edgeResult();
     virtual ICameraParameterData cameraParameter();
@@ -77,6 +78,10 @@ private:
     std::atomic<bool> m_stillRequested{false};
     int m_previewRender = 0;
     QThread* m_thread = nullptr;
+    // The last frame and its outline have a lock of their own: the device
+    // lock is held through every read, which waits up to a frame period,
+    // and a snap must not wait for that on the GUI thread.
+    mutable QMutex m_frameMutex;
     QImage m_current;
     IEdgeResult m_edge;
     ICameraParameterData m_parameters;

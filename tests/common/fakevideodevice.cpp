@@ -55,6 +55,12 @@ bool FakeVideoDevice::startStreaming()
 IVideoDevice::ReadResult FakeVideoDevice::read(IVideoFrame& frame, int timeoutMs)
 {
     QThread::msleep(std::min(timeoutMs, 10));
+    if (m_state->holdReads) {
+        ++m_state->readsWaiting;
+        while (m_state->holdReads)
+            QThread::msleep(1);
+        --m_state->readsWaiting;
+    }
     QMutexLocker lock(&m_state->mutex);
     if (!m_state->present)
         return Lost;

@@ -23,6 +23,10 @@ struct FakeCameraState
     bool present = true;
     bool rawFrames = false;        // deliver decoded BGR instead of MJPG
     int framesDelivered = 0;
+    // While set, reads wait inside the device, as a camera's read waits for
+    // the next frame; readsWaiting tells that one is waiting.
+    std::atomic<bool> holdReads{false};
+    std::atomic<int> readsWaiting{0};
 
     FakeCameraState();
 };

@@ -13,6 +13,9 @@
 #include <QSettings>
 #include <QSignalSpy>
 
+#include <chrono>
+#include <future>
+
 namespace {
 
 const QString kPath = QStringLiteral("/dev/v4l/by-id/usb-Test_Camera-video-index0");
@@ -165,6 +168,29 @@ private slots:
         source.setLive(true);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
         QVERIFY(source.picture(1) != frozen);
+    }
+
+    // A snap asks for the picture on the GUI thread while the capture thread
+    // waits inside the device for the next frame: it must not wait too.
+    void pictureAndOutlineAnswerWhileAReadWaits()
+    {
+        IDShowThread source;
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.setEdgeDetection(true);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        state()->holdReads = true;
+        QTRY_COMPARE_WITH_TIMEOUT(state()->readsWaiting.load(), 1, 10000);
+
+        auto answer = std::async(std::launch::async, [&source] {
+            return qMakePair(source.picture(1), source.edgeResult());
+        });
+        const bool answered = answer.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        state()->holdReads = false;
+        QVERIFY(answered);
+        const auto result = answer.get();
+        QCOMPARE(result.first.size(), lastFrameSize(frames));
+        QVERIFY(result.second.angle != -1.0); // the fake's frames were outlined
     }
 
     void stillsOnlyFromStillCameras()
