@@ -382,7 +382,6 @@ void MainFrame::submitCapture(const QImage& picture)
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
         return;
     }
-    const IEdgeResult edge = ICamera::instance()->edgeResult();
     ICaptureJob job;
     job.picture = picture;
     const QSizeF shown = m_board->pictureSceneRect().size();
@@ -391,8 +390,13 @@ void MainFrame::submitCapture(const QImage& picture)
     job.rotation = m_board->rotation();
     job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
     job.targetFolder = IConfigureService::instance()->photoPath();
-    job.edgeAngle = edge.angle;
-    job.edgePolygon = edge.corners;
+    // The camera keeps its last outline after automatic edging is switched
+    // off; only a picture taken while it is on is cut to it.
+    if (m_cameraToolBar->isButtonChecked(ICameraToolBar::AutoEdge)) {
+        const IEdgeResult edge = ICamera::instance()->edgeResult();
+        job.edgeAngle = edge.angle;
+        job.edgePolygon = edge.corners;
+    }
     m_imageThread->addCaptureJob(job);
 }
 

@@ -260,6 +260,25 @@ private slots:
         cameraButton(ICameraToolBar::AutoEdge)->click();
     }
 
+    void aPictureTakenAfterAutomaticEdgingIsNotCut()
+    {
+        cameraButton(ICameraToolBar::AutoEdge)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(ICamera::instance()->edgeResult().corners.size() == 4, 10000);
+        cameraButton(ICameraToolBar::AutoEdge)->click();
+        QVERIFY(!m_window->cameraToolBar()->isButtonChecked(ICameraToolBar::AutoEdge));
+
+        const QStringList before = photos();
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+        cameraButton(ICameraToolBar::Snap)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(photos().size(), before.size() + 1, 20000);
+        QStringList added = photos();
+        for (const QString& name : before)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        QImageReader reader(IConfigureService::instance()->photoPath() + "/" + added.first());
+        QCOMPARE(reader.size(), QSize(1920, 1080)); // the whole frame, not the old outline
+    }
+
     void unpluggingAndReplugging()
     {
         IImgList* list = m_window->imgListWidget()->list();
