@@ -6,9 +6,9 @@
 // A frame counts as painted when the board's viewport receives a paint
 // event while the picture item holds that frame (told apart by the
 // picture's cache key, which every shallow copy of a frame shares); repaints
-// of a frame already painted do not count again. Paint events are what the
-// window system is shown, so a frame replaced before the next paint was
-// never seen by the user.
+// of a frame already painted do not count again. Only what is painted
+// reaches the screen, so a frame replaced before the next paint was never
+// seen by the user.
 #include "common/benchapplication.h"
 #include "common/virtualcamerawindow.h"
 
@@ -22,7 +22,6 @@
 
 #include <QEventLoop>
 #include <QHash>
-#include <QMutex>
 #include <QTimer>
 #include <QVector>
 
@@ -36,9 +35,7 @@ using Clock = std::chrono::steady_clock;
 const int kSettleMs = 1000;
 const int kRunMs = 5000;
 
-// Notes each distinct frame painted on the viewport and when; matched with
-// the capture times afterwards, as a frame may be painted before the
-// capture thread has finished noting it.
+// Notes each distinct frame painted on the viewport and when.
 class PaintCounter : public QObject
 {
 public:
@@ -81,8 +78,9 @@ void runEventLoop(int ms)
 // emitted, delivered = frames the camera facade handed to the window,
 // painted = distinct frames painted. paint_ms = time per paint event,
 // gui_busy = share of the GUI thread spent handling events, latency_ms =
-// capture to paint, queue_growth = frames captured but not yet delivered
-// (still queued for the GUI thread) by the end, net of the start.
+// delivery to the start of the frame's paint, queue_growth = frames
+// captured but not yet delivered (still queued for the GUI thread) by the
+// end, net of the start.
 void BM_LiveView(benchmark::State& state)
 {
     const QSize size(int(state.range(0)) * 16 / 9, int(state.range(0)));
@@ -102,25 +100,21 @@ void BM_LiveView(benchmark::State& state)
     ICamera::instance()->setEdgeDetection(edge);
     runEventLoop(kSettleMs);
 
-    QMutex mutex;
-    QHash<qint64, Clock::time_point> emitted;
+    // Capture times taken on the capture thread would race with the GUI
+    // (the frame is queued before a second slot could note it), so latency
+    // runs from delivery to the window, on the GUI thread, to the paint.
+    QHash<qint64, Clock::time_point> delivered;
     std::atomic<bool> counting{false};
     std::atomic<int> captured{0};
-    int delivered = 0;
-    // On the capture thread, right as it emits.
-    const QMetaObject::Connection onCaptured
-        = QObject::connect(source, &IDShowThread::sgCameraFrame, [&](const QImage& frame) {
-              if (!counting)
-                  return;
-              ++captured;
-              const Clock::time_point at = Clock::now();
-              QMutexLocker lock(&mutex);
-              emitted.insert(frame.cacheKey(), at);
-          });
-    const QMetaObject::Connection onDelivered = QObject::connect(ICamera::instance(), &ICamera::sgCameraFrame, [&] {
+    const QMetaObject::Connection onCaptured = QObject::connect(source, &IDShowThread::sgCameraFrame, [&] {
         if (counting)
-            ++delivered;
+            ++captured;
     });
+    const QMetaObject::Connection onDelivered
+        = QObject::connect(ICamera::instance(), &ICamera::sgCameraFrame, [&](const QImage& frame) {
+              if (counting)
+                  delivered.insert(frame.cacheKey(), Clock::now());
+          });
     QWidget* viewport = board->viewport();
     BenchApplication* app = BenchApplication::instance();
     app->timeEvents([viewport](QObject* receiver, QEvent* event) {
@@ -131,6 +125,7 @@ void BM_LiveView(benchmark::State& state)
     double seconds = 0;
     for (auto _ : state) {
         app->resetTimes();
+        delivered.clear();
         counter.painted.clear();
         counter.paints = 0;
         counting = true;
@@ -147,13 +142,13 @@ void BM_LiveView(benchmark::State& state)
     ICamera::instance()->setEdgeDetection(false);
 
     state.counters["captured_fps"] = captured / seconds;
-    state.counters["delivered_fps"] = delivered / seconds;
-    // Frames captured before the run began are not counted.
+    state.counters["delivered_fps"] = delivered.size() / seconds;
+    // Frames delivered before the run began are not counted.
     int painted = 0;
     double latencyMs = 0;
     for (const auto& frame : qAsConst(counter.painted)) {
-        const auto it = emitted.constFind(frame.first);
-        if (it == emitted.constEnd())
+        const auto it = delivered.constFind(frame.first);
+        if (it == delivered.constEnd())
             continue;
         ++painted;
         latencyMs += std::chrono::duration<double, std::milli>(frame.second - *it).count();
@@ -163,7 +158,7 @@ void BM_LiveView(benchmark::State& state)
     state.counters["paint_ms"] = paintMs;
     state.counters["gui_busy"] = busy;
     state.counters["latency_ms"] = painted ? latencyMs / painted : 0;
-    state.counters["queue_growth"] = captured - delivered;
+    state.counters["queue_growth"] = captured - delivered.size();
 }
 
 } // namespace
