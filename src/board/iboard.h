@@ -36,7 +36,8 @@ public:
     virtual QRectF pictureSceneRect() const;
     virtual QRect pictureGlobalRect() const;
     // The slide's elements over the picture's area, without the picture,
-    // on a transparent image scaled by (scaleX, scaleY).
+    // on a transparent image scaled by (scaleX, scaleY); a null image when
+    // nothing lies over the picture.
     virtual QImage renderAnnotations(double scaleX, double scaleY);
     virtual void init();
 

@@ -333,10 +333,15 @@ private slots:
     {
         BoardFixture f;
         QVERIFY(f.ok);
+        // Nothing over the picture, or only hidden things: no layer at all.
+        QVERIFY(f.board->renderAnnotations(1, 1).isNull());
         auto* mark = new QGraphicsRectItem(10, 10, 50, 50);
         mark->setBrush(Qt::red);
         mark->setPen(Qt::NoPen);
+        mark->hide();
         f.slide->addItem(mark);
+        QVERIFY(f.board->renderAnnotations(1, 1).isNull());
+        mark->show();
 
         const QImage layer = f.board->renderAnnotations(1, 1);
         QCOMPARE(layer.size(), QSize(640, 360));
