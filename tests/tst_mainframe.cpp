@@ -282,6 +282,9 @@ private slots:
     void unpluggingAndReplugging()
     {
         IImgList* list = m_window->imgListWidget()->list();
+        // The last picture taken above has reached the list.
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+        QTRY_COMPARE(list->pendingCount(), 0);
         const QStringList listed = list->files();
         QSignalSpy errors(ICamera::instance(), &ICamera::sgError);
         m_camera->setPresent(false);
