@@ -1,4 +1,5 @@
-// Element frame: handle layout and hit test, scaling, turning, moving, locking.
+// Element frame: handle layout and hit test, scaling, turning, moving,
+// pinching, locking.
 #include "common/testenv.h"
 #include "common/testfigure.h"
 
@@ -7,10 +8,12 @@
 #include "board/item/iabstractgraphicstextelement.h"
 #include "board/item/icommonelementframe.h"
 
+#include <QGestureEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPinchGesture>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -118,6 +121,40 @@ double sceneAngle(const QGraphicsItem* item)
     return qRadiansToDegrees(std::atan2(t.m12(), t.m11()));
 }
 
+// Steps of a pinch as the gesture recogniser reports them: the scale factor
+// of this step and of the one before, and the angle turned since the start
+// now and at the step before.
+struct Pinch
+{
+    QPinchGesture gesture;
+
+    bool scale(QWidget* target, double factor, double lastFactor)
+    {
+        gesture.setChangeFlags(QPinchGesture::ScaleFactorChanged);
+        gesture.setLastScaleFactor(lastFactor);
+        gesture.setScaleFactor(factor);
+        return send(target);
+    }
+
+    bool turn(QWidget* target, double angle, double lastAngle)
+    {
+        gesture.setChangeFlags(QPinchGesture::RotationAngleChanged);
+        gesture.setLastRotationAngle(lastAngle);
+        gesture.setRotationAngle(angle);
+        return send(target);
+    }
+
+    bool send(QWidget* target)
+    {
+        gesture.setTotalChangeFlags(gesture.totalChangeFlags() | gesture.changeFlags());
+        QGestureEvent event({&gesture});
+        event.ignore();
+        QApplication::sendEvent(target, &event);
+        // The application takes the event apart and reports per gesture.
+        return event.isAccepted(&gesture);
+    }
+};
+
 } // namespace
 
 class TestElementFrame : public QObject
@@ -148,6 +185,11 @@ private slots:
     void dragInsideMovesSelectionAndFrame();
     void realMouseEventsReachTheFrame();
     void transformSignalsBracketADrag();
+
+    void pinchScalesAboutTheCentre();
+    void pinchTurnsBySmallStepsOnly();
+    void pinchDoesNotTurnTextOnlySelection();
+    void lockedSelectionIgnoresAPinch();
 
     void lockButtonLocksAndUnlocks();
     void lockedSelectionIgnoresEveryOtherPress_data();
@@ -484,6 +526,111 @@ void TestElementFrame::transformSignalsBracketADrag()
     b.frame->inputMouseRelease(b.frame->contentRect().center(), Qt::NoModifier);
     QCOMPARE(before.count(), 1);
     QCOMPARE(after.count(), 1);
+}
+
+void TestElementFrame::pinchScalesAboutTheCentre()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    QSignalSpy changing(b.frame, &IElementFrame::transformChanging);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    // Fingers spread in two steps, by 1.2 and then by 1.25: 1.5 in all.
+    // Each step counts once, by its own factor.
+    Pinch pinch;
+    QVERIFY(pinch.scale(b.frame, 1.2, 1.0));
+    QVERIFY(pinch.scale(b.frame, 1.25, 1.2));
+
+    const QRectF after = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 300) < 0.5 && std::abs(after.height() - 150) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), centre, 0.5));
+    QCOMPARE(sceneAngle(fig), 0.0);
+    QCOMPARE(before.count(), 1);
+    QCOMPARE(changing.count(), 2);
+
+    // Pinching back shrinks it again about the same centre.
+    QVERIFY(pinch.scale(b.frame, 0.5, 1.25));
+    const QRectF smaller = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(smaller.width() - 150) < 0.5 && std::abs(smaller.height() - 75) < 0.5, qPrintable(text(smaller)));
+    QVERIFY(near(smaller.center(), centre, 0.5));
+}
+
+void TestElementFrame::pinchTurnsBySmallStepsOnly()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy changing(b.frame, &IElementFrame::transformChanging);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    const QSizeF size = fig->sceneBoundingRect().size();
+    Pinch pinch;
+    QVERIFY(pinch.turn(b.frame, 10, 0));
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    // A jump of 20 degrees or more between two steps is a misread finger.
+    pinch.turn(b.frame, 30, 10);
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    pinch.turn(b.frame, 5, 30);
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    QCOMPARE(changing.count(), 1);
+    // Just under the limit still turns, either way.
+    pinch.turn(b.frame, 24.5, 5);
+    QVERIFY2(std::abs(sceneAngle(fig) - 29.5) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    pinch.turn(b.frame, 14.5, 24.5);
+    QVERIFY2(std::abs(sceneAngle(fig) - 19.5) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    QCOMPARE(changing.count(), 3);
+
+    // Turned about its centre, keeping its size.
+    QVERIFY(near(fig->sceneBoundingRect().center(), centre, 0.5));
+    const QLineF top(fig->mapToScene(fig->boundingRect().topLeft()), fig->mapToScene(fig->boundingRect().topRight()));
+    QVERIFY2(std::abs(top.length() - size.width()) < 0.01, qPrintable(QString::number(top.length())));
+}
+
+void TestElementFrame::pinchDoesNotTurnTextOnlySelection()
+{
+    Board b;
+    auto* one = b.add(new TestText(QStringLiteral("one")));
+    auto* two = b.add(new TestText(QStringLiteral("two")));
+    one->setPos(200, 200);
+    two->setPos(260, 260);
+    b.select({one, two});
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    const QTransform oneBefore = one->sceneTransform();
+    const QTransform twoBefore = two->sceneTransform();
+    Pinch pinch;
+    pinch.turn(b.frame, 10, 0);
+    pinch.turn(b.frame, 15, 10);
+    QVERIFY(sameTransform(one->sceneTransform(), oneBefore));
+    QVERIFY(sameTransform(two->sceneTransform(), twoBefore));
+    QCOMPARE(before.count(), 0);
+
+    // Text does grow under a pinch, upright.
+    const QRectF grown = one->sceneBoundingRect() | two->sceneBoundingRect();
+    QVERIFY(pinch.scale(b.frame, 2.0, 1.0));
+    const QRectF after = one->sceneBoundingRect() | two->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 2 * grown.width()) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), grown.center(), 0.5));
+    QCOMPARE(sceneAngle(one), 0.0);
+    QCOMPARE(sceneAngle(two), 0.0);
+}
+
+void TestElementFrame::lockedSelectionIgnoresAPinch()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    b.frame->lockSelection(true);
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    const QTransform itemBefore = fig->sceneTransform();
+    Pinch pinch;
+    pinch.scale(b.frame, 1.5, 1.0);
+    pinch.turn(b.frame, 10, 0);
+    QCOMPARE(fig->sceneTransform(), itemBefore);
+    QCOMPARE(before.count(), 0);
+
+    b.frame->unlockSelection(true);
+    QVERIFY(pinch.scale(b.frame, 1.5, 1.0));
+    QVERIFY(std::abs(fig->sceneBoundingRect().width() - 300) < 0.5);
 }
 
 void TestElementFrame::lockButtonLocksAndUnlocks()
