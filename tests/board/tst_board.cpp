@@ -365,6 +365,31 @@ private slots:
         QVERIFY2(near(f.board->mapFromScene(grabbed), c + QPoint(60, 40)), qPrintable(text(f.board->mapFromScene(grabbed))));
     }
 
+    void twoFingersOnASelectedElementScaleItNotTheView()
+    {
+        BoardFixture f(QSize(640, 360), QSize(640, 360), true);
+        QVERIFY(f.ok);
+        auto* fig = new TestFigure(QRectF(220, 130, 200, 100));
+        f.slide->addItem(fig);
+        f.board->elementFrame()->setSelection({fig}, true);
+        const QPointF centre = fig->sceneBoundingRect().center();
+        const QPoint c = f.board->mapFromScene(centre);
+        const QPoint side(1, 0);
+        TestTouch touch(f.board->viewport());
+        // From 60 pixels apart, where Qt starts the pinch, to 120; then the
+        // fingers rest and lift.
+        touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+        for (int half : {30, 45, 60, 60})
+            touch.move(0, c - half * side).move(1, c + half * side).commit();
+        touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+
+        const QRectF after = fig->sceneBoundingRect();
+        QVERIFY2(std::abs(after.width() - 400) < 0.5 && std::abs(after.height() - 200) < 0.5,
+                 qPrintable(QStringLiteral("%1 x %2").arg(after.width()).arg(after.height())));
+        QVERIFY(near(after.center(), centre, 0.5));
+        QCOMPARE(f.board->scaleFactor(), 1.0);
+    }
+
     // --- drag and drop ------------------------------------------------------------
     void dropsAreAcceptedAndHandedOn()
     {

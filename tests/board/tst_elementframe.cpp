@@ -2,6 +2,7 @@
 // pinching, locking.
 #include "common/testenv.h"
 #include "common/testfigure.h"
+#include "common/testtouch.h"
 
 #include "board/item/frameinternalitemgroup.h"
 #include "board/item/iabstractgraphicsshapeelement.h"
@@ -190,6 +191,7 @@ private slots:
     void pinchTurnsBySmallStepsOnly();
     void pinchDoesNotTurnTextOnlySelection();
     void lockedSelectionIgnoresAPinch();
+    void twoFingersScaleAsTheySpread();
 
     void lockButtonLocksAndUnlocks();
     void lockedSelectionIgnoresEveryOtherPress_data();
@@ -631,6 +633,43 @@ void TestElementFrame::lockedSelectionIgnoresAPinch()
     b.frame->unlockSelection(true);
     QVERIFY(pinch.scale(b.frame, 1.5, 1.0));
     QVERIFY(std::abs(fig->sceneBoundingRect().width() - 300) < 0.5);
+}
+
+void TestElementFrame::twoFingersScaleAsTheySpread()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    QSignalSpy after(b.frame, &IElementFrame::transformAfterChanged);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    const QPoint c = centre.toPoint();
+    const QPoint side(1, 0);
+    // Real touches: the first finger also comes as a mouse press on the frame.
+    TestTouch touch(&b.view);
+    touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+    // Qt starts the pinch at the first movement, 60 pixels apart; the
+    // element then follows the fingers to 90 and 120.
+    touch.move(0, c - 30 * side).move(1, c + 30 * side).commit();
+    for (const double scale : {1.5, 2.0}) {
+        const int half = qRound(30 * scale);
+        touch.move(0, c - half * side).move(1, c + half * side).commit();
+        const QRectF now = fig->sceneBoundingRect();
+        QVERIFY2(std::abs(now.width() - 200 * scale) < 0.5 && std::abs(now.height() - 100 * scale) < 0.5,
+                 qPrintable(text(now)));
+        QVERIFY(near(now.center(), centre, 0.5));
+        QVERIFY2(near(b.content().topLeft(), now.topLeft()) && near(b.content().bottomRight(), now.bottomRight()),
+                 qPrintable(text(b.content())));
+    }
+    // The fingers come to rest and lift.
+    touch.move(0, c - 60 * side).move(1, c + 60 * side).commit();
+    touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+    const QRectF done = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(done.width() - 400) < 0.5 && std::abs(done.height() - 200) < 0.5, qPrintable(text(done)));
+    QVERIFY(near(done.center(), centre, 0.5));
+    QCOMPARE(before.count(), 1);
+    QCOMPARE(after.count(), 1);
+    QVERIFY(b.frame->ownsGroup(fig->parentItem()));
 }
 
 void TestElementFrame::lockButtonLocksAndUnlocks()

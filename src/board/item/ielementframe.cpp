@@ -783,6 +783,10 @@ bool IElementFrame::gestureEvent(QGestureEvent* event)
     FrameInternalItemGroup* group = currentGroup();
     if (!pinch || !group)
         return true;
+    // On a touch screen the first finger also arrives as a mouse press. The
+    // pinch takes over from that drag: each of its moves would put the group
+    // back where the drag began and undo the pinch so far.
+    m_dragging = m_scaling = m_translating = false;
     if (pinch->state() == Qt::GestureStarted)
         m_transformPending = true;
 
