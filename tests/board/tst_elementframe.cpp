@@ -192,6 +192,7 @@ private slots:
     void pinchDoesNotTurnTextOnlySelection();
     void lockedSelectionIgnoresAPinch();
     void twoFingersScaleAsTheySpread();
+    void liftingFingersAddsNoLastStep();
 
     void lockButtonLocksAndUnlocks();
     void lockedSelectionIgnoresEveryOtherPress_data();
@@ -670,6 +671,46 @@ void TestElementFrame::twoFingersScaleAsTheySpread()
     QCOMPARE(before.count(), 1);
     QCOMPARE(after.count(), 1);
     QVERIFY(b.frame->ownsGroup(fig->parentItem()));
+}
+
+void TestElementFrame::liftingFingersAddsNoLastStep()
+{
+    Board b;
+    auto* label = b.add(new TestText(QStringLiteral("label")));
+    label->setPos(150, 150);
+    auto* fig = b.add(new TestFigure(QRectF(250, 180, 200, 100)));
+    b.select({label, fig});
+    const QTransform labelBefore = label->sceneTransform();
+    const QPointF centre = fig->sceneBoundingRect().center();
+    // Two fingers turn clockwise in steps of 8 degrees and lift while still
+    // turning: Qt's finishing step repeats the last one's values.
+    TestTouch touch(&b.view);
+    const auto finger = [&](double degrees, int side) {
+        const double a = qDegreesToRadians(degrees);
+        return (centre + side * 60 * QPointF(std::cos(a), std::sin(a))).toPoint();
+    };
+    touch.press(0, finger(0, -1)).press(1, finger(0, 1)).commit();
+    for (const double degrees : {8.0, 16.0, 24.0})
+        touch.move(0, finger(degrees, -1)).move(1, finger(degrees, 1)).commit();
+    touch.release(0, finger(24, -1)).release(1, finger(24, 1)).commit();
+    QVERIFY2(std::abs(sceneAngle(fig) - 24) < 1, qPrintable(QString::number(sceneAngle(fig))));
+    // The text sat the turn out upright and is back with the figure.
+    QVERIFY(sameTransform(label->sceneTransform(), labelBefore));
+    QVERIFY(b.frame->ownsGroup(label->parentItem()));
+    QVERIFY(b.frame->ownsGroup(fig->parentItem()));
+
+    // The same for a spread from 60 to 120 pixels apart.
+    b.select({fig});
+    const QRectF before = fig->sceneBoundingRect();
+    const QPoint c = before.center().toPoint();
+    const QPoint side(1, 0);
+    touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+    for (int half : {30, 45, 60})
+        touch.move(0, c - half * side).move(1, c + half * side).commit();
+    touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+    const QRectF after = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 2 * before.width()) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), before.center(), 0.5));
 }
 
 void TestElementFrame::lockButtonLocksAndUnlocks()

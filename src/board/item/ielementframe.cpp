@@ -790,7 +790,10 @@ bool IElementFrame::gestureEvent(QGestureEvent* event)
     if (pinch->state() == Qt::GestureStarted)
         m_transformPending = true;
 
-    const QPinchGesture::ChangeFlags changes = pinch->changeFlags();
+    // Qt's finishing step brings no new movement, only the last step's
+    // values again; applied, they would turn or scale once more at lift.
+    const bool ending = pinch->state() == Qt::GestureFinished || pinch->state() == Qt::GestureCanceled;
+    const QPinchGesture::ChangeFlags changes = ending ? QPinchGesture::ChangeFlags() : pinch->changeFlags();
     if (changes & QPinchGesture::RotationAngleChanged) {
         if (!m_rotating)
             m_rotating = takeOutUnturnable();
