@@ -1,11 +1,15 @@
-// The board view: zoom limits and notice, rotation, input routing to tools,
-// rendering of the annotation layer and the pencil cursor.
+// The board view: zoom limits and notice, rotation, pinch and pan, drops,
+// input routing to tools, rendering of the annotation layer and the pencil
+// cursor.
 #include "common/testenv.h"
+#include "common/testfigure.h"
+#include "common/testtouch.h"
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
 #include "board/icursorrecolor.h"
 #include "board/islide.h"
+#include "board/item/ielementframe.h"
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/iidlemode.h"
@@ -13,10 +17,15 @@
 #include "board/mode/imodemanager.h"
 #include "customui/itimemsgbox.h"
 
+#include <QGestureEvent>
 #include <QGraphicsRectItem>
 #include <QLabel>
+#include <QMimeData>
+#include <QPinchGesture>
 #include <QSignalSpy>
+#include <QWindow>
 
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -26,9 +35,12 @@ namespace {
 // `picture` pixels, the same shape as the board unless told otherwise.
 struct BoardFixture
 {
-    explicit BoardFixture(const QSize& view = QSize(640, 360), const QSize& picture = QSize(640, 360))
+    explicit BoardFixture(const QSize& view = QSize(640, 360), const QSize& picture = QSize(640, 360),
+                          bool inWindow = false)
     {
-        board = std::make_unique<IBoard>();
+        if (inWindow)
+            window = std::make_unique<QWidget>();
+        board = std::make_unique<IBoard>(window.get());
         slide = new ISlide(board.get());
         board->insertSlide(slide, true);
         pictureItem = new IPixmapItem(view);
@@ -38,8 +50,10 @@ struct BoardFixture
         image.fill(Qt::green);
         board->setBackgroundImage(image);
         board->resize(view);
-        board->show();
-        ok = QTest::qWaitForWindowExposed(board.get());
+        if (window)
+            window->resize(view);
+        board->window()->show();
+        ok = QTest::qWaitForWindowExposed(board->window());
         board->centerOnPicture();
     }
 
@@ -60,11 +74,53 @@ struct BoardFixture
         QApplication::sendEvent(board->viewport(), &move);
     }
 
+    // A drag as a user makes it: through the window, so that the widget
+    // under the pointer takes the press and keeps the moves until release.
+    void userDrag(const QPoint& from, const QPoint& to, int steps = 4) const
+    {
+        QWidget* top = board->window();
+        QWindow* window = top->windowHandle();
+        const auto inWindow = [this, top](const QPoint& p) { return board->viewport()->mapTo(top, p); };
+        QTest::mousePress(window, Qt::LeftButton, {}, inWindow(from));
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(window, inWindow(from + (to - from) * i / steps));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow(to));
+    }
+
+    // The main window that holds the board, as in the program. Touch tests
+    // need it: Qt hands a window's touches to its top widget's gestures as
+    // well, which a board alone in its window would recognise twice.
+    std::unique_ptr<QWidget> window;
     std::unique_ptr<IBoard> board;
     ISlide* slide = nullptr;
     IPixmapItem* pictureItem = nullptr;
     bool ok = false;
 };
+
+// One step of a pinch as the gesture recogniser reports it.
+bool sendPinch(QWidget* target, double scaleFactor, double lastScaleFactor)
+{
+    QPinchGesture pinch;
+    pinch.setChangeFlags(QPinchGesture::ScaleFactorChanged);
+    pinch.setTotalChangeFlags(QPinchGesture::ScaleFactorChanged);
+    pinch.setScaleFactor(scaleFactor);
+    pinch.setLastScaleFactor(lastScaleFactor);
+    QGestureEvent event({&pinch});
+    event.ignore();
+    QApplication::sendEvent(target, &event);
+    // The application takes the event apart and reports per gesture.
+    return event.isAccepted(&pinch);
+}
+
+bool near(const QPointF& a, const QPointF& b, double tolerance = 1.0)
+{
+    return std::abs(a.x() - b.x()) <= tolerance && std::abs(a.y() - b.y()) <= tolerance;
+}
+
+QString text(const QPointF& p)
+{
+    return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
+}
 
 } // namespace
 
@@ -168,6 +224,208 @@ private slots:
         for (int i = 0; i < 40; ++i)
             f.board->zoomBy(1.5);
         QVERIFY(qAbs(f.board->scaleFactor() - 10.0) < 1e-9);
+    }
+
+    // --- pinch and pan ----------------------------------------------------------
+    void pinchZoomsOnlyWithTheSelector()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        // The recogniser reports each step's factor and the one before it;
+        // the view follows the latter.
+        QVERIFY(sendPinch(f.board->viewport(), 1.5, 1.25));
+        QCOMPARE(f.board->scaleFactor(), 1.25);
+        QCOMPARE(f.zoomNotice(), QStringLiteral("125X"));
+        QVERIFY(sendPinch(f.board.get(), 1.1, 1.2));
+        QCOMPARE(f.board->scaleFactor(), 1.5);
+
+        // Drawing with two fingers on the picture must not zoom it.
+        f.board->setMode(5);
+        sendPinch(f.board->viewport(), 2.0, 2.0);
+        sendPinch(f.board.get(), 2.0, 2.0);
+        QCOMPARE(f.board->scaleFactor(), 1.5);
+        f.board->setMode(1);
+        QVERIFY(sendPinch(f.board->viewport(), 1.0, 0.5));
+        QCOMPARE(f.board->scaleFactor(), 0.75);
+    }
+
+    void dragOnThePicturePansWithTheSelectorOnly_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("pans");
+        QTest::newRow("selector") << 1 << true;
+        QTest::newRow("pencil") << 5 << false;
+    }
+
+    void dragOnThePicturePansWithTheSelectorOnly()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, pans);
+        BoardFixture f;
+        QVERIFY(f.ok);
+        // Enlarged, so that there is room to pan in every direction.
+        f.board->zoomBy(2);
+        f.board->setMode(mode);
+        const QPoint from(200, 150);
+        const QPoint to(290, 100);
+        const QPointF grabbed = f.board->mapToScene(from);
+        f.userDrag(from, to);
+
+        const QPointF now = f.board->mapFromScene(grabbed);
+        QVERIFY2(near(now, pans ? to : from), qPrintable(text(now)));
+        QCOMPARE(f.board->scaleFactor(), 2.0);
+        // Panning again from there continues from where the view was left.
+        if (pans) {
+            f.userDrag(to, from);
+            QVERIFY(near(f.board->mapFromScene(grabbed), from));
+        }
+    }
+
+    void dragOnASelectedElementMovesItAndNotTheView()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->zoomBy(2);
+        auto* fig = new TestFigure(QRectF(300, 160, 40, 30));
+        f.slide->addItem(fig);
+        IElementFrame* frame = f.board->elementFrame();
+        frame->setSelection({fig}, true);
+        QVERIFY(frame->isVisible());
+        const QPoint start = f.board->viewport()->mapFrom(
+            f.board.get(), frame->mapTo(f.board.get(), frame->contentRect().center().toPoint()));
+        QCOMPARE(f.board->viewport()->childAt(start), nullptr);
+        QCOMPARE(f.board->childAt(f.board->viewport()->mapTo(f.board.get(), start)), frame);
+        const QPointF figureBefore = fig->sceneBoundingRect().center();
+        const QPointF viewBefore = f.board->mapToScene(QPoint(0, 0));
+
+        f.userDrag(start, start + QPoint(60, 40));
+        // The view did not move; the element went 60 x 40 screen pixels, at
+        // twice its size 30 x 20 scene units.
+        QCOMPARE(f.board->mapToScene(QPoint(0, 0)), viewBefore);
+        const QPointF moved = fig->sceneBoundingRect().center() - figureBefore;
+        QVERIFY2(near(moved, QPointF(30, 20), 0.5), qPrintable(text(moved)));
+
+        // Away from the frame the same drag pans again.
+        const QPointF grabbed = f.board->mapToScene(QPoint(100, 100));
+        f.userDrag(QPoint(100, 100), QPoint(160, 140));
+        QVERIFY(near(f.board->mapFromScene(grabbed), QPoint(160, 140)));
+    }
+
+    void twoFingersZoomAsFarAsTheySpread()
+    {
+        BoardFixture f(QSize(640, 360), QSize(640, 360), true);
+        QVERIFY(f.ok);
+        const QPoint c(320, 180);
+        const QPoint side(1, 0);
+        TestTouch touch(f.board->viewport());
+        // Qt starts the pinch at the first movement, here at 120 pixels
+        // apart; from there the fingers go to 180 and 270.
+        touch.press(0, c - 40 * side).press(1, c + 40 * side).commit();
+        for (int half : {60, 90, 135})
+            touch.move(0, c - half * side).move(1, c + half * side).commit();
+        touch.release(0, c - 135 * side).release(1, c + 135 * side).commit();
+        QVERIFY2(std::abs(f.board->scaleFactor() - 2.25) < 1e-9, qPrintable(QString::number(f.board->scaleFactor())));
+
+        // Drawing fingers never zoom.
+        f.board->setMode(5);
+        touch.press(0, c - 40 * side).press(1, c + 40 * side).commit();
+        for (int half : {60, 90, 135})
+            touch.move(0, c - half * side).move(1, c + half * side).commit();
+        touch.release(0, c - 135 * side).release(1, c + 135 * side).commit();
+        QVERIFY2(std::abs(f.board->scaleFactor() - 2.25) < 1e-9, qPrintable(QString::number(f.board->scaleFactor())));
+    }
+
+    void fingerLeftAfterAPinchDoesNotPan()
+    {
+        BoardFixture f(QSize(640, 360), QSize(640, 360), true);
+        QVERIFY(f.ok);
+        f.board->zoomBy(2);
+        const QPoint c(320, 180);
+        const QPoint side(1, 0);
+        TestTouch touch(f.board->viewport());
+        touch.press(0, c - 40 * side).press(1, c + 40 * side).commit();
+        touch.move(0, c - 50 * side).move(1, c + 50 * side).commit();
+        touch.move(0, c - 60 * side).move(1, c + 60 * side).commit();
+        touch.release(1, c + 60 * side).commit();
+        // The pinch ends when the first finger moves on alone; from then on
+        // that finger leaves the view where it is.
+        touch.move(0, c - QPoint(80, 10)).commit();
+        const QPointF probe = f.board->mapToScene(QPoint(100, 100));
+        touch.move(0, c - QPoint(140, 50)).commit();
+        touch.move(0, c - QPoint(200, 90)).commit();
+        QVERIFY2(near(f.board->mapFromScene(probe), QPoint(100, 100)), qPrintable(text(f.board->mapFromScene(probe))));
+        touch.release(0, c - QPoint(200, 90)).commit();
+
+        // A finger that comes down alone pans as the mouse does.
+        const QPointF grabbed = f.board->mapToScene(c);
+        touch.press(0, c).commit();
+        touch.move(0, c + QPoint(30, 20)).commit();
+        touch.move(0, c + QPoint(60, 40)).commit();
+        touch.release(0, c + QPoint(60, 40)).commit();
+        QVERIFY2(near(f.board->mapFromScene(grabbed), c + QPoint(60, 40)), qPrintable(text(f.board->mapFromScene(grabbed))));
+    }
+
+    void twoFingersOnASelectedElementScaleItNotTheView()
+    {
+        BoardFixture f(QSize(640, 360), QSize(640, 360), true);
+        QVERIFY(f.ok);
+        auto* fig = new TestFigure(QRectF(220, 130, 200, 100));
+        f.slide->addItem(fig);
+        f.board->elementFrame()->setSelection({fig}, true);
+        const QPointF centre = fig->sceneBoundingRect().center();
+        const QPoint c = f.board->mapFromScene(centre);
+        const QPoint side(1, 0);
+        TestTouch touch(f.board->viewport());
+        // From 60 pixels apart, where Qt starts the pinch, to 120; then the
+        // fingers rest and lift.
+        touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+        for (int half : {30, 45, 60, 60})
+            touch.move(0, c - half * side).move(1, c + half * side).commit();
+        touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+
+        const QRectF after = fig->sceneBoundingRect();
+        QVERIFY2(std::abs(after.width() - 400) < 0.5 && std::abs(after.height() - 200) < 0.5,
+                 qPrintable(QStringLiteral("%1 x %2").arg(after.width()).arg(after.height())));
+        QVERIFY(near(after.center(), centre, 0.5));
+        QCOMPARE(f.board->scaleFactor(), 1.0);
+    }
+
+    // --- drag and drop ------------------------------------------------------------
+    void dropsAreAcceptedAndHandedOn()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        QVERIFY(f.board->acceptDrops());
+        QVERIFY(f.board->viewport()->acceptDrops());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/page.png"))});
+        const QPoint at(120, 80);
+
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QApplication::sendEvent(f.board->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDragMoveEvent move(at + QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+        move.ignore();
+        QApplication::sendEvent(f.board->viewport(), &move);
+        QVERIFY(move.isAccepted());
+
+        QList<QUrl> dropped;
+        QPoint droppedAt;
+        connect(f.board.get(), &IBoard::sgDropEvent, this, [&](QDropEvent* event) {
+            dropped = event->mimeData()->urls();
+            droppedAt = event->pos();
+        });
+        QDropEvent drop(at + QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        drop.ignore();
+        QApplication::sendEvent(f.board->viewport(), &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(dropped, data.urls());
+        QCOMPARE(droppedAt, at + QPoint(5, 5));
     }
 
     // --- rotation ---------------------------------------------------------------

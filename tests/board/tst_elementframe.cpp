@@ -1,16 +1,20 @@
-// Element frame: handle layout and hit test, scaling, turning, moving, locking.
+// Element frame: handle layout and hit test, scaling, turning, moving,
+// pinching, locking.
 #include "common/testenv.h"
 #include "common/testfigure.h"
+#include "common/testtouch.h"
 
 #include "board/item/frameinternalitemgroup.h"
 #include "board/item/iabstractgraphicsshapeelement.h"
 #include "board/item/iabstractgraphicstextelement.h"
 #include "board/item/icommonelementframe.h"
 
+#include <QGestureEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPinchGesture>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -118,6 +122,40 @@ double sceneAngle(const QGraphicsItem* item)
     return qRadiansToDegrees(std::atan2(t.m12(), t.m11()));
 }
 
+// Steps of a pinch as the gesture recogniser reports them: the scale factor
+// of this step and of the one before, and the angle turned since the start
+// now and at the step before.
+struct Pinch
+{
+    QPinchGesture gesture;
+
+    bool scale(QWidget* target, double factor, double lastFactor)
+    {
+        gesture.setChangeFlags(QPinchGesture::ScaleFactorChanged);
+        gesture.setLastScaleFactor(lastFactor);
+        gesture.setScaleFactor(factor);
+        return send(target);
+    }
+
+    bool turn(QWidget* target, double angle, double lastAngle)
+    {
+        gesture.setChangeFlags(QPinchGesture::RotationAngleChanged);
+        gesture.setLastRotationAngle(lastAngle);
+        gesture.setRotationAngle(angle);
+        return send(target);
+    }
+
+    bool send(QWidget* target)
+    {
+        gesture.setTotalChangeFlags(gesture.totalChangeFlags() | gesture.changeFlags());
+        QGestureEvent event({&gesture});
+        event.ignore();
+        QApplication::sendEvent(target, &event);
+        // The application takes the event apart and reports per gesture.
+        return event.isAccepted(&gesture);
+    }
+};
+
 } // namespace
 
 class TestElementFrame : public QObject
@@ -148,6 +186,12 @@ private slots:
     void dragInsideMovesSelectionAndFrame();
     void realMouseEventsReachTheFrame();
     void transformSignalsBracketADrag();
+
+    void pinchScalesAboutTheCentre();
+    void pinchTurnsBySmallStepsOnly();
+    void lockedSelectionIgnoresAPinch();
+    void twoFingersScaleAsTheySpread();
+    void liftingFingersAddsNoLastStep();
 
     void lockButtonLocksAndUnlocks();
     void lockedSelectionIgnoresEveryOtherPress_data();
@@ -413,6 +457,23 @@ void TestElementFrame::textOnlySelectionDoesNotRotate()
     QCOMPARE(before.count(), 0);
     QCOMPARE(changing.count(), 0);
     QCOMPARE(b.content(), frameBefore);
+
+    // Nor does a pinch turn it.
+    Pinch pinch;
+    pinch.turn(b.frame, 10, 0);
+    pinch.turn(b.frame, 15, 10);
+    QVERIFY(sameTransform(one->sceneTransform(), oneBefore));
+    QCOMPARE(std::abs(sceneAngle(two)), 0.0);
+    QCOMPARE(before.count(), 0);
+
+    // It does grow under a pinch, upright.
+    const QRectF grown = one->sceneBoundingRect() | two->sceneBoundingRect();
+    QVERIFY(pinch.scale(b.frame, 2.0, 1.0));
+    const QRectF after = one->sceneBoundingRect() | two->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 2 * grown.width()) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), grown.center(), 0.5));
+    QCOMPARE(sceneAngle(one), 0.0);
+    QCOMPARE(sceneAngle(two), 0.0);
 }
 
 void TestElementFrame::textStaysUprightInMixedRotation()
@@ -484,6 +545,160 @@ void TestElementFrame::transformSignalsBracketADrag()
     b.frame->inputMouseRelease(b.frame->contentRect().center(), Qt::NoModifier);
     QCOMPARE(before.count(), 1);
     QCOMPARE(after.count(), 1);
+}
+
+void TestElementFrame::pinchScalesAboutTheCentre()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    QSignalSpy changing(b.frame, &IElementFrame::transformChanging);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    // Fingers spread in two steps, by 1.2 and then by 1.25: 1.5 in all.
+    // Each step counts once, by its own factor.
+    Pinch pinch;
+    QVERIFY(pinch.scale(b.frame, 1.2, 1.0));
+    QVERIFY(pinch.scale(b.frame, 1.25, 1.2));
+
+    const QRectF after = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 300) < 0.5 && std::abs(after.height() - 150) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), centre, 0.5));
+    QCOMPARE(sceneAngle(fig), 0.0);
+    QCOMPARE(before.count(), 1);
+    QCOMPARE(changing.count(), 2);
+
+    // Pinching back shrinks it again about the same centre.
+    QVERIFY(pinch.scale(b.frame, 0.5, 1.25));
+    const QRectF smaller = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(smaller.width() - 150) < 0.5 && std::abs(smaller.height() - 75) < 0.5, qPrintable(text(smaller)));
+    QVERIFY(near(smaller.center(), centre, 0.5));
+}
+
+void TestElementFrame::pinchTurnsBySmallStepsOnly()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy changing(b.frame, &IElementFrame::transformChanging);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    const QSizeF size = fig->sceneBoundingRect().size();
+    Pinch pinch;
+    QVERIFY(pinch.turn(b.frame, 10, 0));
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    // A jump of 20 degrees or more between two steps is a misread finger.
+    pinch.turn(b.frame, 30, 10);
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    pinch.turn(b.frame, 5, 30);
+    QVERIFY2(std::abs(sceneAngle(fig) - 10) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    QCOMPARE(changing.count(), 1);
+    // Just under the limit still turns, either way.
+    pinch.turn(b.frame, 24.5, 5);
+    QVERIFY2(std::abs(sceneAngle(fig) - 29.5) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    pinch.turn(b.frame, 14.5, 24.5);
+    QVERIFY2(std::abs(sceneAngle(fig) - 19.5) < 0.01, qPrintable(QString::number(sceneAngle(fig))));
+    QCOMPARE(changing.count(), 3);
+
+    // Turned about its centre, keeping its size.
+    QVERIFY(near(fig->sceneBoundingRect().center(), centre, 0.5));
+    const QLineF top(fig->mapToScene(fig->boundingRect().topLeft()), fig->mapToScene(fig->boundingRect().topRight()));
+    QVERIFY2(std::abs(top.length() - size.width()) < 0.01, qPrintable(QString::number(top.length())));
+}
+
+void TestElementFrame::lockedSelectionIgnoresAPinch()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    b.frame->lockSelection(true);
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    const QTransform itemBefore = fig->sceneTransform();
+    Pinch pinch;
+    pinch.scale(b.frame, 1.5, 1.0);
+    pinch.turn(b.frame, 10, 0);
+    QCOMPARE(fig->sceneTransform(), itemBefore);
+    QCOMPARE(before.count(), 0);
+
+    b.frame->unlockSelection(true);
+    QVERIFY(pinch.scale(b.frame, 1.5, 1.0));
+    QVERIFY(std::abs(fig->sceneBoundingRect().width() - 300) < 0.5);
+}
+
+void TestElementFrame::twoFingersScaleAsTheySpread()
+{
+    Board b;
+    auto* fig = b.add(new TestFigure(QRectF(200, 150, 200, 100)));
+    b.select({fig});
+    QSignalSpy before(b.frame, &IElementFrame::transformBeforeChanged);
+    QSignalSpy after(b.frame, &IElementFrame::transformAfterChanged);
+    const QPointF centre = fig->sceneBoundingRect().center();
+    const QPoint c = centre.toPoint();
+    const QPoint side(1, 0);
+    // Real touches: the first finger also comes as a mouse press on the frame.
+    TestTouch touch(&b.view);
+    touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+    // Qt starts the pinch at the first movement, 60 pixels apart; the
+    // element then follows the fingers to 90 and 120.
+    touch.move(0, c - 30 * side).move(1, c + 30 * side).commit();
+    for (const double scale : {1.5, 2.0}) {
+        const int half = qRound(30 * scale);
+        touch.move(0, c - half * side).move(1, c + half * side).commit();
+        const QRectF now = fig->sceneBoundingRect();
+        QVERIFY2(std::abs(now.width() - 200 * scale) < 0.5 && std::abs(now.height() - 100 * scale) < 0.5,
+                 qPrintable(text(now)));
+        QVERIFY(near(now.center(), centre, 0.5));
+        QVERIFY2(near(b.content().topLeft(), now.topLeft()) && near(b.content().bottomRight(), now.bottomRight()),
+                 qPrintable(text(b.content())));
+    }
+    // The fingers come to rest and lift.
+    touch.move(0, c - 60 * side).move(1, c + 60 * side).commit();
+    touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+    const QRectF done = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(done.width() - 400) < 0.5 && std::abs(done.height() - 200) < 0.5, qPrintable(text(done)));
+    QVERIFY(near(done.center(), centre, 0.5));
+    QCOMPARE(before.count(), 1);
+    QCOMPARE(after.count(), 1);
+    QVERIFY(b.frame->ownsGroup(fig->parentItem()));
+}
+
+void TestElementFrame::liftingFingersAddsNoLastStep()
+{
+    Board b;
+    auto* label = b.add(new TestText(QStringLiteral("label")));
+    label->setPos(150, 150);
+    auto* fig = b.add(new TestFigure(QRectF(250, 180, 200, 100)));
+    b.select({label, fig});
+    const QTransform labelBefore = label->sceneTransform();
+    const QPointF centre = fig->sceneBoundingRect().center();
+    // Two fingers turn clockwise in steps of 8 degrees and lift while still
+    // turning: Qt's finishing step repeats the last one's values.
+    TestTouch touch(&b.view);
+    const auto finger = [&](double degrees, int side) {
+        const double a = qDegreesToRadians(degrees);
+        return (centre + side * 60 * QPointF(std::cos(a), std::sin(a))).toPoint();
+    };
+    touch.press(0, finger(0, -1)).press(1, finger(0, 1)).commit();
+    for (const double degrees : {8.0, 16.0, 24.0})
+        touch.move(0, finger(degrees, -1)).move(1, finger(degrees, 1)).commit();
+    touch.release(0, finger(24, -1)).release(1, finger(24, 1)).commit();
+    QVERIFY2(std::abs(sceneAngle(fig) - 24) < 1, qPrintable(QString::number(sceneAngle(fig))));
+    // The text sat the turn out upright and is back with the figure.
+    QVERIFY(sameTransform(label->sceneTransform(), labelBefore));
+    QVERIFY(b.frame->ownsGroup(label->parentItem()));
+    QVERIFY(b.frame->ownsGroup(fig->parentItem()));
+
+    // The same for a spread from 60 to 120 pixels apart.
+    b.select({fig});
+    const QRectF before = fig->sceneBoundingRect();
+    const QPoint c = before.center().toPoint();
+    const QPoint side(1, 0);
+    touch.press(0, c - 20 * side).press(1, c + 20 * side).commit();
+    for (int half : {30, 45, 60})
+        touch.move(0, c - half * side).move(1, c + half * side).commit();
+    touch.release(0, c - 60 * side).release(1, c + 60 * side).commit();
+    const QRectF after = fig->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - 2 * before.width()) < 0.5, qPrintable(text(after)));
+    QVERIFY(near(after.center(), before.center(), 0.5));
 }
 
 void TestElementFrame::lockButtonLocksAndUnlocks()

@@ -783,10 +783,17 @@ bool IElementFrame::gestureEvent(QGestureEvent* event)
     FrameInternalItemGroup* group = currentGroup();
     if (!pinch || !group)
         return true;
+    // On a touch screen the first finger also arrives as a mouse press. The
+    // pinch takes over from that drag: each of its moves would put the group
+    // back where the drag began and undo the pinch so far.
+    m_dragging = m_scaling = m_translating = false;
     if (pinch->state() == Qt::GestureStarted)
         m_transformPending = true;
 
-    const QPinchGesture::ChangeFlags changes = pinch->changeFlags();
+    // Qt's finishing step brings no new movement, only the last step's
+    // values again; applied, they would turn or scale once more at lift.
+    const bool ending = pinch->state() == Qt::GestureFinished || pinch->state() == Qt::GestureCanceled;
+    const QPinchGesture::ChangeFlags changes = ending ? QPinchGesture::ChangeFlags() : pinch->changeFlags();
     if (changes & QPinchGesture::RotationAngleChanged) {
         if (!m_rotating)
             m_rotating = takeOutUnturnable();
