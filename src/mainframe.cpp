@@ -6,6 +6,7 @@
 #include "board/item/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
@@ -24,6 +25,7 @@
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <limits>
 #include <QDateTime>
@@ -83,6 +85,14 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     connect(m_cameraToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slCameratoolbarClick);
     connect(m_title, &IMainTitleWidget::sgMove, this, [this] { slHideSecondWidget(0); });
     connect(m_title, &IMainTitleWidget::sgSwitchCamera, this, &MainFrame::onSwitchCamera);
+
+    m_captureModeFrame = new ICaptureModeFrame(this, this);
+    m_captureModeFrame->hide();
+    connect(m_captureModeFrame, &ICaptureModeFrame::sgButtonClick, this,
+            [](CaptureMode mode) { qDebug() << "capture mode" << int(mode); });
+    m_panelByButton = {
+        {{3, ICameraToolBar::PhotoMode}, m_captureModeFrame},
+    };
 
     m_notice = new ITimeMsgBox;
     setWindowTitle(IConfigureService::productName());
@@ -159,12 +169,38 @@ IWinUsbDevice* MainFrame::usbWatcher() const
     return m_usbWatcher;
 }
 
+QWidget* MainFrame::panelOf(int barType, int id) const
+{
+    const auto found = m_panelByButton.find({barType, id});
+    return found == m_panelByButton.end() ? nullptr : found->second;
+}
+
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
 {
-    Q_UNUSED(barType)
-    Q_UNUSED(flag)
-    // The pop-up panels join as they are built; the title bar's menus exist.
+    const QWidget* panel = flag.isValid() ? panelOf(barType, flag.toInt()) : nullptr;
+    // The click that follows closes an open panel itself.
+    if (panel && panel->isVisible())
+        return;
     m_title->hideMenus();
+    for (const auto& entry : m_panelByButton)
+        entry.second->hide();
+}
+
+void MainFrame::togglePanel(QWidget* panel)
+{
+    panel->setVisible(!panel->isVisible());
+}
+
+void MainFrame::toggleCaptureModeFrame()
+{
+    if (m_captureModeFrame->isVisible()) {
+        m_captureModeFrame->hide();
+        return;
+    }
+    const QRect button = m_cameraToolBar->buttonGlobalRect(ICameraToolBar::PhotoMode);
+    const int gap = qRound(6 * scaleFactors().uniform);
+    m_captureModeFrame->showAbove(button.isNull() ? mapToGlobal(rect().center())
+                                                  : QPoint(button.center().x(), button.top() - gap));
 }
 
 void MainFrame::slRightToolBarClick(bool checked, QVariant id)
@@ -232,7 +268,8 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
         break;
     }
     case ICameraToolBar::AutoEdge: camera->setEdgeDetection(checked); break;
-    case ICameraToolBar::Snap: takePicture(1); break;
+    case ICameraToolBar::Snap: snap(); break;
+    case ICameraToolBar::PhotoMode: toggleCaptureModeFrame(); break;
     case ICameraToolBar::Pdf: exportPdf(); break;
     default: break;
     }
@@ -253,6 +290,21 @@ void MainFrame::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates state = windowState();
+        if (state & Qt::WindowMaximized) {
+            // Relayout the bar for the new width.
+            m_cameraToolBar->hide();
+            m_cameraToolBar->show();
+        }
+        if (state & (Qt::WindowMaximized | Qt::WindowMinimized))
+            slHideSecondWidget(0);
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainFrame::setPdfFileChooser(PdfFileChooser chooser)
@@ -370,6 +422,50 @@ void MainFrame::takePicture(int filterKind)
     submitCapture(camera->picture(filterKind));
 }
 
+void MainFrame::snap()
+{
+    switch (m_captureModeFrame->currentMode()) {
+    case DefaultCapture: takePicture(1); break;
+    case ScreenCapture: captureScreen(); break;
+    case ClipboardCapture: captureScreenToClipboard(); break;
+    case BlackWhiteCapture: takePicture(3); break;
+    case GrayCapture: takePicture(2); break;
+    default: break;
+    }
+}
+
+void MainFrame::playShutterSound()
+{
+    if (IConfigureService::instance()->photoSound())
+        QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+}
+
+void MainFrame::captureScreen()
+{
+    if (!m_imageThread)
+        return;
+    m_snapHeld = true;
+    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, false);
+    QTimer::singleShot(1000, this, [this] {
+        m_snapHeld = false;
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+    });
+    // Saved like a camera picture, so that it joins the list with a file
+    // that can be viewed, exported and deleted; the shutter sounds when it
+    // is saved. The grab already shows the annotations, turned as on screen.
+    ICaptureJob job;
+    job.picture = grab().toImage();
+    job.targetFolder = IConfigureService::instance()->photoPath();
+    m_imageThread->addCaptureJob(job);
+}
+
+void MainFrame::captureScreenToClipboard()
+{
+    playShutterSound();
+    QGuiApplication::clipboard()->setImage(grab().toImage());
+    showTimedMessage(tr("Succeed!"));
+}
+
 bool MainFrame::takesStills() const
 {
     return ICameraInfo::current().type == 1
@@ -400,15 +496,16 @@ void MainFrame::slCaputerImage(QImage picture, QString path)
 {
     if (!path.isEmpty()) {
         qDebug() << "picture saved:" << path;
-        if (IConfigureService::instance()->photoSound())
-            QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+        playShutterSound();
         m_imgList->addImage(picture, path);
     }
-    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+    if (!m_snapHeld)
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    slHideSecondWidget(0);
     IConfigureService::instance()->writeAllConfigure();
     delete m_imageThread;
     m_imageThread = nullptr;

@@ -6,6 +6,7 @@
 #include "board/iboard.h"
 #include "board/item/ipixmapitem.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
@@ -18,13 +19,19 @@
 #include "mainframe.h"
 #include "service/iconfigureservice.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
 #include <QToolButton>
+
+#include <functional>
 
 class TestMainFrame : public QObject
 {
@@ -48,6 +55,39 @@ class TestMainFrame : public QObject
                 return button;
         }
         return nullptr;
+    }
+    // A button of the capture mode panel, found by its text.
+    QPushButton* modeButton(const QString& text)
+    {
+        for (QPushButton* button : m_window->captureModeFrame()->findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button;
+        }
+        return nullptr;
+    }
+    // Opens the capture mode panel from the toolbar and picks a mode, as a user does.
+    void chooseMode(const QString& text)
+    {
+        QTest::mouseClick(cameraButton(ICameraToolBar::PhotoMode), Qt::LeftButton);
+        QTRY_VERIFY(m_window->captureModeFrame()->isVisible());
+        QPushButton* button = modeButton(text);
+        QVERIFY2(button, qPrintable(text));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!m_window->captureModeFrame()->isVisible());
+    }
+    // Runs `shoot` and gives the path of the one picture it saved.
+    void newPhoto(const std::function<void()>& shoot, QString* path)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+        QTest::qWait(20); // names are stamped to the millisecond
+        const QStringList before = photos();
+        shoot();
+        QTRY_COMPARE_WITH_TIMEOUT(photos().size(), before.size() + 1, 20000);
+        QStringList added = photos();
+        for (const QString& name : before)
+            added.removeOne(name);
+        QCOMPARE(added.size(), 1);
+        *path = IConfigureService::instance()->photoPath() + "/" + added.first();
     }
     // The text of the timed notice on screen, empty when none is.
     static QString shownNotice()
@@ -235,6 +275,127 @@ private slots:
         const QByteArray head = sound.read(12);
         QVERIFY(head.startsWith("RIFF") && head.endsWith("WAVE"));
         QVERIFY(sound.size() > 10000);
+    }
+
+    void photoModeButtonOpensAndClosesTheModePanel()
+    {
+        ICaptureModeFrame* panel = m_window->captureModeFrame();
+        QVERIFY(!panel->isVisible());
+        QAbstractButton* photoMode = cameraButton(ICameraToolBar::PhotoMode);
+        QTest::mouseClick(photoMode, Qt::LeftButton);
+        QTRY_VERIFY(panel->isVisible());
+        // Right above the button that opened it.
+        const QRect button(photoMode->mapToGlobal(QPoint(0, 0)), photoMode->size());
+        QVERIFY(panel->frameGeometry().bottom() < button.top());
+        // Over the button, unless that would push it off the screen.
+        const QRect screen = photoMode->screen()->geometry();
+        QVERIFY(screen.contains(panel->frameGeometry()));
+        QVERIFY(panel->frameGeometry().left() <= button.center().x());
+        QVERIFY(panel->frameGeometry().right() >= button.center().x());
+        QVERIFY2(qAbs(panel->frameGeometry().center().x() - button.center().x()) <= 1
+                     || panel->frameGeometry().right() == screen.right(),
+                 qPrintable(QString("panel centre %1, button centre %2").arg(panel->frameGeometry().center().x())
+                                .arg(button.center().x())));
+        const QStringList texts = {"拍照提示音", "Default", "Screen Capture", "Partial screen capture",
+                                   "Timing capture", "Time-lapse", "Screen capture to clipboard",
+                                   "Black white capture", "Gray capture"};
+        for (int mode = -1; mode <= 7; ++mode) {
+            QPushButton* b = modeButton(texts.at(mode + 1));
+            QVERIFY2(b && b->isVisible(), qPrintable(texts.at(mode + 1)));
+            QCOMPARE(b->property("flag").toInt(), mode);
+            QCOMPARE(b->font().weight(), 87);
+        }
+        QCOMPARE(panel->currentMode(), int(DefaultCapture));
+
+        // The button of an open panel closes it and opens nothing else.
+        QTest::mouseClick(photoMode, Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+
+        // Any other toolbar button closes it too.
+        QTest::mouseClick(photoMode, Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(cameraButton(ICameraToolBar::SelfAdapting), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QTest::mouseClick(photoMode, Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 20000);
+    }
+
+    void shutterSoundSwitchFlipsTheSetting()
+    {
+        IConfigureService* config = IConfigureService::instance();
+        const bool before = config->photoSound();
+        QTest::mouseClick(cameraButton(ICameraToolBar::PhotoMode), Qt::LeftButton);
+        QTest::mouseClick(modeButton("拍照提示音"), Qt::LeftButton);
+        QCOMPARE(config->photoSound(), !before);
+        QCOMPARE(modeButton("拍照提示音")->isChecked(), !before);
+        // A switch, not a mode: the mode stays and so does the panel.
+        QCOMPARE(m_window->captureModeFrame()->currentMode(), int(DefaultCapture));
+        QVERIFY(m_window->captureModeFrame()->isVisible());
+        QTest::mouseClick(modeButton("拍照提示音"), Qt::LeftButton);
+        QCOMPARE(config->photoSound(), before);
+        QTest::mouseClick(cameraButton(ICameraToolBar::PhotoMode), Qt::LeftButton);
+        QVERIFY(!m_window->captureModeFrame()->isVisible());
+    }
+
+    void grayCaptureSavesAGreyPicture()
+    {
+        chooseMode("Gray capture");
+        QCOMPARE(m_window->captureModeFrame()->currentMode(), int(GrayCapture));
+        QString path;
+        newPhoto([this] { QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton); }, &path);
+        if (QTest::currentTestFailed())
+            return;
+        const QImage picture(path);
+        QCOMPARE(picture.size(), QSize(1920, 1080));
+        QSet<int> seen;
+        for (int y = 0; y < picture.height(); y += 37) {
+            for (int x = 0; x < picture.width(); x += 41) {
+                const QRgb p = picture.pixel(x, y);
+                QVERIFY2(qAbs(qRed(p) - qGreen(p)) <= 2 && qAbs(qGreen(p) - qBlue(p)) <= 2,
+                         qPrintable(QString("%1,%2").arg(x).arg(y)));
+                seen.insert(qGray(p) / 16);
+            }
+        }
+        QVERIFY2(seen.size() >= 3, "a picture, not a blank"); // the page and the desk differ
+        chooseMode("Default");
+    }
+
+    void screenCaptureSavesTheWindowAndCtrlAlt5FollowsTheMode()
+    {
+        chooseMode("Screen Capture");
+        IImgList* list = m_window->imgListWidget()->list();
+        QString path;
+        bool held = false;
+        newPhoto([this, &held] {
+            QTest::keyClick(m_window, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
+            held = !cameraButton(ICameraToolBar::Snap)->isEnabled();
+        }, &path);
+        if (QTest::currentTestFailed())
+            return;
+        // Held for a second against a burst of grabs.
+        QVERIFY(held);
+        QCOMPARE(QImageReader(path).size(), m_window->size() * m_window->devicePixelRatio());
+        // In the list with its file, so that it can be exported like a picture.
+        QTRY_VERIFY(list->files().contains(path) || list->files().contains(QFileInfo(path).absoluteFilePath()));
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 5000);
+        chooseMode("Default");
+    }
+
+    void clipboardCapturePutsTheWindowOnTheClipboard()
+    {
+        QGuiApplication::clipboard()->clear();
+        chooseMode("Screen capture to clipboard");
+        const int before = photos().size();
+        QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
+        QTRY_COMPARE(shownNotice(), QString("Succeed!"));
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), m_window->size() * m_window->devicePixelRatio());
+        QTest::qWait(300);
+        QCOMPARE(photos().size(), before); // nothing written to the folder
+        chooseMode("Default");
     }
 
     void freezeStopsTheLivePicture()
