@@ -13,6 +13,7 @@
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
+#include "customui/itimercaptureframe.h"
 #include "directshow/isignaldevicenotifier.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
@@ -90,6 +91,10 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_captureModeFrame->hide();
     connect(m_captureModeFrame, &ICaptureModeFrame::sgButtonClick, this,
             [](CaptureMode mode) { qDebug() << "capture mode" << int(mode); });
+    m_timerCaptureFrame = new ITimerCaptureFrame(this, this);
+    m_timerCaptureFrame->hide();
+    m_timerCaptureFrame->setBarAnchor(m_cameraToolBar, ICameraToolBar::PhotoMode);
+    connect(m_timerCaptureFrame, &ITimerCaptureFrame::sgTakePicture, this, [this] { takePicture(1); });
     m_panelByButton = {
         {{3, ICameraToolBar::PhotoMode}, m_captureModeFrame},
     };
@@ -148,6 +153,7 @@ void MainFrame::InitData()
         showTimedMessage(tr("Some files could not be saved:\n%1").arg(failures.join('\n')), 3000);
     });
     connect(m_imageThread, &IImageTansformThread::sgCaptureFailed, this, [this](const QString&, const QString& error) {
+        m_timerCaptureFrame->shotLost();
         showTimedMessage(tr("The picture could not be saved: %1").arg(error), 3000);
     });
     m_imageThread->start();
@@ -184,11 +190,6 @@ void MainFrame::slHideSecondWidget(int barType, QVariant flag)
     m_title->hideMenus();
     for (const auto& entry : m_panelByButton)
         entry.second->hide();
-}
-
-void MainFrame::togglePanel(QWidget* panel)
-{
-    panel->setVisible(!panel->isVisible());
 }
 
 void MainFrame::toggleCaptureModeFrame()
@@ -303,6 +304,11 @@ void MainFrame::changeEvent(QEvent* event)
         }
         if (state & (Qt::WindowMaximized | Qt::WindowMinimized))
             slHideSecondWidget(0);
+        // A series must not go on shooting a window nobody sees.
+        if (state & Qt::WindowMinimized) {
+            m_timerCaptureFrame->stop();
+            m_timerCaptureFrame->showFrame(false);
+        }
     }
     QWidget::changeEvent(event);
 }
@@ -427,6 +433,7 @@ void MainFrame::snap()
     switch (m_captureModeFrame->currentMode()) {
     case DefaultCapture: takePicture(1); break;
     case ScreenCapture: captureScreen(); break;
+    case TimingCapture: m_timerCaptureFrame->showFrame(true); break;
     case ClipboardCapture: captureScreenToClipboard(); break;
     case BlackWhiteCapture: takePicture(3); break;
     case GrayCapture: takePicture(2); break;
@@ -475,6 +482,7 @@ bool MainFrame::takesStills() const
 void MainFrame::submitCapture(const QImage& picture)
 {
     if (picture.isNull() || !m_imageThread) {
+        m_timerCaptureFrame->shotLost();
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
         return;
     }
@@ -498,6 +506,8 @@ void MainFrame::slCaputerImage(QImage picture, QString path)
         qDebug() << "picture saved:" << path;
         playShutterSound();
         m_imgList->addImage(picture, path);
+        if (m_timerCaptureFrame->isRunning())
+            m_timerCaptureFrame->shotSaved();
     }
     if (!m_snapHeld)
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
@@ -509,6 +519,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
     IConfigureService::instance()->writeAllConfigure();
     delete m_imageThread;
     m_imageThread = nullptr;
+    m_timerCaptureFrame->stop();
     ICamera::instance()->closeAllSources();
     QElapsedTimer settle;
     settle.start();

@@ -16,6 +16,7 @@ class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
 class ICaptureModeFrame;
+class ITimerCaptureFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
@@ -51,6 +52,7 @@ public:
     ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
     IImgListWidget* imgListWidget() const { return m_imgList; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
+    ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
 
     // Answers the PDF export's save dialog instead of the user: given the
     // proposed name, returns the chosen one (empty when cancelled).
@@ -89,7 +91,6 @@ private:
     void playShutterSound();
     // The panel a toolbar button toggles; null when it opens none.
     QWidget* panelOf(int barType, int id) const;
-    void togglePanel(QWidget* panel);
     void toggleCaptureModeFrame();
 
     static constexpr int kStillTimeoutMs = 5000;
@@ -108,6 +109,7 @@ private:
     ICameraToolBar* m_cameraToolBar = nullptr;
     PdfFileChooser m_pdfChooser;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
+    ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
     // (bar type, button id) -> the pop-up panel that button toggles.
     std::map<std::pair<int, int>, QWidget*> m_panelByButton;
     // While a screen grab holds the snap button, a saved picture must not free it.

@@ -11,6 +11,8 @@
 #include "customui/iimglistitem.h"
 #include "customui/iimglistwidget.h"
 #include "customui/itimemsgbox.h"
+#include "customui/itimercapturecontrolframe.h"
+#include "customui/itimercaptureframe.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/virtual/ivirtualcamera.h"
@@ -24,6 +26,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QPushButton>
@@ -88,6 +91,32 @@ class TestMainFrame : public QObject
             added.removeOne(name);
         QCOMPARE(added.size(), 1);
         *path = IConfigureService::instance()->photoPath() + "/" + added.first();
+    }
+    static QPushButton* buttonWithText(QWidget* parent, const QString& text)
+    {
+        for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button;
+        }
+        return nullptr;
+    }
+    QString seriesLabel() const
+    {
+        return m_window->timerCaptureFrame()->controlFrame()->findChild<QLabel*>()->text();
+    }
+    // Opens the timing panel from Snap and starts a series as a user types it.
+    void startSeries(const QString& interval, const QString& pages)
+    {
+        chooseMode("Timing capture");
+        QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
+        QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
+        ITimerCaptureFrame* panel = m_window->timerCaptureFrame();
+        QTRY_VERIFY(panel->isVisible());
+        QTest::keyClicks(panel->intervalEdit(), interval);
+        QTest::keyClicks(panel->pagesEdit(), pages);
+        QTest::mouseClick(buttonWithText(panel, "Confirm"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(panel->controlFrame()->isVisible());
     }
     // The text of the timed notice on screen, empty when none is.
     static QString shownNotice()
@@ -395,6 +424,84 @@ private slots:
         QCOMPARE(copied.size(), m_window->size() * m_window->devicePixelRatio());
         QTest::qWait(300);
         QCOMPARE(photos().size(), before); // nothing written to the folder
+        chooseMode("Default");
+    }
+
+    void timingPanelAsksForWholeNumbersAboveZero()
+    {
+        chooseMode("Timing capture");
+        QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
+        ITimerCaptureFrame* panel = m_window->timerCaptureFrame();
+        QTRY_VERIFY(panel->isVisible());
+        // Centred over the window.
+        QVERIFY((panel->frameGeometry().center() - m_window->frameGeometry().center()).manhattanLength() <= 2);
+        QTest::keyClicks(panel->intervalEdit(), "0");
+        QCOMPARE(panel->intervalEdit()->text(), QString());
+        QTest::keyClicks(panel->intervalEdit(), "123");
+        QCOMPARE(panel->intervalEdit()->text(), QString("12"));
+        QTest::mouseClick(buttonWithText(panel, "Confirm"), Qt::LeftButton);
+        // No count of shots: nothing starts and the panel says why.
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->messageLabel()->isVisible());
+        QCOMPARE(panel->messageLabel()->text(), QString("Please input integer greater than 0."));
+        QVERIFY(!panel->controlFrame()->isVisible());
+        QTest::mouseClick(buttonWithText(panel, "Cancel"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!panel->isRunning());
+        chooseMode("Default");
+    }
+
+    void timingCaptureTakesTheSeriesAndCountsIt()
+    {
+        const int before = photos().size();
+        startSeries("1", "3");
+        QCOMPARE(seriesLabel(), QString("0 / 3"));
+        QTRY_COMPARE_WITH_TIMEOUT(seriesLabel(), QString("1 / 3"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(seriesLabel(), QString("2 / 3"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(seriesLabel(), QString("3 / 3"), 10000);
+        QTRY_VERIFY(!m_window->timerCaptureFrame()->controlFrame()->isVisible());
+        QCOMPARE(photos().size(), before + 3);
+        QTest::qWait(1500);
+        QCOMPARE(photos().size(), before + 3);
+        chooseMode("Default");
+    }
+
+    void haltingASeriesKeepsWhatIsLeft()
+    {
+        const int before = photos().size();
+        startSeries("1", "3");
+        ITimerCaptureControlFrame* bar = m_window->timerCaptureFrame()->controlFrame();
+        QVERIFY(!buttonWithText(bar, "Start")->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(seriesLabel(), QString("1 / 3"), 10000);
+        QTest::mouseClick(buttonWithText(bar, "Halt"), Qt::LeftButton);
+        QVERIFY(buttonWithText(bar, "Start")->isVisible());
+        QVERIFY(!buttonWithText(bar, "Halt")->isVisible());
+        QTest::qWait(2500);
+        QCOMPARE(seriesLabel(), QString("1 / 3"));
+        QCOMPARE(photos().size(), before + 1);
+        QCOMPARE(m_window->timerCaptureFrame()->remaining(), 2);
+
+        QTest::mouseClick(buttonWithText(bar, "Start"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(seriesLabel(), QString("3 / 3"), 10000);
+        QTRY_VERIFY(!bar->isVisible());
+        QCOMPARE(photos().size(), before + 3);
+
+        // Stop ends a series at once.
+        startSeries("1", "5");
+        QTest::mouseClick(buttonWithText(bar, "Stop"), Qt::LeftButton);
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!m_window->timerCaptureFrame()->isRunning());
+        QTest::qWait(1500);
+        QCOMPARE(photos().size(), before + 3);
+
+        // So does minimising the window.
+        startSeries("1", "5");
+        m_window->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!m_window->timerCaptureFrame()->isRunning());
+        m_window->setWindowState(Qt::WindowMaximized);
+        QTest::qWait(1500);
+        QCOMPARE(photos().size(), before + 3);
         chooseMode("Default");
     }
 
