@@ -6,6 +6,7 @@
 #include "board/item/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icaptureframe.h"
 #include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistwidget.h"
@@ -433,6 +434,7 @@ void MainFrame::snap()
     switch (m_captureModeFrame->currentMode()) {
     case DefaultCapture: takePicture(1); break;
     case ScreenCapture: captureScreen(); break;
+    case PartialCapture: showCaptureFrame(); break;
     case TimingCapture: m_timerCaptureFrame->showFrame(true); break;
     case ClipboardCapture: captureScreenToClipboard(); break;
     case BlackWhiteCapture: takePicture(3); break;
@@ -473,6 +475,44 @@ void MainFrame::captureScreenToClipboard()
     showTimedMessage(tr("Succeed!"));
 }
 
+void MainFrame::showCaptureFrame()
+{
+    if (!m_imageThread)
+        return;
+    m_board->zoomToFit();
+    if (!m_captureFrame) {
+        m_captureFrame = new ICaptureFrame(this);
+        connect(m_captureFrame, &ICaptureFrame::sgSelect, this, &MainFrame::onZoneSelected);
+    }
+    QWidget* viewport = m_board->viewport();
+    const QRect area(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    m_captureFrame->showOver(area, viewport->grab(), IConfigureService::instance()->freeCaptureRect());
+}
+
+void MainFrame::onZoneSelected(const QRect& zone)
+{
+    IConfigureService::instance()->setFreeCaptureRect(zone);
+    takePicture(1);
+}
+
+QRect MainFrame::zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const
+{
+    const QRect zone = IConfigureService::instance()->freeCaptureRect();
+    const QWidget* viewport = m_board->viewport();
+    const QRect onBoard(viewport->mapFromGlobal(zone.topLeft()), zone.size());
+    // A turned view maps the zone to a turned square: take what it covers.
+    const QRectF picture = m_board->pictureSceneRect();
+    const QRectF inScene = m_board->mapToScene(onBoard).boundingRect().intersected(picture);
+    if (inScene.isEmpty())
+        return QRect();
+    const QRectF inPicture = inScene.translated(-picture.topLeft());
+    const QRect crop = QRectF(inPicture.x() * scaleX, inPicture.y() * scaleY, inPicture.width() * scaleX,
+                              inPicture.height() * scaleY)
+                           .toAlignedRect()
+                           .intersected(QRect(QPoint(0, 0), pictureSize));
+    return crop;
+}
+
 bool MainFrame::takesStills() const
 {
     return ICameraInfo::current().type == 1
@@ -495,8 +535,18 @@ void MainFrame::submitCapture(const QImage& picture)
     job.rotation = m_board->rotation();
     job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
     job.targetFolder = IConfigureService::instance()->photoPath();
-    job.edgeAngle = edge.angle;
-    job.edgePolygon = edge.corners;
+    if (m_captureModeFrame->currentMode() == PartialCapture) {
+        // The zone is what the user chose; straightening would move it.
+        job.cropRect = zoneCrop(picture.size(), job.scaleX, job.scaleY);
+        if (job.cropRect.isNull()) {
+            showTimedMessage(tr("The chosen area does not cover the picture."));
+            m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+            return;
+        }
+    } else {
+        job.edgeAngle = edge.angle;
+        job.edgePolygon = edge.corners;
+    }
     m_imageThread->addCaptureJob(job);
 }
 

@@ -15,6 +15,7 @@ class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
+class ICaptureFrame;
 class ICaptureModeFrame;
 class ITimerCaptureFrame;
 class IImageTansformThread;
@@ -53,6 +54,8 @@ public:
     IImgListWidget* imgListWidget() const { return m_imgList; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
+    // Null until the first partial capture.
+    ICaptureFrame* captureFrame() const { return m_captureFrame; }
 
     // Answers the PDF export's save dialog instead of the user: given the
     // proposed name, returns the chosen one (empty when cancelled).
@@ -88,6 +91,11 @@ private:
     // The whole window as it is on screen, saved like a capture.
     void captureScreen();
     void captureScreenToClipboard();
+    // Lays the zone window over the board's visible area.
+    void showCaptureFrame();
+    void onZoneSelected(const QRect& zone);
+    // The free capture zone in the picture's pixels; null when it misses the picture.
+    QRect zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const;
     void playShutterSound();
     // The panel a toolbar button toggles; null when it opens none.
     QWidget* panelOf(int barType, int id) const;
@@ -110,6 +118,7 @@ private:
     PdfFileChooser m_pdfChooser;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
+    ICaptureFrame* m_captureFrame = nullptr;
     // (bar type, button id) -> the pop-up panel that button toggles.
     std::map<std::pair<int, int>, QWidget*> m_panelByButton;
     // While a screen grab holds the snap button, a saved picture must not free it.

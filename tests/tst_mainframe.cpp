@@ -6,6 +6,8 @@
 #include "board/iboard.h"
 #include "board/item/ipixmapitem.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icaptureframe.h"
+#include "customui/ifreezonewidget.h"
 #include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistitem.h"
@@ -18,6 +20,7 @@
 #include "directshow/virtual/ivirtualcamera.h"
 #include "icamera.h"
 #include "iimagetansformthread.h"
+#include "iglobals.h"
 #include "mainframe.h"
 #include "service/iconfigureservice.h"
 
@@ -117,6 +120,31 @@ class TestMainFrame : public QObject
         QTest::mouseClick(buttonWithText(panel, "Confirm"), Qt::LeftButton);
         QVERIFY(!panel->isVisible());
         QVERIFY(panel->controlFrame()->isVisible());
+    }
+    // A left-button drag on the zone, in the widget's coordinates.
+    static void drag(QWidget* widget, const QPoint& from, const QPoint& to)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, from, widget->mapToGlobal(from), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint at = from + (to - from) * step / 4;
+            QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(widget, &move);
+        }
+        QMouseEvent release(QEvent::MouseButtonRelease, to, widget->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &release);
+    }
+    // Chooses partial capture and opens its window with Snap.
+    ICaptureFrame* openZoneWindow()
+    {
+        chooseMode("Partial screen capture");
+        QTest::qWaitFor([this] { return cameraButton(ICameraToolBar::Snap)->isEnabled(); }, 10000);
+        QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
+        ICaptureFrame* frame = m_window->captureFrame();
+        return frame && frame->isVisible() ? frame : nullptr;
     }
     // The text of the timed notice on screen, empty when none is.
     static QString shownNotice()
@@ -502,6 +530,87 @@ private slots:
         m_window->setWindowState(Qt::WindowMaximized);
         QTest::qWait(1500);
         QCOMPARE(photos().size(), before + 3);
+        chooseMode("Default");
+    }
+
+    void zoneWindowCoversTheBoardAndKeepsItsZoneLargeEnough()
+    {
+        m_window->board()->zoomBy(1.5);
+        ICaptureFrame* frame = openZoneWindow();
+        QVERIFY(frame);
+        // The zoom is reset so the whole picture can be chosen from.
+        QVERIFY(qAbs(m_window->board()->scaleFactor() - 1.0) < 1e-6);
+        QWidget* viewport = m_window->board()->viewport();
+        QCOMPARE(frame->geometry(), QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()));
+
+        IFreeZoneWidget* zone = frame->zoneWidget();
+        const int side = zone->minimumZoneSide();
+        QCOMPARE(side, qRound(200 * scaleFactors().uniform));
+        // Bottom-right handle dragged past the top-left corner.
+        zone->setZone(QRect(10, 10, side + 60, side + 40));
+        drag(zone, zone->handleCentre(IFreeZoneWidget::BottomRight), QPoint(0, 0));
+        QCOMPARE(zone->zone(), QRect(10, 10, side, side));
+        // Top-left handle dragged past the bottom-right corner.
+        zone->setZone(QRect(20, 20, side + 60, side + 40));
+        const QRect before = zone->zone();
+        drag(zone, zone->handleCentre(IFreeZoneWidget::TopLeft), before.bottomRight() + QPoint(50, 50));
+        QCOMPARE(zone->zone().size(), QSize(side, side));
+        QCOMPARE(zone->zone().bottomRight(), before.bottomRight());
+        // Each side handle moves its own edge only.
+        zone->setZone(QRect(20, 20, side + 60, side + 40));
+        const QPoint rightCentre = zone->handleCentre(IFreeZoneWidget::RightCentre);
+        drag(zone, rightCentre, rightCentre + QPoint(-30, 25));
+        QCOMPARE(zone->zone(), QRect(20, 20, side + 30, side + 40));
+        // Moved by its inside, never out of the window.
+        drag(zone, zone->zone().center(), zone->zone().center() + QPoint(5000, 5000));
+        QCOMPARE(zone->zone().bottomRight(), zone->rect().bottomRight());
+        QCOMPARE(zone->zone().size(), QSize(side + 30, side + 40));
+        QCOMPARE(zone->hitPart(zone->zone().center()), int(IFreeZoneWidget::Inside));
+        QCOMPARE(zone->hitPart(QPoint(0, 0)), int(IFreeZoneWidget::Outside));
+
+        // Back leaves without a picture.
+        const int photosBefore = photos().size();
+        QTest::mouseClick(frame->button(ICaptureFrame::Back), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        QTest::qWait(300);
+        QCOMPARE(photos().size(), photosBefore);
+        chooseMode("Default");
+    }
+
+    void selectSavesTheZoneOfThePicture()
+    {
+        ICaptureFrame* frame = openZoneWindow();
+        QVERIFY(frame);
+        IBoard* board = m_window->board();
+        const QRect shown = board->pictureGlobalRect();
+        IFreeZoneWidget* zoneWidget = frame->zoneWidget();
+        const int side = zoneWidget->minimumZoneSide();
+        QRect chosen(0, 0, qMax(side, shown.width() * 2 / 5), qMax(side, shown.height() * 2 / 5));
+        chosen.moveCenter(shown.center());
+        QVERIFY(shown.contains(chosen));
+        zoneWidget->setZone(chosen.translated(-frame->mapToGlobal(QPoint(0, 0))));
+        QCOMPARE(frame->zoneOnScreen(), chosen);
+
+        QString path;
+        newPhoto([frame] { QTest::mouseClick(frame->button(ICaptureFrame::Select), Qt::LeftButton); }, &path);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!frame->isVisible());
+        QCOMPARE(IConfigureService::instance()->freeCaptureRect(), chosen);
+        // The zone's share of the 1920x1080 picture.
+        const double perPixel = 1920.0 / shown.width();
+        const QSize size = QImageReader(path).size();
+        QVERIFY2(qAbs(size.width() - chosen.width() * perPixel) <= perPixel + 1
+                     && qAbs(size.height() - chosen.height() * perPixel) <= perPixel + 1,
+                 qPrintable(QString("%1x%2 for a zone of %3x%4 at %5 picture pixels each")
+                                .arg(size.width()).arg(size.height()).arg(chosen.width()).arg(chosen.height())
+                                .arg(perPixel)));
+
+        // The next time the window opens on the same zone.
+        frame = openZoneWindow();
+        QVERIFY(frame);
+        QCOMPARE(frame->zoneOnScreen(), chosen);
+        QTest::mouseClick(frame->button(ICaptureFrame::Back), Qt::LeftButton);
         chooseMode("Default");
     }
 
