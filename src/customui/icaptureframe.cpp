@@ -2,21 +2,12 @@
 #include "customui/icaptureframe.h"
 
 #include "customui/ifreezonewidget.h"
+#include "customui/ipanelstyle.h"
 #include "iglobals.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-
-namespace {
-
-const char* const kButtonStyle =
-    "QWidget#captureButtons{background-color:rgb(45,45,48);border:1px solid rgb(80,80,84);}"
-    "QPushButton{color:rgb(224,224,224);background-color:rgb(60,60,64);font-size:%1px;"
-    "border:1px solid rgb(90,90,94);border-radius:%2px;padding:%2px %3px;}"
-    "QPushButton:hover{color:rgb(235,120,7);border-color:rgb(235,120,7);}";
-
-} // namespace
 
 ICaptureFrame::ICaptureFrame(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -26,8 +17,7 @@ ICaptureFrame::ICaptureFrame(QWidget* parent)
     m_buttonRow = new QWidget(this);
     m_buttonRow->setObjectName(QStringLiteral("captureButtons"));
     m_buttonRow->setAttribute(Qt::WA_StyledBackground, true);
-    m_buttonRow->setStyleSheet(
-        QString::fromLatin1(kButtonStyle).arg(qRound(14 * s)).arg(qRound(4 * s)).arg(qRound(14 * s)));
+    m_buttonRow->setStyleSheet(IPanelStyle::sheet(QStringLiteral("QWidget#captureButtons")));
     auto* row = new QHBoxLayout(m_buttonRow);
     const int margin = qRound(4 * s);
     row->setContentsMargins(margin, margin, margin, margin);

@@ -1,29 +1,19 @@
 // The timed series' control bar.
 #include "customui/itimercapturecontrolframe.h"
 
+#include "customui/ipanelstyle.h"
 #include "iglobals.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-const char* const kBarStyle =
-    "ITimerCaptureControlFrame{background-color:rgb(45,45,48);border:1px solid rgb(80,80,84);}"
-    "QLabel{color:rgb(224,224,224);font-size:%1px;}"
-    "QPushButton{color:rgb(224,224,224);background-color:rgb(60,60,64);font-size:%1px;"
-    "border:1px solid rgb(90,90,94);border-radius:%2px;padding:%2px %3px;}"
-    "QPushButton:hover{color:rgb(235,120,7);border-color:rgb(235,120,7);}";
-
-} // namespace
-
 ITimerCaptureControlFrame::ITimerCaptureControlFrame(QWidget* parent)
     : ICustomWidget(parent)
 {
     const double s = scaleFactors().uniform;
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QString::fromLatin1(kBarStyle).arg(qRound(14 * s)).arg(qRound(4 * s)).arg(qRound(12 * s)));
+    setStyleSheet(IPanelStyle::sheet(QStringLiteral("ITimerCaptureControlFrame")));
     auto* row = new QHBoxLayout(this);
     const int margin = qRound(8 * s);
     row->setContentsMargins(margin, margin, margin, margin);

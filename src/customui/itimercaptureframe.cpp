@@ -1,6 +1,7 @@
 // Timing capture panel.
 #include "customui/itimercaptureframe.h"
 
+#include "customui/ipanelstyle.h"
 #include "customui/itimercapturecontrolframe.h"
 #include "customui/itoolbar.h"
 #include "iglobals.h"
@@ -15,17 +16,6 @@
 
 namespace {
 
-const char* const kPanelStyle =
-    "ITimerCaptureFrame{background-color:rgb(45,45,48);border:1px solid rgb(80,80,84);}"
-    "QLabel{color:rgb(224,224,224);font-size:%1px;}"
-    "QLabel#timerMessage{color:rgb(235,120,7);}"
-    "QLineEdit{color:rgb(224,224,224);background-color:rgb(60,60,64);font-size:%1px;"
-    "border:1px solid rgb(90,90,94);border-radius:%2px;padding:%2px;}"
-    "QLineEdit:focus{border-color:rgb(235,120,7);}"
-    "QPushButton{color:rgb(224,224,224);background-color:rgb(60,60,64);font-size:%1px;"
-    "border:1px solid rgb(90,90,94);border-radius:%2px;padding:%2px %3px;}"
-    "QPushButton:hover{color:rgb(235,120,7);border-color:rgb(235,120,7);}";
-
 // 1 to 99: two digits at most, no leading zero.
 const char* const kCountPattern = "^[1-9][0-9]?$";
 
@@ -38,7 +28,7 @@ ITimerCaptureFrame::ITimerCaptureFrame(QWidget* mainWindow, QWidget* parent)
     const double s = scaleFactors().uniform;
     setTitle(tr("Timing capture"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QString::fromLatin1(kPanelStyle).arg(qRound(14 * s)).arg(qRound(4 * s)).arg(qRound(16 * s)));
+    setStyleSheet(IPanelStyle::sheet(QStringLiteral("ITimerCaptureFrame")));
 
     auto* column = new QVBoxLayout(this);
     const int margin = qRound(16 * s);
@@ -52,10 +42,6 @@ ITimerCaptureFrame::ITimerCaptureFrame(QWidget* mainWindow, QWidget* parent)
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(kCountPattern), edit));
         edit->setPlaceholderText(placeholder);
         edit->setFixedWidth(qRound(120 * s));
-        // A hint, not a value: dimmer than typed text.
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::PlaceholderText, QColor(140, 140, 144));
-        edit->setPalette(palette);
         return edit;
     };
     m_interval = makeEdit(tr("seconds"));
@@ -65,7 +51,7 @@ ITimerCaptureFrame::ITimerCaptureFrame(QWidget* mainWindow, QWidget* parent)
     column->addLayout(form);
 
     m_message = new QLabel(tr("Please input integer greater than 0."), this);
-    m_message->setObjectName(QStringLiteral("timerMessage"));
+    m_message->setObjectName(QStringLiteral("panelMessage"));
     m_message->hide();
     column->addWidget(m_message);
 
@@ -114,6 +100,7 @@ void ITimerCaptureFrame::showFrame(bool show)
     m_interval->clear();
     m_pages->clear();
     m_message->hide();
+    dimPlaceholders();
     adjustSize();
     if (m_mainWindow) {
         const QRect over(m_mainWindow->mapToGlobal(QPoint(0, 0)), m_mainWindow->size());
@@ -123,6 +110,18 @@ void ITimerCaptureFrame::showFrame(bool show)
     raise();
     activateWindow();
     m_interval->setFocus();
+}
+
+void ITimerCaptureFrame::dimPlaceholders()
+{
+    // A hint, not a value: dimmer than typed text. Set after the style sheet
+    // has polished the fields, which would otherwise reset it.
+    ensurePolished();
+    for (QLineEdit* edit : {m_interval, m_pages}) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::PlaceholderText, QColor(140, 140, 144));
+        edit->setPalette(palette);
+    }
 }
 
 int ITimerCaptureFrame::remaining() const
@@ -140,6 +139,8 @@ void ITimerCaptureFrame::confirm()
     if (!m_interval->hasAcceptableInput() || !m_pages->hasAcceptableInput()) {
         m_message->show();
         adjustSize();
+        // The title strip spans the new width too.
+        update();
         return;
     }
     m_remaining = m_pages->text().toInt();

@@ -49,6 +49,7 @@ private:
     void confirm();
     void onControl(int id);
     void restartTimer();
+    void dimPlaceholders();
 
     QWidget* m_mainWindow = nullptr;
     QLineEdit* m_interval = nullptr;
