@@ -6,12 +6,15 @@
 #include "board/item/ipixmapitem.h"
 #include "customui/iboardtoolbar.h"
 #include "customui/icameratoolbar.h"
+#include "customui/icaptureframe.h"
+#include "customui/icapturemodeframe.h"
 #include "customui/iimglist.h"
 #include "customui/iimglistwidget.h"
 #include "customui/imaintitlewidget.h"
 #include "customui/imsgbox.h"
 #include "customui/irighttoolbar.h"
 #include "customui/itimemsgbox.h"
+#include "customui/itimercaptureframe.h"
 #include "directshow/isignaldevicenotifier.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
@@ -24,6 +27,7 @@
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <limits>
 #include <QDateTime>
@@ -84,6 +88,18 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     connect(m_title, &IMainTitleWidget::sgMove, this, [this] { slHideSecondWidget(0); });
     connect(m_title, &IMainTitleWidget::sgSwitchCamera, this, &MainFrame::onSwitchCamera);
 
+    m_captureModeFrame = new ICaptureModeFrame(this, this);
+    m_captureModeFrame->hide();
+    connect(m_captureModeFrame, &ICaptureModeFrame::sgButtonClick, this,
+            [](CaptureMode mode) { qDebug() << "capture mode" << int(mode); });
+    m_timerCaptureFrame = new ITimerCaptureFrame(this, this);
+    m_timerCaptureFrame->hide();
+    m_timerCaptureFrame->setBarAnchor(m_cameraToolBar, ICameraToolBar::PhotoMode);
+    connect(m_timerCaptureFrame, &ITimerCaptureFrame::sgTakePicture, this, [this] { takePicture(1); });
+    m_panelByButton = {
+        {{3, ICameraToolBar::PhotoMode}, m_captureModeFrame},
+    };
+
     m_notice = new ITimeMsgBox;
     setWindowTitle(IConfigureService::productName());
     qDebug() << "Windows MainFrame used!";
@@ -138,6 +154,7 @@ void MainFrame::InitData()
         showTimedMessage(tr("Some files could not be saved:\n%1").arg(failures.join('\n')), 3000);
     });
     connect(m_imageThread, &IImageTansformThread::sgCaptureFailed, this, [this](const QString&, const QString& error) {
+        m_timerCaptureFrame->shotLost();
         showTimedMessage(tr("The picture could not be saved: %1").arg(error), 3000);
     });
     m_imageThread->start();
@@ -159,12 +176,33 @@ IWinUsbDevice* MainFrame::usbWatcher() const
     return m_usbWatcher;
 }
 
+QWidget* MainFrame::panelOf(int barType, int id) const
+{
+    const auto found = m_panelByButton.find({barType, id});
+    return found == m_panelByButton.end() ? nullptr : found->second;
+}
+
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
 {
-    Q_UNUSED(barType)
-    Q_UNUSED(flag)
-    // The pop-up panels join as they are built; the title bar's menus exist.
+    const QWidget* panel = flag.isValid() ? panelOf(barType, flag.toInt()) : nullptr;
+    // The click that follows closes an open panel itself.
+    if (panel && panel->isVisible())
+        return;
     m_title->hideMenus();
+    for (const auto& entry : m_panelByButton)
+        entry.second->hide();
+}
+
+void MainFrame::toggleCaptureModeFrame()
+{
+    if (m_captureModeFrame->isVisible()) {
+        m_captureModeFrame->hide();
+        return;
+    }
+    const QRect button = m_cameraToolBar->buttonGlobalRect(ICameraToolBar::PhotoMode);
+    const int gap = qRound(6 * scaleFactors().uniform);
+    m_captureModeFrame->showAbove(button.isNull() ? mapToGlobal(rect().center())
+                                                  : QPoint(button.center().x(), button.top() - gap));
 }
 
 void MainFrame::slRightToolBarClick(bool checked, QVariant id)
@@ -232,7 +270,8 @@ void MainFrame::slCameratoolbarClick(bool checked, QVariant id)
         break;
     }
     case ICameraToolBar::AutoEdge: camera->setEdgeDetection(checked); break;
-    case ICameraToolBar::Snap: takePicture(1); break;
+    case ICameraToolBar::Snap: snap(); break;
+    case ICameraToolBar::PhotoMode: toggleCaptureModeFrame(); break;
     case ICameraToolBar::Pdf: exportPdf(); break;
     default: break;
     }
@@ -253,6 +292,26 @@ void MainFrame::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates state = windowState();
+        if (state & Qt::WindowMaximized) {
+            // Relayout the bar for the new width.
+            m_cameraToolBar->hide();
+            m_cameraToolBar->show();
+        }
+        if (state & (Qt::WindowMaximized | Qt::WindowMinimized))
+            slHideSecondWidget(0);
+        // A series must not go on shooting a window nobody sees.
+        if (state & Qt::WindowMinimized) {
+            m_timerCaptureFrame->stop();
+            m_timerCaptureFrame->showFrame(false);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainFrame::setPdfFileChooser(PdfFileChooser chooser)
@@ -370,6 +429,90 @@ void MainFrame::takePicture(int filterKind)
     submitCapture(camera->picture(filterKind));
 }
 
+void MainFrame::snap()
+{
+    switch (m_captureModeFrame->currentMode()) {
+    case DefaultCapture: takePicture(1); break;
+    case ScreenCapture: captureScreen(); break;
+    case PartialCapture: showCaptureFrame(); break;
+    case TimingCapture: m_timerCaptureFrame->showFrame(true); break;
+    case ClipboardCapture: captureScreenToClipboard(); break;
+    case BlackWhiteCapture: takePicture(3); break;
+    case GrayCapture: takePicture(2); break;
+    default: break;
+    }
+}
+
+void MainFrame::playShutterSound()
+{
+    if (IConfigureService::instance()->photoSound())
+        QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+}
+
+void MainFrame::captureScreen()
+{
+    if (!m_imageThread)
+        return;
+    m_snapHeld = true;
+    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, false);
+    QTimer::singleShot(1000, this, [this] {
+        m_snapHeld = false;
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+    });
+    // Saved like a camera picture, so that it joins the list with a file
+    // that can be viewed, exported and deleted; the shutter sounds when it
+    // is saved. The grab already shows the annotations, turned as on screen.
+    ICaptureJob job;
+    job.picture = grab().toImage();
+    job.targetFolder = IConfigureService::instance()->photoPath();
+    m_imageThread->addCaptureJob(job);
+}
+
+void MainFrame::captureScreenToClipboard()
+{
+    playShutterSound();
+    QGuiApplication::clipboard()->setImage(grab().toImage());
+    showTimedMessage(tr("Succeed!"));
+}
+
+void MainFrame::showCaptureFrame()
+{
+    if (!m_imageThread)
+        return;
+    m_board->zoomToFit();
+    if (!m_captureFrame) {
+        m_captureFrame = new ICaptureFrame(this);
+        connect(m_captureFrame, &ICaptureFrame::sgSelect, this, &MainFrame::onZoneSelected);
+    }
+    QWidget* viewport = m_board->viewport();
+    const QRect area(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    m_captureFrame->showOver(area, viewport->grab(), IConfigureService::instance()->freeCaptureRect());
+}
+
+void MainFrame::onZoneSelected(const QRect& zone)
+{
+    IConfigureService::instance()->setFreeCaptureRect(zone);
+    takePicture(1);
+}
+
+QRect MainFrame::zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const
+{
+    const QRect zone = IConfigureService::instance()->freeCaptureRect();
+    const QWidget* viewport = m_board->viewport();
+    const QRect onBoard(viewport->mapFromGlobal(zone.topLeft()), zone.size());
+    // A turned view maps the zone to a turned square: take what it covers.
+    const QRectF picture = m_board->pictureSceneRect();
+    const QRectF inScene = m_board->mapToScene(onBoard).boundingRect().intersected(picture);
+    if (inScene.isEmpty())
+        return QRect();
+    const QRectF inPicture = inScene.translated(-picture.topLeft());
+    const QRect crop = QRectF(inPicture.x() * scaleX, inPicture.y() * scaleY, inPicture.width() * scaleX,
+                              inPicture.height() * scaleY)
+                           .toAlignedRect()
+                           .intersected(QRect(QPoint(0, 0), pictureSize));
+    return crop;
+}
+
 bool MainFrame::takesStills() const
 {
     return ICameraInfo::current().type == 1
@@ -379,6 +522,7 @@ bool MainFrame::takesStills() const
 void MainFrame::submitCapture(const QImage& picture)
 {
     if (picture.isNull() || !m_imageThread) {
+        m_timerCaptureFrame->shotLost();
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
         return;
     }
@@ -390,9 +534,17 @@ void MainFrame::submitCapture(const QImage& picture)
     job.rotation = m_board->rotation();
     job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
     job.targetFolder = IConfigureService::instance()->photoPath();
-    // The camera keeps its last outline after automatic edging is switched
-    // off; only a picture taken while it is on is cut to it.
-    if (m_cameraToolBar->isButtonChecked(ICameraToolBar::AutoEdge)) {
+    if (m_captureModeFrame->currentMode() == PartialCapture) {
+        // The zone is what the user chose; straightening would move it.
+        job.cropRect = zoneCrop(picture.size(), job.scaleX, job.scaleY);
+        if (job.cropRect.isNull()) {
+            showTimedMessage(tr("The chosen area does not cover the picture."));
+            m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+            return;
+        }
+    } else if (m_cameraToolBar->isButtonChecked(ICameraToolBar::AutoEdge)) {
+        // The camera keeps its last outline after automatic edging is
+        // switched off; only a picture taken while it is on is cut to it.
         const IEdgeResult edge = ICamera::instance()->edgeResult();
         job.edgeAngle = edge.angle;
         job.edgePolygon = edge.corners;
@@ -404,18 +556,22 @@ void MainFrame::slCaputerImage(QImage picture, QString path)
 {
     if (!path.isEmpty()) {
         qDebug() << "picture saved:" << path;
-        if (IConfigureService::instance()->photoSound())
-            QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+        playShutterSound();
         m_imgList->addImage(picture, path);
+        if (m_timerCaptureFrame->isRunning())
+            m_timerCaptureFrame->shotSaved();
     }
-    m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
+    if (!m_snapHeld)
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, true);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    slHideSecondWidget(0);
     IConfigureService::instance()->writeAllConfigure();
     delete m_imageThread;
     m_imageThread = nullptr;
+    m_timerCaptureFrame->stop();
     ICamera::instance()->closeAllSources();
     QElapsedTimer settle;
     settle.start();

@@ -8,11 +8,16 @@
 #include <QVariant>
 
 #include <functional>
+#include <map>
+#include <utility>
 
 class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
+class ICaptureFrame;
+class ICaptureModeFrame;
+class ITimerCaptureFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
@@ -47,6 +52,10 @@ public:
     IBoardToolBar* boardToolBar() const { return m_boardToolBar; }
     ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
     IImgListWidget* imgListWidget() const { return m_imgList; }
+    ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
+    ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
+    // Null until the first partial capture.
+    ICaptureFrame* captureFrame() const { return m_captureFrame; }
 
     // Answers the PDF export's save dialog instead of the user: given the
     // proposed name, returns the chosen one (empty when cancelled).
@@ -63,6 +72,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void onCameraError(int code);
@@ -76,6 +86,20 @@ private:
     // Hands a camera picture to the save thread with the board's
     // annotations, scale and rotation; a null picture only frees the button.
     void submitCapture(const QImage& picture);
+    // The snap button's action in the current capture mode.
+    void snap();
+    // The whole window as it is on screen, saved like a capture.
+    void captureScreen();
+    void captureScreenToClipboard();
+    // Lays the zone window over the board's visible area.
+    void showCaptureFrame();
+    void onZoneSelected(const QRect& zone);
+    // The free capture zone in the picture's pixels; null when it misses the picture.
+    QRect zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const;
+    void playShutterSound();
+    // The panel a toolbar button toggles; null when it opens none.
+    QWidget* panelOf(int barType, int id) const;
+    void toggleCaptureModeFrame();
 
     static constexpr int kStillTimeoutMs = 5000;
 
@@ -92,4 +116,11 @@ private:
     IBoardToolBar* m_boardToolBar = nullptr;
     ICameraToolBar* m_cameraToolBar = nullptr;
     PdfFileChooser m_pdfChooser;
+    ICaptureModeFrame* m_captureModeFrame = nullptr;
+    ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
+    ICaptureFrame* m_captureFrame = nullptr;
+    // (bar type, button id) -> the pop-up panel that button toggles.
+    std::map<std::pair<int, int>, QWidget*> m_panelByButton;
+    // While a screen grab holds the snap button, a saved picture must not free it.
+    bool m_snapHeld = false;
 };

@@ -1,0 +1,13 @@
+// The dark face the capture panels share with the toolbars.
+#pragma once
+
+#include <QString>
+
+class IPanelStyle
+{
+public:
+    // A style sheet for a panel matched by `selector` (its class name, or
+    // "QWidget#name"): dark background, light labels, line edits and push
+    // buttons that light up orange; sizes follow the screen scale.
+    static QString sheet(const QString& selector);
+};
