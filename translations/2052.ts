@@ -5,122 +5,168 @@
     <name>IBoardToolBar</name>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>移动</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>画笔</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>粗细</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>文本</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>形状</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>橡皮擦</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面</translation>
     </message>
 </context>
 <context>
     <name>ICameraToolBar</name>
     <message>
         <source>Focus and Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>对焦与曝光</translation>
     </message>
     <message>
         <source>Magnifier</source>
-        <translation type="unfinished"></translation>
+        <translation>放大镜</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>分辨率</translation>
     </message>
     <message>
         <source>Zoom-in</source>
-        <translation type="unfinished"></translation>
+        <translation>放大</translation>
     </message>
     <message>
         <source>Zoom-out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>旋转</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>冻结</translation>
     </message>
     <message>
         <source>Color-adjusting</source>
-        <translation type="unfinished"></translation>
+        <translation>色彩调节</translation>
     </message>
     <message>
         <source>Self-adapting</source>
-        <translation type="unfinished"></translation>
+        <translation>自适应</translation>
     </message>
     <message>
         <source>Automatic edging</source>
-        <translation type="unfinished"></translation>
+        <translation>自动裁边</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头</translation>
     </message>
     <message>
         <source>Picture-in-picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画中画</translation>
     </message>
     <message>
         <source>Split-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>分屏</translation>
     </message>
     <message>
         <source>Snap</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照</translation>
     </message>
     <message>
         <source>Photo-mode</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照模式</translation>
     </message>
     <message>
         <source>Video-Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>录像</translation>
     </message>
     <message>
         <source>OCR</source>
-        <translation type="unfinished"></translation>
+        <translation>文字识别</translation>
     </message>
     <message>
         <source>PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>截屏</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>局部截屏</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>定时拍照</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>延时摄影</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>截屏到剪贴板</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>黑白拍照</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>灰度拍照</translation>
     </message>
 </context>
 <context>
@@ -138,23 +184,23 @@
     <name>IImageTansformThread</name>
     <message>
         <source>The camera gave no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头没有提供画面</translation>
     </message>
     <message>
         <source>No pictures to export</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可导出的图片</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a format pictures can be exported to</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将图片导出为“%1”格式</translation>
     </message>
     <message>
         <source>The PDF cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建 PDF</translation>
     </message>
     <message>
         <source>None of the pictures could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>所有图片都无法读取</translation>
     </message>
 </context>
 <context>
@@ -203,27 +249,27 @@
     <name>IMainTitleWidget</name>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>最大化</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>还原</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -253,43 +299,94 @@
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>白板</translation>
     </message>
     <message>
         <source>Magnifier</source>
-        <translation type="unfinished"></translation>
+        <translation>放大镜</translation>
     </message>
     <message>
         <source>Zoom-in</source>
-        <translation type="unfinished"></translation>
+        <translation>放大</translation>
     </message>
     <message>
         <source>Zoom-out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>旋转</translation>
     </message>
     <message>
         <source>Self-adapting</source>
-        <translation type="unfinished"></translation>
+        <translation>自适应</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Timing capture</source>
+        <translation>定时拍照</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation>张</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>间隔时间</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>拍摄张数</translation>
+    </message>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>请输入大于0的整数。</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>MainFrame</name>
     <message>
         <source>Save Successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存成功。</translation>
     </message>
     <message>
         <source>Some files could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>部分文件无法保存：
+%1</translation>
     </message>
     <message>
         <source>The picture could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存图片：%1</translation>
     </message>
     <message>
         <source>Save</source>
@@ -297,26 +394,38 @@
     </message>
     <message>
         <source>Resolution settings failed, please re-select.</source>
-        <translation type="unfinished"></translation>
+        <translation>分辨率设置失败，请重新选择。</translation>
     </message>
     <message>
         <source>The camera is not available, or it is caused by power failure, poor contact and being pulled out. Please check the equipment.</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头不可用，可能是断电、接触不良或被拔出所致，请检查设备。</translation>
+    </message>
+    <message>
+        <source>No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not connected properly. 2. Driver program is not installed successfully. 3. The device is damaged.</source>
+        <translation>未找到 Veskaroo 设备！可能的原因：1. Veskaroo 未正确连接。2. 驱动程序未成功安装。3. 设备已损坏。</translation>
+    </message>
+    <message>
+        <source>Succeed!</source>
+        <translation>成功！</translation>
+    </message>
+    <message>
+        <source>The chosen area does not cover the picture.</source>
+        <translation>所选区域不在画面内。</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取“%1”：%2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入“%1”：%2</translation>
     </message>
 </context>
 </TS>
