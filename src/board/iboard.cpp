@@ -165,10 +165,11 @@ QImage IBoard::renderAnnotations(double scaleX, double scaleY)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool pictureVisible = m_pictureItem->isVisible();
-    m_pictureItem->hide();
+    // Hiding the picture instead would make the board repaint it and its
+    // cached elements after every snap.
+    m_pictureItem->setPaintSuppressed(true);
     m_currentSlide->render(&painter, QRectF(), area, Qt::KeepAspectRatio);
-    m_pictureItem->setVisible(pictureVisible);
+    m_pictureItem->setPaintSuppressed(false);
     return image;
 }
 
@@ -589,15 +590,13 @@ void IBoard::paintEvent(QPaintEvent* event)
 void IBoard::drawItems(QPainter* painter, int numItems, QGraphicsItem* items[],
                        const QStyleOptionGraphicsItem options[])
 {
-    const QGraphicsItem* picture = nullptr;
     for (int i = 0; i < numItems; ++i) {
         if (items[i] == m_pictureItem) {
             QGraphicsView::drawItems(painter, 1, &items[i], &options[i]);
-            picture = items[i];
             break;
         }
     }
-    m_annotationLayer->paint(painter, m_paintRegion, picture ? picture : m_pictureItem);
+    m_annotationLayer->paint(painter, m_paintRegion, m_pictureItem);
 }
 
 void IBoard::dragEnterEvent(QDragEnterEvent* event)

@@ -34,6 +34,11 @@ bool IPixmapItem::swapImage(const QImage& image)
     return true;
 }
 
+void IPixmapItem::setPaintSuppressed(bool suppressed)
+{
+    m_paintSuppressed = suppressed;
+}
+
 bool IPixmapItem::cropImage(const QRect& rect)
 {
     const QRect inside = rect.normalized() & m_image.rect();
@@ -88,7 +93,7 @@ void IPixmapItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
     Q_UNUSED(option)
     Q_UNUSED(widget)
     const QRectF target = boundingRect();
-    if (target.isEmpty())
+    if (target.isEmpty() || m_paintSuppressed)
         return;
     painter->save();
     painter->setRenderHint(QPainter::SmoothPixmapTransform,

@@ -18,6 +18,9 @@ public:
     // repaint: the caller repaints. False, and nothing changed, when the
     // size differs.
     bool swapImage(const QImage& image);
+    // Leaves the picture out of painting without telling the scene, for a
+    // render of what lies over it: hiding it would have every view repaint.
+    void setPaintSuppressed(bool suppressed);
     // Keeps only the part of the picture inside `rect`. Returns false, and
     // keeps the picture, when `rect` misses it altogether.
     bool cropImage(const QRect& rect);
@@ -37,4 +40,5 @@ private:
 
     QImage m_image;
     QSize m_targetSize;
+    bool m_paintSuppressed = false;
 };
