@@ -141,7 +141,8 @@ class TestMainFrame : public QObject
     ICaptureFrame* openZoneWindow()
     {
         chooseMode("Partial screen capture");
-        QTest::qWaitFor([this] { return cameraButton(ICameraToolBar::Snap)->isEnabled(); }, 10000);
+        if (!QTest::qWaitFor([this] { return cameraButton(ICameraToolBar::Snap)->isEnabled(); }, 10000))
+            return nullptr;
         QTest::mouseClick(cameraButton(ICameraToolBar::Snap), Qt::LeftButton);
         ICaptureFrame* frame = m_window->captureFrame();
         return frame && frame->isVisible() ? frame : nullptr;
