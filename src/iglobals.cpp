@@ -37,6 +37,11 @@ namespace {
 IScaleFactors g_scaleFactors;
 }
 
+int scaledPixels(double reference)
+{
+    return qRound(reference * g_scaleFactors.uniform);
+}
+
 const IScaleFactors& scaleFactors()
 {
     return g_scaleFactors;

@@ -24,3 +24,5 @@ struct IScaleFactors
 // The factors in force; set once by the application object at start.
 const IScaleFactors& scaleFactors();
 void setScaleFactors(const IScaleFactors& factors);
+// Reference-screen pixels in this screen's pixels (uniform factor), rounded.
+int scaledPixels(double reference);

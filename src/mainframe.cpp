@@ -200,7 +200,7 @@ void MainFrame::toggleCaptureModeFrame()
         return;
     }
     const QRect button = m_cameraToolBar->buttonGlobalRect(ICameraToolBar::PhotoMode);
-    const int gap = qRound(6 * scaleFactors().uniform);
+    const int gap = scaledPixels(6);
     m_captureModeFrame->showAbove(button.isNull() ? mapToGlobal(rect().center())
                                                   : QPoint(button.center().x(), button.top() - gap));
 }

@@ -85,7 +85,7 @@ void ICaptureFrame::placeButtons()
     // Under the zone's right end, or inside it when there is no room below.
     m_buttonRow->adjustSize();
     const QRect zone = m_zone->zone();
-    const int gap = qRound(6 * scaleFactors().uniform);
+    const int gap = scaledPixels(6);
     int x = qMax(0, zone.right() + 1 - m_buttonRow->width());
     int y = zone.bottom() + 1 + gap;
     if (y + m_buttonRow->height() > height())

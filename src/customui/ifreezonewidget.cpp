@@ -15,12 +15,12 @@ IFreeZoneWidget::IFreeZoneWidget(QWidget* parent)
 
 int IFreeZoneWidget::minimumZoneSide() const
 {
-    return qRound(200 * scaleFactors().uniform);
+    return scaledPixels(200);
 }
 
 int IFreeZoneWidget::handleSize() const
 {
-    return qRound(16 * scaleFactors().uniform);
+    return scaledPixels(16);
 }
 
 QRect IFreeZoneWidget::zone() const

@@ -63,7 +63,7 @@ IImgList::IImgList(QWidget* parent)
     // One reader keeps the disk and the CPU free for the camera.
     m_reader.setMaxThreadCount(1);
 
-    setStyleSheet(QString::fromLatin1(kListStyle).arg(qRound(6 * scaleFactors().uniform)));
+    setStyleSheet(QString::fromLatin1(kListStyle).arg(scaledPixels(6)));
     setAttribute(Qt::WA_TranslucentBackground);
     viewport()->setAttribute(Qt::WA_TranslucentBackground);
     // The marks are the selection; the view's own would only confuse them.

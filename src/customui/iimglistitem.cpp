@@ -17,11 +17,6 @@ const int kMarkSize = 20;
 // Reference pixels between the entry's edge and its parts.
 const int kPadding = 5;
 
-int scaled(int reference)
-{
-    return qRound(reference * scaleFactors().uniform);
-}
-
 } // namespace
 
 // The library is static: its resources are registered by hand.
@@ -50,23 +45,23 @@ IImgListItem::IImgListItem(const QString& path, int number, const QImage& thumbn
     font.setPointSize(10);
     font.setWeight(75);
     m_numberLabel->setFont(font);
-    m_numberLabel->setFixedWidth(scaled(kNumberWidth));
+    m_numberLabel->setFixedWidth(scaledPixels(kNumberWidth));
     m_numberLabel->setAlignment(Qt::AlignCenter);
     setCurrent(false);
 
     m_pictureLabel = new QLabel(this);
-    m_pictureLabel->setFixedSize(scaled(kPictureSize.width()), scaled(kPictureSize.height()));
-    m_pictureLabel->setMargin(scaled(kPictureMargin));
+    m_pictureLabel->setFixedSize(scaledPixels(kPictureSize.width()), scaledPixels(kPictureSize.height()));
+    m_pictureLabel->setMargin(scaledPixels(kPictureMargin));
     m_pictureLabel->setAlignment(Qt::AlignCenter);
     m_pictureLabel->setStyleSheet(
-        QStringLiteral("QLabel{background-color:white;border-radius:%1px;}").arg(scaled(6)));
+        QStringLiteral("QLabel{background-color:white;border-radius:%1px;}").arg(scaledPixels(6)));
     if (!thumbnail.isNull()) {
         m_pictureLabel->setPixmap(QPixmap::fromImage(
             thumbnail.scaled(thumbnailBox(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     }
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, scaled(kPadding), scaled(kPadding), scaled(kPadding));
+    layout->setContentsMargins(0, scaledPixels(kPadding), scaledPixels(kPadding), scaledPixels(kPadding));
     layout->setSpacing(0);
     layout->addWidget(m_numberLabel);
     layout->addWidget(m_pictureLabel);
@@ -74,10 +69,10 @@ IImgListItem::IImgListItem(const QString& path, int number, const QImage& thumbn
 
     // Placed by hand over the thumbnail's lower left corner.
     m_mark = new QLabel(this);
-    m_mark->setFixedSize(scaled(kMarkSize), scaled(kMarkSize));
+    m_mark->setFixedSize(scaledPixels(kMarkSize), scaledPixels(kMarkSize));
     m_mark->setPixmap(QIcon(QStringLiteral(":/root/root/rselect.svg")).pixmap(m_mark->size()));
     m_mark->setStyleSheet(QStringLiteral("QLabel{background-color:transparent;}"));
-    m_mark->move(scaled(40), height() - scaled(32));
+    m_mark->move(scaledPixels(40), height() - scaledPixels(32));
     m_mark->hide();
 
     setNumber(number);
@@ -86,14 +81,14 @@ IImgListItem::IImgListItem(const QString& path, int number, const QImage& thumbn
 
 QSize IImgListItem::entrySize()
 {
-    return QSize(scaled(kNumberWidth + kPictureSize.width() + kPadding),
-                 scaled(kPictureSize.height() + 2 * kPadding));
+    return QSize(scaledPixels(kNumberWidth + kPictureSize.width() + kPadding),
+                 scaledPixels(kPictureSize.height() + 2 * kPadding));
 }
 
 QSize IImgListItem::thumbnailBox()
 {
-    const int margin = scaled(kPictureMargin);
-    return QSize(scaled(kPictureSize.width()) - 2 * margin, scaled(kPictureSize.height()) - 2 * margin);
+    const int margin = scaledPixels(kPictureMargin);
+    return QSize(scaledPixels(kPictureSize.width()) - 2 * margin, scaledPixels(kPictureSize.height()) - 2 * margin);
 }
 
 QString IImgListItem::path() const

@@ -75,7 +75,7 @@ void ITitleStrip::setCloseWhenMoved(bool closeWhenMoved)
 
 int ITitleStrip::height() const
 {
-    return qRound(30 * scaleFactors().uniform);
+    return scaledPixels(30);
 }
 
 QRect ITitleStrip::closeMarkRect() const
