@@ -4,7 +4,7 @@
 #include "common/benchapplication.h"
 #include "common/virtualcamerawindow.h"
 
-#include "customui/icameratoolbar.h"
+#include "customui/toolbar/icameratoolbar.h"
 #include "iimagetansformthread.h"
 #include "mainframe.h"
 

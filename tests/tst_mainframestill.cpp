@@ -4,7 +4,7 @@
 #include "common/queuedspy.h"
 #include "common/testenv.h"
 
-#include "customui/icameratoolbar.h"
+#include "customui/toolbar/icameratoolbar.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "icamera.h"
 #include "icamerainfo.h"

@@ -11,7 +11,7 @@
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodemanager.h"
 #include "board/tk_iboard_enum.h"
-#include "customui/itimemsgbox.h"
+#include "customui/common/itimemsgbox.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

@@ -15,7 +15,7 @@
 #include "board/mode/iidlemode.h"
 #include "board/mode/imodeeventhandle.h"
 #include "board/mode/imodemanager.h"
-#include "customui/itimemsgbox.h"
+#include "customui/common/itimemsgbox.h"
 
 #include <QGestureEvent>
 #include <QGraphicsRectItem>

@@ -2,10 +2,10 @@
 // and the panel tool buttons.
 #include "common/testenv.h"
 
-#include "customui/icustomdialog.h"
-#include "customui/icustomwidget.h"
-#include "customui/iicolorbutton.h"
-#include "customui/iitoolbutton.h"
+#include "customui/common/icustomdialog.h"
+#include "customui/common/icustomwidget.h"
+#include "customui/common/iicolorbutton.h"
+#include "customui/common/iitoolbutton.h"
 #include "iglobals.h"
 
 #include <QApplication>

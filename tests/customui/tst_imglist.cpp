@@ -3,10 +3,10 @@
 // "Save As" through the save thread.
 #include "common/testenv.h"
 
-#include "customui/iimglist.h"
-#include "customui/iimglistitem.h"
-#include "customui/iimglistwidget.h"
-#include "customui/iitoolbutton.h"
+#include "customui/imglist/iimglist.h"
+#include "customui/imglist/iimglistitem.h"
+#include "customui/imglist/iimglistwidget.h"
+#include "customui/common/iitoolbutton.h"
 #include "iimagetansformthread.h"
 #include "service/iconfigureservice.h"
 

@@ -3,7 +3,7 @@
 #include "common/fakevideodevice.h"
 #include "common/testenv.h"
 
-#include "customui/imaintitlewidget.h"
+#include "customui/toolbar/imaintitlewidget.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "icamera.h"
 #include "iglobals.h"

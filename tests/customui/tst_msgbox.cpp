@@ -1,7 +1,7 @@
 // The modal message box: button sets, result codes, every way of closing it.
 #include "common/testenv.h"
 
-#include "customui/imsgbox.h"
+#include "customui/common/imsgbox.h"
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 

@@ -1,7 +1,7 @@
 // The timed notice: its size, where it appears, and how it goes away.
 #include "common/testenv.h"
 
-#include "customui/itimemsgbox.h"
+#include "customui/common/itimemsgbox.h"
 #include "iglobals.h"
 
 #include <QCursor>

@@ -2,9 +2,9 @@
 // operations the main window drives them with.
 #include "common/testenv.h"
 
-#include "customui/iboardtoolbar.h"
-#include "customui/icameratoolbar.h"
-#include "customui/irighttoolbar.h"
+#include "customui/toolbar/iboardtoolbar.h"
+#include "customui/toolbar/icameratoolbar.h"
+#include "customui/toolbar/irighttoolbar.h"
 #include "iglobals.h"
 
 #include <QDirIterator>

@@ -1,0 +1,133 @@
+// Pop-up list of capture modes.
+#include "customui/capture/icapturemodeframe.h"
+
+#include "iglobals.h"
+#include "service/iconfigureservice.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// The toolbars' dark face; the current mode and a switched-on sound in orange.
+const char* const kPanelStyle =
+    "ICaptureModeFrame{background-color:rgb(45,45,48);border:1px solid rgb(80,80,84);}"
+    "QPushButton{color:rgb(224,224,224);background-color:transparent;border:none;"
+    "text-align:left;padding:%1px %2px;border-radius:%3px;}"
+    "QPushButton:hover{background-color:rgba(255,255,255,28);color:rgb(235,120,7);}"
+    "QPushButton:checked{color:rgb(235,120,7);}";
+
+} // namespace
+
+ICaptureModeFrame::ICaptureModeFrame(QWidget* mainWindow, QWidget* parent)
+    : ICustomWidget(parent)
+    , m_mainWindow(mainWindow)
+{
+    const double s = scaleFactors().uniform;
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QString::fromLatin1(kPanelStyle)
+                      .arg(qRound(6 * s))
+                      .arg(qRound(14 * s))
+                      .arg(qRound(3 * s)));
+    auto* column = new QVBoxLayout(this);
+    const int margin = qRound(6 * s);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(qRound(2 * s));
+
+    addModeButton(PhotoSound, QStringLiteral("拍照提示音"));
+    addModeButton(DefaultCapture, tr("Default"));
+    addModeButton(ScreenCapture, tr("Screen Capture"));
+    addModeButton(PartialCapture, tr("Partial screen capture"));
+    addModeButton(TimingCapture, tr("Timing capture"));
+    addModeButton(TimelapseCapture, tr("Time-lapse"));
+    addModeButton(ClipboardCapture, tr("Screen capture to clipboard"));
+    addModeButton(BlackWhiteCapture, tr("Black white capture"));
+    addModeButton(GrayCapture, tr("Gray capture"));
+    refreshMarks();
+    adjustSize();
+}
+
+void ICaptureModeFrame::addModeButton(int mode, const QString& text)
+{
+    auto* b = new QPushButton(text, this);
+    QFont font = b->font();
+    font.setPointSize(14);
+    font.setWeight(87);
+    b->setFont(font);
+    b->setCheckable(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setProperty("flag", mode);
+    // The marks are ours to set: a click must not toggle them by itself.
+    connect(b, &QPushButton::clicked, this, &ICaptureModeFrame::slButtonClick);
+    layout()->addWidget(b);
+    m_buttons.insert(mode, b);
+}
+
+int ICaptureModeFrame::currentMode() const
+{
+    return m_currentMode;
+}
+
+QPushButton* ICaptureModeFrame::button(int mode) const
+{
+    return m_buttons.value(mode, nullptr);
+}
+
+void ICaptureModeFrame::slButtonClick(bool checked)
+{
+    Q_UNUSED(checked)
+    const auto* b = qobject_cast<QPushButton*>(sender());
+    if (!b)
+        return;
+    const int mode = b->property("flag").toInt();
+    if (mode == PhotoSound) {
+        // A switch: the panel stays so the new state can be seen.
+        IConfigureService* config = IConfigureService::instance();
+        config->setPhotoSound(!config->photoSound());
+        refreshMarks();
+        return;
+    }
+    m_currentMode = mode;
+    refreshMarks();
+    emit sgButtonClick(CaptureMode(mode));
+    hide();
+}
+
+void ICaptureModeFrame::refreshMarks()
+{
+    for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) {
+        const bool on = it.key() == PhotoSound ? IConfigureService::instance()->photoSound()
+                                               : it.key() == m_currentMode;
+        it.value()->setChecked(on);
+    }
+}
+
+void ICaptureModeFrame::showEvent(QShowEvent* event)
+{
+    // The sound may have been switched elsewhere since the last time.
+    refreshMarks();
+    ICustomWidget::showEvent(event);
+}
+
+void ICaptureModeFrame::showAbove(const QPoint& anchor)
+{
+    // The style sheet sizes the buttons only once they are polished.
+    ensurePolished();
+    layout()->activate();
+    adjustSize();
+    QPoint topLeft(anchor.x() - width() / 2, anchor.y() - height());
+    const QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() - width() + 1)));
+        topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - height() + 1)));
+    }
+    move(topLeft);
+    show();
+    raise();
+}

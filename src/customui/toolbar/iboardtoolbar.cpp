@@ -1,0 +1,41 @@
+// The annotation toolbar.
+#include "customui/toolbar/iboardtoolbar.h"
+
+namespace {
+const char* const kIcons = ":/boardtoolbar/boardtoolbar/";
+}
+
+IBoardToolBar::IBoardToolBar(QWidget* mainWindow, QWidget* parent)
+    : IToolBar(mainWindow, Qt::Vertical, parent)
+{
+    const QString icons = QString::fromLatin1(kIcons);
+    addButton(Move, tr("Move"), icons + "move");
+    addButton(Pencil, tr("Pencil"), icons + "pencil");
+    addButton(Thickness, tr("Thickness"), icons + "thickness");
+    addButton(Color, tr("Color"), icons + "color");
+    addButton(Transparency, tr("Transparency"), icons + "transparency");
+    addButton(Text, tr("Text"), icons + "text");
+    addButton(Shape, tr("Shape"), icons + "shape");
+    addButton(Eraser, tr("Eraser"), icons + "eraser");
+    addSeparator();
+    addButton(Clear, tr("Clear"), icons + "clear");
+    addButton(Home, tr("Home"), icons + "home");
+    addButton(Desktop, tr("Desktop"), icons + "desktop");
+    addStretch();
+
+    // The board is in exactly one input mode; its tool shows as pressed.
+    makeExclusive({Move, Pencil, Text, Eraser});
+    resetSelection();
+
+    // Desktop gets the presenter to the desktop: the window goes to the
+    // task bar. The click is still reported so that pop-ups close.
+    connect(this, &IToolBar::sgButtonClick, this, [this](bool, const QVariant& id) {
+        if (id.toInt() == Desktop && this->mainWindow())
+            this->mainWindow()->showMinimized();
+    });
+}
+
+void IBoardToolBar::resetSelection()
+{
+    setButtonChecked(Move, true);
+}

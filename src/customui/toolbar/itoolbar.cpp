@@ -1,0 +1,168 @@
+// Shared base of the program's toolbars.
+#include "customui/toolbar/itoolbar.h"
+
+#include "iglobals.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QFrame>
+
+namespace {
+
+const char* const kBarStyle =
+    "IToolBar{background-color:rgb(45,45,48);}"
+    "QToolButton{color:rgb(224,224,224);font-size:%1px;}"
+    "QToolButton:disabled{color:rgb(120,120,120);}"
+    "QFrame#toolBarSeparator{background-color:rgb(80,80,84);border:none;}";
+
+} // namespace
+
+// The icons live in the static library; nothing else pulls them in.
+static void initToolBarResources()
+{
+    Q_INIT_RESOURCE(toolbars);
+}
+
+IToolBar::IToolBar(QWidget* mainWindow, Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent)
+    , m_mainWindow(mainWindow)
+    , m_orientation(orientation)
+{
+    initToolBarResources();
+    const double s = scaleFactors().uniform;
+    // Without this a QWidget subclass ignores its style sheet background.
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QString::fromLatin1(kBarStyle).arg(qRound(12 * s)));
+    m_layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight
+                                                            : QBoxLayout::TopToBottom,
+                              this);
+    const int margin = qRound(4 * s);
+    m_layout->setContentsMargins(margin, margin, margin, margin);
+    m_layout->setSpacing(qRound(2 * s));
+    if (orientation == Qt::Horizontal)
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    else
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+QWidget* IToolBar::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+Qt::Orientation IToolBar::orientation() const
+{
+    return m_orientation;
+}
+
+QList<IIToolButton*> IToolBar::buttons() const
+{
+    return m_buttons;
+}
+
+IIToolButton* IToolBar::button(int id) const
+{
+    for (IIToolButton* b : m_buttons) {
+        if (b->id() == id)
+            return b;
+    }
+    return nullptr;
+}
+
+void IToolBar::setButtonEnabled(int id, bool enabled)
+{
+    if (IIToolButton* b = button(id))
+        b->setEnabled(enabled);
+}
+
+void IToolBar::setButtonChecked(int id, bool checked)
+{
+    IIToolButton* b = button(id);
+    if (!b || !b->isCheckable())
+        return;
+    // An exclusive group refuses to uncheck its checked button directly.
+    const bool exclusive = m_exclusive && m_exclusive->buttons().contains(b);
+    if (exclusive && !checked)
+        m_exclusive->setExclusive(false);
+    b->setChecked(checked);
+    if (exclusive && !checked)
+        m_exclusive->setExclusive(true);
+}
+
+bool IToolBar::isButtonChecked(int id) const
+{
+    const IIToolButton* b = button(id);
+    return b && b->isChecked();
+}
+
+QPoint IToolBar::buttonGlobalPos(int id) const
+{
+    return buttonGlobalRect(id).topLeft();
+}
+
+QRect IToolBar::buttonGlobalRect(int id) const
+{
+    const IIToolButton* b = button(id);
+    if (!b || b->isHidden())
+        return QRect();
+    return QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
+}
+
+IIToolButton* IToolBar::addButton(int id, const QString& text, const QString& iconBase,
+                                  bool checkable)
+{
+    const double s = scaleFactors().uniform;
+    auto* b = new IIToolButton(id, iconBase + QStringLiteral("_normal.svg"),
+                               iconBase + QStringLiteral("_click.svg"), this);
+    b->setObjectName(text);
+    b->setText(text);
+    b->setToolTip(text);
+    b->setCheckable(checkable);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIconSize(QSize(qRound(28 * s), qRound(28 * s)));
+    // A column of buttons of one width reads as one bar; a row lets each
+    // button take the width of its text.
+    if (m_orientation == Qt::Vertical)
+        b->setFixedWidth(qRound(84 * s));
+    else
+        b->setMinimumWidth(qRound(64 * s));
+    b->setHoverColor(QColor(255, 255, 255, 28));
+    // Space and arrow keys belong to the shortcuts and the board, never to
+    // whichever toolbar button happens to hold the focus.
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &IIToolButton::sgButtonClick, this, &IToolBar::sgButtonClick);
+    m_layout->addWidget(b);
+    m_buttons << b;
+    return b;
+}
+
+void IToolBar::addSeparator()
+{
+    const double s = scaleFactors().uniform;
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("toolBarSeparator"));
+    if (m_orientation == Qt::Horizontal)
+        line->setFixedSize(qMax(1, qRound(1 * s)), qRound(40 * s));
+    else
+        line->setFixedSize(qRound(64 * s), qMax(1, qRound(1 * s)));
+    m_layout->addWidget(line, 0, Qt::AlignCenter);
+}
+
+void IToolBar::addStretch()
+{
+    m_layout->addStretch(1);
+}
+
+void IToolBar::makeExclusive(const QList<int>& ids)
+{
+    if (!m_exclusive) {
+        m_exclusive = new QButtonGroup(this);
+        m_exclusive->setExclusive(true);
+    }
+    for (int id : ids) {
+        if (IIToolButton* b = button(id)) {
+            b->setCheckable(true);
+            m_exclusive->addButton(b);
+        }
+    }
+}

@@ -1,0 +1,60 @@
+// Shared base of the program's toolbars: a row or column of tool buttons
+// whose clicks are reported with one signal.
+#pragma once
+
+#include "customui/common/iitoolbutton.h"
+
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QVariant>
+#include <QWidget>
+
+class QBoxLayout;
+class QButtonGroup;
+
+class IToolBar : public QWidget
+{
+    Q_OBJECT
+public:
+    // `mainWindow` is the window the bar acts on (minimise, shortcuts); the
+    // bar itself may sit anywhere inside it.
+    IToolBar(QWidget* mainWindow, Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    QWidget* mainWindow() const;
+    Qt::Orientation orientation() const;
+
+    // The buttons in the order they appear.
+    QList<IIToolButton*> buttons() const;
+    // Null when no button has the id.
+    IIToolButton* button(int id) const;
+
+    void setButtonEnabled(int id, bool enabled);
+    void setButtonChecked(int id, bool checked);
+    bool isButtonChecked(int id) const;
+
+    // Where a button is on the screen, for placing the panel it opens;
+    // null point and rectangle for an unknown or hidden id.
+    QPoint buttonGlobalPos(int id) const;
+    QRect buttonGlobalRect(int id) const;
+
+signals:
+    void sgButtonClick(bool checked, QVariant id);
+
+protected:
+    // Adds a button with the icon pair "<iconBase>_normal.svg" and
+    // "<iconBase>_click.svg"; `text` shows under the icon and as tooltip.
+    IIToolButton* addButton(int id, const QString& text, const QString& iconBase,
+                            bool checkable = false);
+    void addSeparator();
+    void addStretch();
+    // Checkable buttons of which at most one is checked at a time.
+    void makeExclusive(const QList<int>& ids);
+
+private:
+    QPointer<QWidget> m_mainWindow;
+    Qt::Orientation m_orientation;
+    QBoxLayout* m_layout = nullptr;
+    QButtonGroup* m_exclusive = nullptr;
+    QList<IIToolButton*> m_buttons;
+};
