@@ -4,12 +4,20 @@
 #include <QMetaType>
 #include <QString>
 
+// What ICameraInfo::type holds; stored as a plain int because the camera
+// tables and the settings carry these numbers.
+enum CameraKind : int {
+    UsbCamera = 0,
+    StillUsbCamera = 1, // streams its largest size as stills only
+    NetworkCamera = 2,
+};
+
 struct ICameraInfo
 {
     int index = -1;        // -1: no camera
     QString pid;           // USB product id, four hex digits
     QString vid;           // USB vendor id, four hex digits
-    int type = 0;          // 0, 1: USB; 2: network
+    int type = UsbCamera;  // a CameraKind
     QString devicePath;    // USB device path, or the RTSP address
     QString name;
     QString reserved1;

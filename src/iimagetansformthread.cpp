@@ -454,7 +454,7 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
             failures << cannotRead(source, reader.errorString());
             continue;
         }
-        if (mode == 2) {
+        if (mode == PdfPagePerPicture) {
             writer.setPageSize(pageSizeOf(image));
             writer.setPageMargins(QMarginsF(0, 0, 0, 0));
             image.setDotsPerMeterX(kDotsPerMeter300Dpi);
@@ -473,7 +473,7 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
         }
         ++pages;
 
-        if (mode == 0 || mode == 2) {
+        if (mode == PdfActualSizeOnA4 || mode == PdfPagePerPicture) {
             painter.drawImage(0, 0, image);
         } else {
             const QImage fitted = image.scaled(kA4Pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -11,6 +11,14 @@
 #include <QStringList>
 #include <QThread>
 
+// How an export lays pictures out on PDF pages; the number is what the
+// export's callers pass.
+enum PdfLayout : int {
+    PdfActualSizeOnA4 = 0, // each picture at its own size on an A4 page
+    PdfFittedOnA4 = 1,     // fitted and centred on an A4 page
+    PdfPagePerPicture = 2, // a page the size of each picture
+};
+
 class IImageTansformThread : public QThread
 {
     Q_OBJECT
@@ -35,9 +43,8 @@ public:
 
 public slots:
     virtual void addCaptureJob(const ICaptureJob& job);
-    // Replaces an export that has not started yet. Mode 0: pictures at their
-    // own size on A4, 1: fitted and centred on A4, 2: one page the size of
-    // each picture.
+    // Replaces an export that has not started yet; `mode` is a PdfLayout
+    // for a PDF target.
     virtual void setExportJob(const QString& targetPath, const QStringList& sourceFiles, int mode);
     virtual void processCaptureJob();
     virtual void processExportJob();

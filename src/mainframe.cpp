@@ -332,7 +332,7 @@ void MainFrame::exportPdf()
         return;
     if (!name.endsWith(QLatin1String(".pdf")))
         name += QLatin1String(".pdf");
-    m_imageThread->setExportJob(name, selected, 1);
+    m_imageThread->setExportJob(name, selected, PdfFittedOnA4);
 }
 
 QString MainFrame::askPdfFile(const QString& proposedPath)

@@ -2,6 +2,7 @@
 #include "directshow/idshowthread.h"
 
 #include "directshow/idirectshowapi.h"
+#include "icameraerror.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "opencv/iopencvapi.h"
 #include "service/iconfigureservice.h"
@@ -184,7 +185,7 @@ void IDShowThread::startCapture()
     for (const IVideoDeviceInfo& info : registry.devices())
         listed = listed || info.devicePath.compare(m_devicePath, Qt::CaseInsensitive) == 0;
     if (!listed) {
-        emit sgError(1);
+        emit sgError(CameraOpenFailed);
         qDebug() << "not find device: " << m_devicePath;
         return;
     }
@@ -192,7 +193,7 @@ void IDShowThread::startCapture()
 
     std::unique_ptr<IVideoDevice> device = registry.open(m_devicePath);
     if (!device) {
-        emit sgError(1);
+        emit sgError(CameraOpenFailed);
         qDebug() << "OpenDevice failed";
         return;
     }
@@ -207,7 +208,7 @@ void IDShowThread::startCapture()
     if (!device->setFormat(size)) {
         qDebug() << "set format failed not support resolution:" << size;
         if (sizes.isEmpty() || !device->setFormat(sizes.first())) {
-            emit sgError(1);
+            emit sgError(CameraOpenFailed);
             qDebug() << "OpenDevice failed";
             return;
         }
@@ -220,7 +221,7 @@ void IDShowThread::startCapture()
 
     const ICameraParameterData parameters = IDirectShowApi::readCameraParameters(*device);
     if (!device->startStreaming()) {
-        emit sgError(1);
+        emit sgError(CameraOpenFailed);
         qDebug() << "OpenDevice failed";
         return;
     }
@@ -235,7 +236,7 @@ void IDShowThread::startCapture()
         m_device = std::move(device);
     }
     m_running = true;
-    emit sgError(0);
+    emit sgError(CameraOpened);
 
     IVideoFrame frame;
     while (!m_closing) {
@@ -247,7 +248,7 @@ void IDShowThread::startCapture()
         }
         if (result == IVideoDevice::Lost) {
             qDebug() << "camera lost: " << m_devicePath;
-            emit sgError(3);
+            emit sgError(CameraLost);
             break;
         }
         if (result == IVideoDevice::Frame)

@@ -4,6 +4,7 @@
 #include "opencv/ifilecapturedevice.h"
 #include "opencv/iopencvapi.h"
 #include "opencv/iopencvcapturedevice.h"
+#include "icameraerror.h"
 
 #include <opencv2/videoio.hpp>
 
@@ -188,7 +189,7 @@ bool IOpencvThread::initopencv()
         m_device.reset();
         m_stop = true;
         qDebug() << "open-->error" << QThread::currentThreadId();
-        emit sgError(1);
+        emit sgError(CameraOpenFailed);
         return false;
     }
     m_contrast = m_device->get(cv::CAP_PROP_CONTRAST);
@@ -204,7 +205,7 @@ bool IOpencvThread::initopencv()
         const bool f = m_device->set(cv::CAP_PROP_FOURCC, mjpg());
         logResolutionChange("open change resolution:", w, h, f);
         if (!(w && h && f))
-            emit sgError(2);
+            emit sgError(ResolutionFailed);
     }
     m_operate = Opened;
     return true;
@@ -246,13 +247,13 @@ bool IOpencvThread::OperateFunc()
         const bool f = m_device->set(cv::CAP_PROP_FOURCC, mjpg());
         logResolutionChange("change resolution:", w, h, f);
         if (!(w && h && f))
-            emit sgError(2);
+            emit sgError(ResolutionFailed);
         break;
     }
     case Opened:
         qDebug() << "open-->success" << QThread::currentThreadId() << m_contrast << m_brightness << m_saturation
                  << m_frameSize;
-        emit sgError(0);
+        emit sgError(CameraOpened);
         break;
     default:
         break;
@@ -276,7 +277,7 @@ void IOpencvThread::run()
         }
         if (frame.empty()) {
             qDebug() << "opencv read frame is empty.";
-            emit sgError(3);
+            emit sgError(CameraLost);
             break;
         }
         if (m_live) {
