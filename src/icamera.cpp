@@ -1,10 +1,12 @@
 // The camera facade.
 #include "icamera.h"
 
+#include "camera/idshowsource.h"
+#include "camera/inetworksource.h"
+#include "camera/iopencvsource.h"
 #include "directshow/idirectshowapi.h"
-#include "directshow/idshowthread.h"
 #include "directshow/virtual/ivirtualcamera.h"
-#include "opencv/iopencvthread.h"
+#include "iglobals.h"
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
@@ -32,12 +34,7 @@ ICamera::ICamera()
     buildAcceptedDevices();
 }
 
-ICamera::~ICamera()
-{
-    delete m_opencv;
-    delete m_dshow;
-    delete m_network;
-}
+ICamera::~ICamera() = default;
 
 void ICamera::buildAcceptedDevices()
 {
@@ -103,21 +100,37 @@ void ICamera::setDiscoveryEnabled(bool on)
     g_discoveryEnabled = on;
 }
 
-void ICamera::toUsbSource(const std::function<void(IDShowThread&)>& dshow,
-                          const std::function<void(IOpencvThread&)>& opencv)
+bool ICamera::isNetworkSource() const
 {
-    // Network cameras take their settings through their own source.
-    if (route() == Route::DirectShow && m_dshow)
-        dshow(*m_dshow);
-    else if (route() == Route::OpenCV && m_opencv)
-        opencv(*m_opencv);
+    return dynamic_cast<INetworkSource*>(m_source.get()) != nullptr;
 }
 
-ICamera::Route ICamera::route() const
+void ICamera::createSourceFor(const ICameraInfo& camera)
 {
-    if (ICameraInfo::current().type == 2)
-        return Route::Network;
-    return m_useDirectShow ? Route::DirectShow : Route::OpenCV;
+    if (camera.type == NetworkCamera)
+        createNetworkSource();
+    else if (m_useDirectShow)
+        createDShowSource();
+    else
+        createOpencvSource();
+}
+
+void ICamera::setSource(std::unique_ptr<ICameraSource> source)
+{
+    // Ranges and values read from one camera must never reach the panels
+    // of the next.
+    m_parameters = ICameraParameterData();
+    m_parametersRead = false;
+    m_live = true;
+    m_edgeDetection = false;
+    m_source = std::move(source);
+    if (!m_source)
+        return;
+    connect(m_source.get(), &ICameraSource::sgCameraFrame, this, &ICamera::sgCameraFrame);
+    connect(m_source.get(), &ICameraSource::sgStillImage, this, &ICamera::sgStillImage);
+    connect(m_source.get(), &ICameraSource::sgCaptureImage, this, &ICamera::sgCaptureImage);
+    connect(m_source.get(), &ICameraSource::sgError, this, &ICamera::slError);
+    connect(m_source.get(), &ICameraSource::sgFinished, this, &ICamera::slFinished);
 }
 
 bool ICamera::initData()
@@ -131,17 +144,13 @@ bool ICamera::initData()
     ICameraInfo& current = ICameraInfo::current();
     current = cameras.first();
     qDebug() << "current camera:" << current.type << current.index << current.name << current.devicePath;
-    if (current.type == 2) {
+    if (current.type == NetworkCamera) {
         qDebug() << "open wifi device.";
-        createNetworkSource();
     } else {
         qDebug() << "open usb device.";
         m_restartPending = 0;
-        if (m_useDirectShow)
-            createDShowSource();
-        else
-            createOpencvSource();
     }
+    createSourceFor(current);
     setResolution(IConfigureService::instance()->cameraResolution());
     return true;
 }
@@ -155,216 +164,147 @@ bool ICamera::openCurrentCamera()
 
 bool ICamera::openCamera(const ICameraInfo& info)
 {
-    if (info.type == 2) {
-        if (!m_network)
-            createNetworkSource();
-        return m_network != nullptr;
-    }
-    if (info.index == -1) {
+    if (info.type != NetworkCamera && info.index == -1) {
         qDebug() << "camera index == -1.";
         return false;
     }
-    if (m_useDirectShow) {
-        if (!m_dshow)
-            createDShowSource();
-        m_dshow->open(info.devicePath, info.type == 1);
-    } else {
-        if (!m_opencv)
-            createOpencvSource();
-        m_opencv->open(info);
-    }
-    return true;
+    if (!m_source)
+        createSourceFor(info);
+    return m_source && m_source->open(info);
 }
 
 void ICamera::switchCamera(const ICameraInfo& info)
 {
-    switch (route()) {
-    case Route::Network:
+    if (isNetworkSource())
         stopNetworkSource();
-        break;
-    case Route::DirectShow:
-        forgetSource();
-        delete m_dshow;
-        m_dshow = nullptr;
-        createDShowSource();
-        break;
-    case Route::OpenCV:
-        if (m_opencv)
-            m_opencv->stop();
-        else
-            createOpencvSource();
-        break;
-    }
+    setSource(nullptr);
     const ICameraInfo& before = ICameraInfo::current();
     qDebug() << "switch camera before: " << before.index << before.name;
-    m_parameters = ICameraParameterData();
-    m_parametersRead = false;
     ICameraInfo::current() = info;
     qDebug() << "switch camera after: " << info.index << info.name;
+    createSourceFor(info);
     setResolution(QSize(1920, 1080));
     openCamera(ICameraInfo(ICameraInfo::current()));
+}
+
+bool ICamera::takesStills() const
+{
+    return ICameraInfo::current().type == StillUsbCamera
+        && IConfigureService::instance()->cameraResolution() == QSize(3840, 2160);
 }
 
 void ICamera::setResolution(const QVariant& size)
 {
     QSize requested = size.toSize();
     IConfigureService::instance()->setCameraResolution(requested);
-    switch (route()) {
-    case Route::Network:
-        break;
-    case Route::DirectShow:
-    case Route::OpenCV:
-        // Type-1 cameras stream 4K stills only; their live picture runs at 1440p.
-        if (ICameraInfo::current().type == 1 && requested == QSize(3840, 2160))
-            requested = QSize(2560, 1440);
-        if (route() == Route::DirectShow) {
-            if (m_dshow)
-                m_dshow->setResolution(QSizeF(requested));
-        } else if (m_opencv) {
-            m_opencv->setOperate(IOpencvThread::FrameSize, QSizeF(requested));
-        }
-        break;
-    }
+    // The live picture of such a camera runs at 1440p; its 4K pictures come as stills.
+    if (takesStills())
+        requested = QSize(2560, 1440);
+    if (m_source)
+        m_source->setResolution(requested);
 }
 
 void ICamera::setFocus(int value)
 {
-    toUsbSource([&](IDShowThread& source) { source.setFocus(value); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Focus, value); });
+    if (m_source)
+        m_source->setFocus(value);
 }
 
 void ICamera::setExposure(int value)
 {
-    toUsbSource([&](IDShowThread& source) { source.setExposure(value); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Exposure, value); });
+    if (m_source)
+        m_source->setExposure(value);
 }
 
 void ICamera::setBrightness(const QVariant& value)
 {
-    toUsbSource([&](IDShowThread& source) { source.setBrightness(value.toInt()); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Brightness, value); });
+    if (m_source)
+        m_source->setBrightness(value);
 }
 
 void ICamera::setContrast(const QVariant& value)
 {
-    toUsbSource([&](IDShowThread& source) { source.setContrast(value.toInt()); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Contrast, value); });
+    if (m_source)
+        m_source->setContrast(value);
 }
 
 void ICamera::setSaturation(const QVariant& value)
 {
-    toUsbSource([&](IDShowThread& source) { source.setSaturation(value.toInt()); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Saturation, value); });
+    if (m_source)
+        m_source->setSaturation(value);
 }
 
 void ICamera::setLive(bool live)
 {
-    toUsbSource([&](IDShowThread& source) { source.setLive(live); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::Live, live); });
+    m_live = live;
+    if (m_source)
+        m_source->setLive(live);
 }
 
 void ICamera::setEdgeDetection(bool on)
 {
-    toUsbSource([&](IDShowThread& source) { source.setEdgeDetection(on); },
-                [&](IOpencvThread& source) { source.setOperate(IOpencvThread::EdgeDetection, on); });
+    m_edgeDetection = on;
+    if (m_source)
+        m_source->setEdgeDetection(on);
 }
 
 QImage ICamera::picture(int filterKind)
 {
-    if (route() == Route::DirectShow && m_dshow)
-        return m_dshow->picture(filterKind);
-    if (route() == Route::OpenCV && m_opencv)
-        return m_opencv->picture(filterKind);
-    return QImage();
+    return m_source ? m_source->picture(filterKind) : QImage();
 }
 
 IEdgeResult ICamera::edgeResult()
 {
-    if (route() == Route::DirectShow && m_dshow)
-        return m_dshow->edgeResult();
-    if (route() == Route::OpenCV && m_opencv)
-        return m_opencv->edgeResult();
-    return IEdgeResult();
+    return m_source ? m_source->edgeResult() : IEdgeResult();
 }
 
 ICameraParameterData ICamera::cameraParameter()
 {
-    if (m_parametersRead)
-        return m_parameters;
-    switch (route()) {
-    case Route::Network:
-        return ICameraParameterData();
-    case Route::DirectShow:
-        if (m_dshow)
-            m_parameters = m_dshow->cameraParameter();
-        break;
-    case Route::OpenCV:
-        IDirectShowApi::dxCameraParameter(ICameraInfo::current().index, m_parameters);
-        break;
+    if (!m_parametersRead && m_source) {
+        m_parameters = m_source->parameters();
+        m_parametersRead = !m_parameters.isEmpty();
     }
-    m_parametersRead = !m_parameters.isEmpty();
     return m_parameters;
 }
 
 QList<QSizeF> ICamera::supportedResolutions()
 {
-    QList<QSizeF> sizes;
-    if (route() == Route::DirectShow && m_dshow)
-        sizes = m_dshow->supportedResolutions();
-    else if (route() == Route::OpenCV)
-        IDirectShowApi::dxCameraSupportResolution(ICameraInfo::current().index, sizes);
-    return sizes;
+    return m_source ? m_source->supportedResolutions() : QList<QSizeF>();
 }
 
-void ICamera::triggerStill()
+bool ICamera::triggerStill()
 {
-    if (route() == Route::DirectShow && m_dshow)
-        m_dshow->triggerStill();
-}
-
-void ICamera::forgetSource()
-{
-    // Frames and errors still queued from a deleted source must not reach
-    // the window as if they came from the current one.
-    ++m_sourceGeneration;
+    return m_source && m_source->triggerStill();
 }
 
 void ICamera::closeUsbSource()
 {
-    forgetSource();
-    if (m_useDirectShow) {
-        delete m_dshow;
-        m_dshow = nullptr;
-    } else {
-        delete m_opencv;
-        m_opencv = nullptr;
-    }
+    if (!isNetworkSource())
+        setSource(nullptr);
 }
 
 void ICamera::closeAllSources()
 {
-    forgetSource();
     stopNetworkSource();
-    delete m_opencv;
-    m_opencv = nullptr;
-    delete m_dshow;
-    m_dshow = nullptr;
+    setSource(nullptr);
     m_restartPending = 0;
 }
 
 bool ICamera::hasSource() const
 {
-    return m_opencv || m_dshow || m_network;
+    return m_source != nullptr;
 }
 
 IDShowThread* ICamera::dshowSource() const
 {
-    return m_dshow;
+    const auto* source = dynamic_cast<IDShowSource*>(m_source.get());
+    return source ? source->thread() : nullptr;
 }
 
 IOpencvThread* ICamera::opencvSource() const
 {
-    return m_opencv;
+    const auto* source = dynamic_cast<IOpencvSource*>(m_source.get());
+    return source ? source->thread() : nullptr;
 }
 
 void ICamera::slError(int code)
@@ -374,10 +314,8 @@ void ICamera::slError(int code)
 
 void ICamera::slFinished()
 {
-    if (m_restartPending && m_opencv) {
-        ICameraInfo camera = ICameraInfo::current();
-        camera.index = m_opencv->parameter(IOpencvThread::CameraIndex).toInt();
-        m_opencv->open(camera);
+    if (m_restartPending && m_source) {
+        m_source->reopen();
         m_restartPending = 0;
     }
     qDebug() << "opencv camera thread exit finished!";
@@ -385,56 +323,31 @@ void ICamera::slFinished()
 
 void ICamera::createOpencvSource()
 {
-    if (m_opencv)
-        return;
-    m_opencv = new IOpencvThread;
-    const quint64 source = ++m_sourceGeneration;
-    connect(m_opencv, &IOpencvThread::sgCameraFrame, this, [this, source](const QImage& frame) {
-        if (source == m_sourceGeneration)
-            emit sgCameraFrame(frame);
-    }, Qt::QueuedConnection);
-    connect(m_opencv, &QThread::finished, this, &ICamera::slFinished, Qt::QueuedConnection);
-    connect(m_opencv, &IOpencvThread::sgError, this, [this, source](int code) {
-        if (source == m_sourceGeneration)
-            slError(code);
-    }, Qt::QueuedConnection);
+    setSource(std::make_unique<IOpencvSource>());
 }
 
 void ICamera::createDShowSource()
 {
-    if (m_dshow)
-        return;
-    m_dshow = new IDShowThread;
-    const quint64 source = ++m_sourceGeneration;
-    connect(m_dshow, &IDShowThread::sgCameraFrame, this, [this, source](const QImage& frame) {
-        if (source == m_sourceGeneration)
-            emit sgCameraFrame(frame);
-    }, Qt::QueuedConnection);
-    connect(m_dshow, &IDShowThread::sgStillImage, this, [this, source](const QImage& still) {
-        if (source == m_sourceGeneration)
-            emit sgStillImage(still);
-    }, Qt::QueuedConnection);
-    connect(m_dshow, &IDShowThread::sgError, this, [this, source](int code) {
-        if (source == m_sourceGeneration)
-            slError(code);
-    }, Qt::QueuedConnection);
+    setSource(std::make_unique<IDShowSource>());
 }
 
 void ICamera::createNetworkSource()
 {
-    // Network cameras are not driven yet: no source is created.
+    // Network cameras are not driven yet: the source opens nothing.
+    setSource(std::make_unique<INetworkSource>());
 }
 
 void ICamera::createNetworkSocketSource()
 {
+    setSource(std::make_unique<INetworkSource>());
 }
 
 void ICamera::stopNetworkSource()
 {
-    if (!m_network)
+    if (!isNetworkSource())
         return;
     setLive(false);
+    processEventsFor(200);
     emit sgRunCopyImage();
-    delete m_network;
-    m_network = nullptr;
+    setSource(nullptr);
 }

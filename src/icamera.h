@@ -13,8 +13,9 @@
 #include <QSizeF>
 #include <QVariant>
 
-#include <functional>
+#include <memory>
 
+class ICameraSource;
 class IDShowThread;
 class IOpencvThread;
 
@@ -59,8 +60,16 @@ public:
     IEdgeResult edgeResult();
     ICameraParameterData cameraParameter();
     QList<QSizeF> supportedResolutions();
-    // Asks a type-1 camera for a full-resolution still (sgStillImage).
-    void triggerStill();
+    // A still-capture camera set to its largest size streams a smaller one
+    // and takes its pictures as stills.
+    bool takesStills() const;
+    // Asks the camera for a full-resolution still (sgStillImage); false
+    // when its source takes none.
+    bool triggerStill();
+    // What the source was last told; a new source starts live, without
+    // edge detection.
+    bool isLive() const { return m_live; }
+    bool isEdgeDetectionOn() const { return m_edgeDetection; }
 
     void closeUsbSource();
     void closeAllSources();
@@ -71,6 +80,7 @@ public:
     static bool discoveryEnabled();
     static void setDiscoveryEnabled(bool on);
 
+    // The current source's thread when it is of that kind, else null.
     IDShowThread* dshowSource() const;
     IOpencvThread* opencvSource() const;
 
@@ -99,21 +109,22 @@ protected:
     virtual void createNetworkSocketSource();
     virtual void stopNetworkSource();
 
+    // Replaces the current source (null: none) and forgets everything read
+    // from the old one.
+    void setSource(std::unique_ptr<ICameraSource> source);
+
 private:
-    enum class Route { Network, DirectShow, OpenCV };
-    Route route() const;
-    // Hands a setting to the current USB source, whichever kind it is.
-    void toUsbSource(const std::function<void(IDShowThread&)>& dshow,
-                     const std::function<void(IOpencvThread&)>& opencv);
-    void forgetSource();
+    // Creates the source of the kind the camera needs.
+    void createSourceFor(const ICameraInfo& camera);
+    bool isNetworkSource() const;
 
     int m_restartPending = 0;
-    quint64 m_sourceGeneration = 0;
-    IOpencvThread* m_opencv = nullptr;
-    IDShowThread* m_dshow = nullptr;
+    std::unique_ptr<ICameraSource> m_source;
+    // USB cameras run on V4L2; the OpenCV route stays complete behind this.
     bool m_useDirectShow = true;
-    QObject* m_network = nullptr;
     ICameraParameterData m_parameters;
     bool m_parametersRead = false;
+    bool m_live = true;
+    bool m_edgeDetection = false;
     QList<AcceptedDevice> m_accepted;
 };

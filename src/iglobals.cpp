@@ -1,7 +1,9 @@
 // Process-wide helpers: the data folder and the screen scale factors.
 #include "iglobals.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QStandardPaths>
 
 QString appDataLocation(const QString& sub)
@@ -50,4 +52,12 @@ const IScaleFactors& scaleFactors()
 void setScaleFactors(const IScaleFactors& factors)
 {
     g_scaleFactors = factors;
+}
+
+void processEventsFor(int ms)
+{
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }

@@ -26,3 +26,7 @@ const IScaleFactors& scaleFactors();
 void setScaleFactors(const IScaleFactors& factors);
 // Reference-screen pixels in this screen's pixels (uniform factor), rounded.
 int scaledPixels(double reference);
+
+// Runs the event loop for `ms` milliseconds: lets queued signals of stopped
+// sources settle before the next step.
+void processEventsFor(int ms);

@@ -1,11 +1,12 @@
-// The program's only top-level window: the board over the live picture,
-// the camera's errors and hot-plug, and the capture road.
+// The program's only top-level window: lays out the board over the live
+// picture, the toolbars and the picture list, turns toolbar clicks and keys
+// into actions through one table, and reacts to the camera's errors and
+// hot-plug. Capture lives in ICaptureController, pop-ups in IPanelHost.
 #pragma once
 
 #include <QImage>
-#include <QWidget>
-
 #include <QVariant>
+#include <QWidget>
 
 #include <functional>
 #include <map>
@@ -15,14 +16,16 @@ class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
+class ICaptureController;
 class ICaptureFrame;
 class ICaptureModeFrame;
-class ITimerCaptureFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
+class IPanelHost;
 class IRightToolBar;
 class ITimeMsgBox;
+class ITimerCaptureFrame;
 class IWinUsbDevice;
 struct ICameraInfo;
 
@@ -30,16 +33,19 @@ class MainFrame : public QWidget
 {
     Q_OBJECT
 public:
+    // The bar types toolbar clicks carry.
+    enum BarType { AnyBar = 0, RightBar = 1, BoardBar = 2, CameraBar = 3 };
+
     explicit MainFrame(IApplication* app, QWidget* parent = nullptr);
     ~MainFrame() override;
 
-    IBoard* board() const;
+    IBoard* board() const { return m_board; }
     // The board's first slide with the camera picture under it; ends by
     // opening the camera (InitData).
     void createFirstSlide();
     // Opens the first accepted camera; run once the first slide exists.
     void InitData();
-    IWinUsbDevice* usbWatcher() const;
+    IWinUsbDevice* usbWatcher() const { return m_usbWatcher; }
     IImageTansformThread* imageThread() const;
 
     // Takes a picture with a filter kind (1 none, 2 grey, 3 black and white).
@@ -52,10 +58,12 @@ public:
     IBoardToolBar* boardToolBar() const { return m_boardToolBar; }
     ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
     IImgListWidget* imgListWidget() const { return m_imgList; }
+    IPanelHost* panelHost() const { return m_panels; }
+    ICaptureController* captureController() const { return m_capture; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     // Null until the first partial capture.
-    ICaptureFrame* captureFrame() const { return m_captureFrame; }
+    ICaptureFrame* captureFrame() const;
 
     // Answers the PDF export's save dialog instead of the user: given the
     // proposed name, returns the chosen one (empty when cancelled).
@@ -75,52 +83,41 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    using Action = std::function<void(bool checked)>;
+
+    void buildActions();
+    // Closes the others, runs the button's action and toggles its panel.
+    void dispatch(int barType, bool checked, const QVariant& id);
+    void showBoardToolBar(bool show);
+    void freeze(bool freezing);
+    // Freeze, edging and resolution as the camera's source really is.
+    void syncCameraButtons();
+    void setPictureButtonsEnabled(bool enabled);
+    void showOnOwnScreen();
     void onCameraError(int code);
-    void onCameraFrame(const QImage& frame);
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
     void onSwitchCamera(const ICameraInfo& info);
+    void stopSeries();
     void exportPdf();
-    QString askPdfFile(const QString& proposedPath);
-    // A type-1 camera at 3840x2160 takes its pictures as stills.
-    bool takesStills() const;
-    // Hands a camera picture to the save thread with the board's
-    // annotations, scale and rotation; a null picture only frees the button.
-    void submitCapture(const QImage& picture);
-    // The snap button's action in the current capture mode.
-    void snap();
-    // The whole window as it is on screen, saved like a capture.
-    void captureScreen();
-    void captureScreenToClipboard();
-    // Lays the zone window over the board's visible area.
-    void showCaptureFrame();
-    void onZoneSelected(const QRect& zone);
-    // The free capture zone in the picture's pixels; null when it misses the picture.
-    QRect zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const;
-    void playShutterSound();
-    // The panel a toolbar button toggles; null when it opens none.
-    QWidget* panelOf(int barType, int id) const;
-    void toggleCaptureModeFrame();
-
-    static constexpr int kStillTimeoutMs = 5000;
 
     bool m_firstOpen = true;
+    // The window has had its restored size once; later opens keep it.
+    bool m_placed = false;
     IBoard* m_board = nullptr;
     IApplication* m_application = nullptr;
     IWinUsbDevice* m_usbWatcher = nullptr;
     ITimeMsgBox* m_notice = nullptr;
-    IImageTansformThread* m_imageThread = nullptr;
     bool m_annotationMode = false;
     IMainTitleWidget* m_title = nullptr;
     IImgListWidget* m_imgList = nullptr;
     IRightToolBar* m_rightToolBar = nullptr;
     IBoardToolBar* m_boardToolBar = nullptr;
     ICameraToolBar* m_cameraToolBar = nullptr;
-    PdfFileChooser m_pdfChooser;
+    IPanelHost* m_panels = nullptr;
+    ICaptureController* m_capture = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
-    ICaptureFrame* m_captureFrame = nullptr;
-    // (bar type, button id) -> the pop-up panel that button toggles.
-    std::map<std::pair<int, int>, QWidget*> m_panelByButton;
-    // While a screen grab holds the snap button, a saved picture must not free it.
-    bool m_snapHeld = false;
+    PdfFileChooser m_pdfChooser;
+    // (bar type, button id) -> what the button does.
+    std::map<std::pair<int, int>, Action> m_actions;
 };

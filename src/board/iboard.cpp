@@ -51,17 +51,9 @@ bool holdsPictureDuringStrokes()
 
 } // namespace
 
-// The library is static: its cursors must be registered by hand, and outside
-// any namespace.
-static void initBoardResources()
-{
-    Q_INIT_RESOURCE(board);
-}
-
 IBoard::IBoard(QWidget* parent)
     : QGraphicsView(parent)
 {
-    initBoardResources();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setFrameShape(QFrame::NoFrame);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "opencv/iedgeresult.h"
+#include "opencv/ifilterkind.h"
 
 #include <QImage>
 
@@ -10,15 +11,6 @@
 // Free functions without state: each runs on the calling capture thread and
 // touches nothing but its arguments, so any thread may call them at once.
 namespace IOpencvApi {
-
-enum FilterKind {
-    FilterNone = 1,
-    FilterGray = 2,
-    FilterBlackWhite = 3,
-    FilterSharpen = 4,
-    FilterSketch = 5,
-    FilterRelief = 6,
-};
 
 // CV_8UC1 -> Format_Indexed8 with a 256-entry grey colour table,
 // CV_8UC3 (blue, green, red) -> Format_RGB888, CV_8UC4 -> Format_RGB32.

@@ -16,13 +16,6 @@
 #include <algorithm>
 #include <cmath>
 
-// The library is static: its pictures must be registered by hand, and outside
-// any namespace.
-static void initItemFrameResources()
-{
-    Q_INIT_RESOURCE(itemframe);
-}
-
 namespace {
 
 constexpr double kHandleExtent = 12.0;
@@ -95,7 +88,6 @@ IElementFrame::IElementFrame(QWidget* parent)
     : QWidget(parent)
     , m_insets{kFrameMargin, kFrameMargin, kFrameMargin, kFrameMargin}
 {
-    initItemFrameResources();
     qRegisterMetaType<QSet<QGraphicsItem*>>();
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);

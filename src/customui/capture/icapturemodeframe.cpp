@@ -4,9 +4,7 @@
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,24 +108,4 @@ void ICaptureModeFrame::showEvent(QShowEvent* event)
     // The sound may have been switched elsewhere since the last time.
     refreshMarks();
     ICustomWidget::showEvent(event);
-}
-
-void ICaptureModeFrame::showAbove(const QPoint& anchor)
-{
-    // The style sheet sizes the buttons only once they are polished.
-    ensurePolished();
-    layout()->activate();
-    adjustSize();
-    QPoint topLeft(anchor.x() - width() / 2, anchor.y() - height());
-    const QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(qBound(area.left(), topLeft.x(), qMax(area.left(), area.right() - width() + 1)));
-        topLeft.setY(qBound(area.top(), topLeft.y(), qMax(area.top(), area.bottom() - height() + 1)));
-    }
-    move(topLeft);
-    show();
-    raise();
 }

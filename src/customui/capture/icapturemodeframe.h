@@ -31,9 +31,6 @@ public:
     int currentMode() const;
     // Null for an unknown value.
     QPushButton* button(int mode) const;
-    // Shows the panel with its bottom centre on `anchor` (screen coordinates),
-    // kept on the anchor's screen.
-    void showAbove(const QPoint& anchor);
 
 signals:
     void sgButtonClick(CaptureMode mode);

@@ -32,7 +32,7 @@ ITimerCaptureControlFrame::ITimerCaptureControlFrame(QWidget* parent)
     refreshLabel();
 }
 
-void ITimerCaptureControlFrame::showBar(int total, const QPoint& buttonPos)
+void ITimerCaptureControlFrame::showBar(int total)
 {
     m_counter = 0;
     m_total = total;
@@ -40,8 +40,6 @@ void ITimerCaptureControlFrame::showBar(int total, const QPoint& buttonPos)
     m_buttons[Start]->hide();
     m_buttons[Halt]->show();
     adjustSize();
-    const double s = scaleFactors().uniform;
-    move(buttonPos.x() + qRound(42 * s) - width() / 2, buttonPos.y() - height() - qRound(30 * s));
     show();
     raise();
 }

@@ -15,9 +15,8 @@ public:
 
     explicit ITimerCaptureControlFrame(QWidget* parent = nullptr);
 
-    // Restarts the count at 0 of `total`, Halt offered, centred over
-    // `buttonPos`'s button (the "Photo-mode" button, screen coordinates).
-    void showBar(int total, const QPoint& buttonPos);
+    // Restarts the count at 0 of `total`, Halt offered; the caller places it.
+    void showBar(int total);
     void countShot();
     int counter() const;
     int total() const;

@@ -3,6 +3,7 @@
 
 #include "customui/common/ipanelstyle.h"
 #include "customui/capture/itimercapturecontrolframe.h"
+#include "customui/ipanelhost.h"
 #include "customui/toolbar/itoolbar.h"
 #include "iglobals.h"
 
@@ -149,12 +150,13 @@ void ITimerCaptureFrame::confirm()
     m_awaitingShot = false;
     m_timer.setInterval(m_interval->text().toInt() * 1000);
     m_timer.start();
-    QPoint anchor;
+    QRect anchor;
     if (m_anchorBar)
-        anchor = m_anchorBar->buttonGlobalPos(m_anchorId);
+        anchor = m_anchorBar->buttonGlobalRect(m_anchorId);
     if (anchor.isNull() && m_mainWindow)
-        anchor = m_mainWindow->mapToGlobal(QPoint(m_mainWindow->width() / 2, m_mainWindow->height()));
-    m_control->showBar(m_remaining, anchor);
+        anchor = QRect(m_mainWindow->mapToGlobal(QPoint(m_mainWindow->width() / 2, m_mainWindow->height())), QSize(1, 1));
+    m_control->showBar(m_remaining);
+    IPanelHost::placeBeside(m_control, anchor, Qt::TopEdge, scaledPixels(30));
 }
 
 void ITimerCaptureFrame::slTimerout()
@@ -166,7 +168,7 @@ void ITimerCaptureFrame::slTimerout()
     emit sgTakePicture();
 }
 
-void ITimerCaptureFrame::shotSaved()
+void ITimerCaptureFrame::shotDone()
 {
     if (!m_awaitingShot)
         return;
@@ -184,15 +186,6 @@ void ITimerCaptureFrame::shotSaved()
         return;
     }
     if (!m_paused)
-        restartTimer();
-}
-
-void ITimerCaptureFrame::shotLost()
-{
-    if (!m_awaitingShot)
-        return;
-    m_awaitingShot = false;
-    if (!m_paused && m_remaining > 0)
         restartTimer();
 }
 

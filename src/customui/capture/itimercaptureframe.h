@@ -26,10 +26,9 @@ public:
     // Shots still to take; 0 when no series runs.
     int remaining() const;
     bool isRunning() const;
-    // The picture the timer asked for was saved: count it and plan the next.
-    void shotSaved();
-    // The picture the timer asked for was lost: try again after the interval.
-    void shotLost();
+    // The picture the timer asked for was saved, or lost: either way it
+    // counts, so the series keeps to its schedule and ends.
+    void shotDone();
     // Ends a running series (window closed or minimised).
     void stop();
 

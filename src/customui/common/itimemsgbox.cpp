@@ -63,6 +63,34 @@ ITimeMsgBox::ITimeMsgBox(QWidget* parent)
 
 void ITimeMsgBox::showMessage(const QString& text, int duration, int x, int y)
 {
+    layOut(text);
+    QPoint topLeft(x, y);
+    if (x == kCentred && y == kCentred) {
+        QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        QRect frame(QPoint(0, 0), size());
+        if (screen)
+            frame.moveCenter(screen->availableGeometry().center());
+        topLeft = frame.topLeft();
+    }
+    showAt(topLeft, duration);
+}
+
+void ITimeMsgBox::showMessageOver(const QWidget* window, const QString& text, int duration)
+{
+    if (!window || !window->isVisible()) {
+        showMessage(text, duration);
+        return;
+    }
+    layOut(text);
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(window->frameGeometry().center());
+    showAt(frame.topLeft(), duration);
+}
+
+void ITimeMsgBox::layOut(const QString& text)
+{
     const double s = scaleFactors().uniform;
     // A fade still running from the last notice would close this one.
     m_fade->stop();
@@ -89,17 +117,10 @@ void ITimeMsgBox::showMessage(const QString& text, int duration, int x, int y)
     const QSize box = labelSize + QSize(qRound(2 * 20 * s), qRound(20 * s));
     setMinimumSize(0, 0);
     resize(box);
+}
 
-    QPoint topLeft(x, y);
-    if (x == kCentred && y == kCentred) {
-        QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        QRect frame(QPoint(0, 0), box);
-        if (screen)
-            frame.moveCenter(screen->availableGeometry().center());
-        topLeft = frame.topLeft();
-    }
+void ITimeMsgBox::showAt(const QPoint& topLeft, int duration)
+{
     move(topLeft);
     setWindowOpacity(1.0);
     show();

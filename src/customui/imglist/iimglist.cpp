@@ -59,7 +59,6 @@ QString suffixOfFilter(const QString& filter)
 IImgList::IImgList(QWidget* parent)
     : QListWidget(parent)
 {
-    IImgListItem::initResources();
     // One reader keeps the disk and the CPU free for the camera.
     m_reader.setMaxThreadCount(1);
 

@@ -19,24 +19,10 @@ const int kPadding = 5;
 
 } // namespace
 
-// The library is static: its resources are registered by hand.
-static bool registerImgListResources()
-{
-    Q_INIT_RESOURCE(imglist);
-    return true;
-}
-
-void IImgListItem::initResources()
-{
-    static const bool registered = registerImgListResources();
-    Q_UNUSED(registered)
-}
-
 IImgListItem::IImgListItem(const QString& path, int number, const QImage& thumbnail, QWidget* parent)
     : QWidget(parent)
     , m_path(path)
 {
-    initResources();
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(entrySize());
 

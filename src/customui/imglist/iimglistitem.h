@@ -14,8 +14,6 @@ class IImgListItem : public QWidget
 public:
     IImgListItem(const QString& path, int number, const QImage& thumbnail, QWidget* parent = nullptr);
 
-    // Registers the list's icons; safe to call any number of times.
-    static void initResources();
     // The room an entry takes in the list, and the box its thumbnail fits in.
     static QSize entrySize();
     static QSize thumbnailBox();

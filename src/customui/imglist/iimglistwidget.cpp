@@ -28,7 +28,6 @@ const char* const kPanelStyle =
 IImgListWidget::IImgListWidget(QWidget* parent)
     : QWidget(parent)
 {
-    IImgListItem::initResources();
     const double s = scaleFactors().uniform;
     const int scrollBar = qRound(8 * s);
     setAttribute(Qt::WA_StyledBackground, true);

@@ -30,17 +30,10 @@ const char* const kTitleStyle =
 
 } // namespace
 
-// The icons and the logo live in the static library; nothing else pulls them in.
-static void initTitleResources()
-{
-    Q_INIT_RESOURCE(toolbars);
-}
-
 IMainTitleWidget::IMainTitleWidget(QWidget* mainWindow, QWidget* parent)
     : QWidget(parent)
     , m_mainWindow(mainWindow)
 {
-    initTitleResources();
     qRegisterMetaType<ICameraInfo>("ICameraInfo");
     const double s = scaleFactors().uniform;
     setAttribute(Qt::WA_StyledBackground, true);

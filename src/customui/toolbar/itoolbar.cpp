@@ -17,18 +17,11 @@ const char* const kBarStyle =
 
 } // namespace
 
-// The icons live in the static library; nothing else pulls them in.
-static void initToolBarResources()
-{
-    Q_INIT_RESOURCE(toolbars);
-}
-
 IToolBar::IToolBar(QWidget* mainWindow, Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent)
     , m_mainWindow(mainWindow)
     , m_orientation(orientation)
 {
-    initToolBarResources();
     const double s = scaleFactors().uniform;
     // Without this a QWidget subclass ignores its style sheet background.
     setAttribute(Qt::WA_StyledBackground, true);

@@ -1,0 +1,217 @@
+// The capture road.
+#include "capture/icapturecontroller.h"
+
+#include "board/iboard.h"
+#include "customui/capture/icaptureframe.h"
+#include "customui/capture/icapturemodeframe.h"
+#include "customui/capture/itimercaptureframe.h"
+#include "icamera.h"
+#include "iimagetansformthread.h"
+#include "opencv/ifilterkind.h"
+#include "service/iconfigureservice.h"
+
+#include <QClipboard>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QSound>
+#include <QTimer>
+#include <QWidget>
+
+ICaptureController::ICaptureController(QWidget* window, IBoard* board, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_board(board)
+{
+}
+
+ICaptureController::~ICaptureController()
+{
+    stop();
+}
+
+void ICaptureController::start()
+{
+    if (m_imageThread)
+        return;
+    ICamera* camera = ICamera::instance();
+    connect(camera, &ICamera::sgStillImage, this, &ICaptureController::submit);
+    connect(camera, &ICamera::sgCaptureImage, this, &ICaptureController::submit);
+    m_imageThread = new IImageTansformThread;
+    connect(m_imageThread, &IImageTansformThread::sgCaptureFailed, this,
+            [this](const QString&, const QString& error) {
+                shotFailed(tr("The picture could not be saved: %1").arg(error));
+            });
+    m_imageThread->start();
+}
+
+void ICaptureController::stop()
+{
+    delete m_imageThread;
+    m_imageThread = nullptr;
+}
+
+void ICaptureController::setTimerCapture(ITimerCaptureFrame* series)
+{
+    m_series = series;
+    connect(series, &ITimerCaptureFrame::sgTakePicture, this, [this] { takePicture(FilterNone); });
+}
+
+void ICaptureController::snap(int mode)
+{
+    switch (mode) {
+    case DefaultCapture: takePicture(FilterNone); break;
+    case ScreenCapture: captureScreen(); break;
+    case PartialCapture: showCaptureFrame(); break;
+    case TimingCapture:
+        if (m_series)
+            m_series->showFrame(true);
+        break;
+    case ClipboardCapture: captureScreenToClipboard(); break;
+    case BlackWhiteCapture: takePicture(FilterBlackWhite); break;
+    case GrayCapture: takePicture(FilterGray); break;
+    default: break;
+    }
+}
+
+void ICaptureController::takePicture(int filterKind, bool cutToZone)
+{
+    if (!m_imageThread)
+        return;
+    m_cutToZone = cutToZone;
+    emit sgSnapEnabled(false);
+    ICamera* camera = ICamera::instance();
+    if (camera->takesStills() && camera->triggerStill()) {
+        // The still arrives through sgStillImage.
+        const quint64 shot = ++m_stillShot;
+        m_stillPending = true;
+        QTimer::singleShot(kStillTimeoutMs, this, [this, shot] {
+            if (m_stillPending && shot == m_stillShot)
+                shotFailed(tr("The camera sent no picture."));
+        });
+        return;
+    }
+    submit(camera->picture(filterKind));
+}
+
+void ICaptureController::submit(const QImage& picture)
+{
+    if (!m_imageThread)
+        return;
+    m_stillPending = false;
+    if (picture.isNull()) {
+        shotFailed(tr("The camera sent no picture."));
+        return;
+    }
+    ICaptureJob job;
+    job.picture = picture;
+    const QSizeF shown = m_board->pictureSceneRect().size();
+    job.scaleX = shown.width() > 0 ? picture.width() / shown.width() : 1.0;
+    job.scaleY = shown.height() > 0 ? picture.height() / shown.height() : 1.0;
+    job.rotation = m_board->rotation();
+    job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
+    job.targetFolder = IConfigureService::instance()->photoPath();
+    if (m_cutToZone) {
+        // The zone is what the user chose; straightening would move it.
+        job.cropRect = zoneCrop(picture.size(), job.scaleX, job.scaleY);
+        if (job.cropRect.isNull()) {
+            shotFailed(tr("The chosen area does not cover the picture."));
+            return;
+        }
+    } else if (ICamera::instance()->isEdgeDetectionOn()) {
+        // The camera keeps its last outline after automatic edging is
+        // switched off; only a picture taken while it is on is cut to it.
+        const IEdgeResult edge = ICamera::instance()->edgeResult();
+        job.edgeAngle = edge.angle;
+        job.edgePolygon = edge.corners;
+    }
+    m_imageThread->addCaptureJob(job);
+}
+
+void ICaptureController::shotFailed(const QString& message)
+{
+    m_stillPending = false;
+    if (m_series)
+        m_series->shotDone();
+    if (!m_snapHeld)
+        emit sgSnapEnabled(true);
+    emit sgMessage(message, 3000);
+}
+
+void ICaptureController::pictureSaved(const QImage& picture, const QString& path)
+{
+    if (!path.isEmpty()) {
+        qDebug() << "picture saved:" << path;
+        playShutterSound();
+        emit sgPictureSaved(picture, path);
+        if (m_series)
+            m_series->shotDone();
+    }
+    if (!m_snapHeld)
+        emit sgSnapEnabled(true);
+}
+
+void ICaptureController::playShutterSound()
+{
+    if (IConfigureService::instance()->photoSound())
+        QSound::play(QStringLiteral(":/root/root/photoSound.wav"));
+}
+
+void ICaptureController::captureScreen()
+{
+    if (!m_imageThread)
+        return;
+    m_snapHeld = true;
+    emit sgSnapEnabled(false);
+    QTimer::singleShot(1000, this, [this] {
+        m_snapHeld = false;
+        emit sgSnapEnabled(true);
+    });
+    // Saved like a camera picture, so that it joins the list with a file
+    // that can be viewed, exported and deleted; the shutter sounds when it
+    // is saved. The grab already shows the annotations, turned as on screen.
+    ICaptureJob job;
+    job.picture = m_window->grab().toImage();
+    job.targetFolder = IConfigureService::instance()->photoPath();
+    m_imageThread->addCaptureJob(job);
+}
+
+void ICaptureController::captureScreenToClipboard()
+{
+    playShutterSound();
+    QGuiApplication::clipboard()->setImage(m_window->grab().toImage());
+    emit sgMessage(tr("Succeed!"), 1000);
+}
+
+void ICaptureController::showCaptureFrame()
+{
+    if (!m_imageThread)
+        return;
+    m_board->zoomToFit();
+    if (!m_captureFrame) {
+        m_captureFrame = new ICaptureFrame(m_window);
+        connect(m_captureFrame, &ICaptureFrame::sgSelect, this, [this](const QRect& zone) {
+            IConfigureService::instance()->setFreeCaptureRect(zone);
+            takePicture(FilterNone, true);
+        });
+    }
+    QWidget* viewport = m_board->viewport();
+    const QRect area(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    m_captureFrame->showOver(area, viewport->grab(), IConfigureService::instance()->freeCaptureRect());
+}
+
+QRect ICaptureController::zoneCrop(const QSize& pictureSize, double scaleX, double scaleY) const
+{
+    const QRect zone = IConfigureService::instance()->freeCaptureRect();
+    const QWidget* viewport = m_board->viewport();
+    const QRect onBoard(viewport->mapFromGlobal(zone.topLeft()), zone.size());
+    // A turned view maps the zone to a turned square: take what it covers.
+    const QRectF picture = m_board->pictureSceneRect();
+    const QRectF inScene = m_board->mapToScene(onBoard).boundingRect().intersected(picture);
+    if (inScene.isEmpty())
+        return QRect();
+    const QRectF inPicture = inScene.translated(-picture.topLeft());
+    return QRectF(inPicture.x() * scaleX, inPicture.y() * scaleY, inPicture.width() * scaleX,
+                  inPicture.height() * scaleY)
+        .toAlignedRect()
+        .intersected(QRect(QPoint(0, 0), pictureSize));
+}
