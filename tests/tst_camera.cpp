@@ -117,6 +117,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 10000);
     }
 
+    void anotherCameraNeverShowsTheLastOnesSettings()
+    {
+        auto first = addCamera("/dev/video1", "2E1A", "5DA0");
+        QVERIFY(camera()->openCurrentCamera());
+        QTRY_COMPARE_WITH_TIMEOUT(camera()->cameraParameter().brightness.value(2).toInt(), 255, 10000); // its maximum
+
+        // Unplugged; another accepted camera with other ranges comes in.
+        camera()->closeUsbSource();
+        IVideoDeviceRegistry::instance().remove(first.get());
+        auto second = addCamera("/dev/video3", "2E1A", "5DA1", "Second Camera");
+        {
+            QMutexLocker lock(&second->state()->mutex);
+            second->state()->controls[IVideoDevice::Brightness] = {true, 10, 20, -64, 64};
+        }
+        QVERIFY(camera()->openCurrentCamera());
+        QTRY_VERIFY_WITH_TIMEOUT(!camera()->cameraParameter().isEmpty(), 10000);
+        const QVariantList brightness = camera()->cameraParameter().brightness;
+        // {current, default, maximum, minimum}
+        QCOMPARE(brightness.value(1).toInt(), 20);
+        QCOMPARE(brightness.value(2).toInt(), 64);
+        QCOMPARE(brightness.value(3).toInt(), -64);
+    }
+
     void settingsReachTheSource()
     {
         auto device = addCamera("/dev/video1", "2E1A", "5DA0");

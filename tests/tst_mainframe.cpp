@@ -5,23 +5,27 @@
 
 #include "board/iboard.h"
 #include "board/item/ipixmapitem.h"
-#include "customui/toolbar/icameratoolbar.h"
 #include "customui/capture/icaptureframe.h"
-#include "customui/capture/ifreezonewidget.h"
 #include "customui/capture/icapturemodeframe.h"
+#include "customui/capture/ifreezonewidget.h"
+#include "customui/capture/itimercapturecontrolframe.h"
+#include "customui/capture/itimercaptureframe.h"
+#include "customui/common/itimemsgbox.h"
 #include "customui/imglist/iimglist.h"
 #include "customui/imglist/iimglistitem.h"
 #include "customui/imglist/iimglistwidget.h"
-#include "customui/common/itimemsgbox.h"
-#include "customui/capture/itimercapturecontrolframe.h"
-#include "customui/capture/itimercaptureframe.h"
+#include "customui/toolbar/iboardtoolbar.h"
+#include "customui/toolbar/icameratoolbar.h"
+#include "customui/toolbar/imaintitlewidget.h"
+#include "customui/toolbar/irighttoolbar.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/virtual/ivirtualcamera.h"
 #include "icamera.h"
-#include "iimagetansformthread.h"
 #include "iglobals.h"
+#include "iimagetansformthread.h"
 #include "mainframe.h"
+#include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
 #include <QClipboard>
@@ -657,6 +661,44 @@ private slots:
         QCOMPARE(reader.size(), QSize(1920, 1080)); // the whole frame, not the old outline
     }
 
+    void endingTextEditingGivesBackTheMoveButton()
+    {
+        IBoardService::instance()->setBoard(m_window->board());
+        m_window->rightToolBar()->button(IRightToolBar::Board)->click();
+        IBoardToolBar* bar = m_window->boardToolBar();
+        QVERIFY(bar->isVisible());
+        bar->button(IBoardToolBar::Text)->click();
+        QVERIFY(bar->isButtonChecked(IBoardToolBar::Text));
+        // A press outside the working area (the screen's corner) ends editing.
+        QVERIFY(!IBoardService::instance()->handleGlobalPress(m_window->screen()->geometry().topLeft()));
+        QVERIFY(bar->isButtonChecked(IBoardToolBar::Move));
+        QVERIFY(!bar->isButtonChecked(IBoardToolBar::Text));
+        bar->button(IBoardToolBar::Home)->click();
+        QVERIFY(m_window->rightToolBar()->isVisible());
+        IBoardService::instance()->setBoard(nullptr);
+    }
+
+    void switchingCameraEndsTheSeriesAndShowsTheLivePicture()
+    {
+        startSeries("9", "5");
+        cameraButton(ICameraToolBar::Freeze)->click();
+        QVERIFY(!cameraButton(ICameraToolBar::Resolution)->isEnabled());
+        QSignalSpy errors(ICamera::instance(), &ICamera::sgError);
+        QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
+        emit m_window->titleWidget()->sgSwitchCamera(ICameraInfo::current());
+        QVERIFY(!m_window->timerCaptureFrame()->isRunning());
+        QVERIFY(!m_window->timerCaptureFrame()->controlFrame()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 10000);
+        QCOMPARE(errors.first().first().toInt(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        // The new source runs live: so does the toolbar.
+        QVERIFY(!m_window->cameraToolBar()->isButtonChecked(ICameraToolBar::Freeze));
+        QVERIFY(cameraButton(ICameraToolBar::Resolution)->isEnabled());
+        QVERIFY(cameraButton(ICameraToolBar::AutoEdge)->isEnabled());
+        QTRY_VERIFY(m_window->isEnabled());
+        chooseMode("Default");
+    }
+
     void unpluggingAndReplugging()
     {
         IImgList* list = m_window->imgListWidget()->list();
@@ -664,11 +706,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(cameraButton(ICameraToolBar::Snap)->isEnabled(), 10000);
         QTRY_COMPARE(list->pendingCount(), 0);
         const QStringList listed = list->files();
+        // Unplugged while frozen and with a panel open.
+        cameraButton(ICameraToolBar::Freeze)->click();
+        QTest::mouseClick(cameraButton(ICameraToolBar::PhotoMode), Qt::LeftButton);
+        QVERIFY(m_window->captureModeFrame()->isVisible());
         QSignalSpy errors(ICamera::instance(), &ICamera::sgError);
         m_camera->setPresent(false);
         QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 10000);
         QCOMPARE(errors.first().first().toInt(), 3);
         QTRY_VERIFY(!ICamera::instance()->hasSource());
+        QVERIFY(!m_window->captureModeFrame()->isVisible());
         for (int id = ICameraToolBar::Pdf; id <= ICameraToolBar::SplitScreen; ++id)
             QVERIFY2(!cameraButton(id)->isEnabled(), qPrintable(QString::number(id)));
 
@@ -679,6 +726,10 @@ private slots:
         // The camera's return does not load the photo folder into the list again.
         QCOMPARE(list->pendingCount(), 0);
         QCOMPARE(list->files(), listed);
+        // The new source runs live.
+        QVERIFY(!m_window->cameraToolBar()->isButtonChecked(ICameraToolBar::Freeze));
+        QVERIFY(cameraButton(ICameraToolBar::Resolution)->isEnabled());
+        QVERIFY(cameraButton(ICameraToolBar::AutoEdge)->isEnabled());
     }
 
     void closingStopsTheSaveThreadAndTheCamera()

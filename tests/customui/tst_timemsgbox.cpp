@@ -120,6 +120,24 @@ private slots:
         box.close();
     }
 
+    void centredOverAWindowWhereverTheMouseIs()
+    {
+        QWidget window;
+        window.setGeometry(30, 40, 360, 240);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ITimeMsgBox box;
+        box.showMessageOver(&window, QStringLiteral("Saved"), 5000);
+        const QPoint offset = box.frameGeometry().center() - window.frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+        // A hidden window: on the screen under the mouse instead.
+        window.hide();
+        box.showMessageOver(&window, QStringLiteral("Saved"), 5000);
+        const QPoint onScreen = box.frameGeometry().center() - QGuiApplication::screenAt(QCursor::pos())->availableGeometry().center();
+        QVERIFY(onScreen.manhattanLength() <= 2);
+        box.close();
+    }
+
     void givenPositionIsTopLeft()
     {
         ITimeMsgBox box;
