@@ -358,6 +358,45 @@ private slots:
         }
         QVERIFY(w.bar->buttonGlobalPos(99).isNull());
     }
+
+    void everyLabelShowsWholeOnCommonScreens_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QSize>("screen");
+        for (const QString kind : {"camera", "right", "board"}) {
+            for (const QSize screen : {QSize(1920, 1080), QSize(1366, 768)})
+                QTest::newRow(qPrintable(QString("%1 %2x%3").arg(kind).arg(screen.width()).arg(screen.height())))
+                    << kind << screen;
+        }
+    }
+    void everyLabelShowsWholeOnCommonScreens()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QSize, screen);
+        setScaleFactors(IScaleFactors::fromScreen(screen));
+        Window w(kind);
+        // The bar never makes the window wider than the screen.
+        QVERIFY(w.bar->minimumSizeHint().width() <= screen.width());
+        if (w.bar->orientation() == Qt::Horizontal)
+            w.window.resize(screen.width(), w.window.height());
+        else
+            w.window.resize(w.window.width(), screen.height());
+        QCoreApplication::processEvents();
+        const int padding = 2 * qRound(2 * scaleFactors().uniform);
+        for (IIToolButton* b : w.bar->buttons()) {
+            if (b->isHidden())
+                continue;
+            const QStringList lines = b->labelLines();
+            QVERIFY2(lines.size() <= 2, qPrintable(b->text()));
+            // Whole words, all of them, each line inside the button.
+            QCOMPARE(lines.join(QString()).remove(' '), b->text().remove(' '));
+            for (const QString& line : lines)
+                QVERIFY2(b->fontMetrics().horizontalAdvance(line) <= b->width() - padding,
+                         qPrintable(QString("\"%1\" in %2 px").arg(line).arg(b->width())));
+            QVERIFY2(b->height() >= b->sizeHint().height(), qPrintable(b->text()));
+        }
+        setScaleFactors(IScaleFactors());
+    }
 };
 
 VESKAROO_TEST_MAIN(TestToolBars)

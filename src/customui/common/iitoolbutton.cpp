@@ -3,6 +3,10 @@
 
 #include "iglobals.h"
 
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+#include <QTextBoundaryFinder>
+
 namespace {
 
 const char* const kButtonStyle =
@@ -118,4 +122,85 @@ void IIToolButton::refreshStyle()
 void IIToolButton::refreshIcon()
 {
     setIcon(isDown() || isChecked() ? m_pressedIcon : m_normalIcon);
+}
+
+void IIToolButton::setTwoLineLabel(bool on)
+{
+    if (m_twoLines == on)
+        return;
+    m_twoLines = on;
+    updateGeometry();
+    update();
+}
+
+int IIToolButton::oneLineWidth() const
+{
+    return fontMetrics().size(Qt::TextShowMnemonic, text()).width() + labelMargin();
+}
+
+int IIToolButton::twoLineWidth() const
+{
+    return qMax(linesWidth(bestTwoLines(), fontMetrics()), iconSize().width()) + labelMargin();
+}
+
+int IIToolButton::labelMargin() const
+{
+    const int label = qMax(fontMetrics().size(Qt::TextShowMnemonic, text()).width(), iconSize().width());
+    return QToolButton::sizeHint().width() - label;
+}
+
+int IIToolButton::linesWidth(const QStringList& lines, const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+QStringList IIToolButton::bestTwoLines() const
+{
+    const QString label = text();
+    const QFontMetrics metrics = fontMetrics();
+    QStringList best{label};
+    int bestWidth = metrics.horizontalAdvance(label);
+    // Line-break opportunities: after spaces and hyphens, between CJK characters.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, label);
+    for (int at = breaks.toNextBoundary(); at > 0 && at < label.size(); at = breaks.toNextBoundary()) {
+        const QStringList lines{label.left(at).trimmed(), label.mid(at).trimmed()};
+        const int width = linesWidth(lines, metrics);
+        if (width < bestWidth) {
+            best = lines;
+            bestWidth = width;
+        }
+    }
+    return best;
+}
+
+QStringList IIToolButton::labelLines() const
+{
+    if (!m_twoLines || toolButtonStyle() != Qt::ToolButtonTextUnderIcon || width() >= oneLineWidth())
+        return {text()};
+    return bestTwoLines();
+}
+
+QSize IIToolButton::sizeHint() const
+{
+    QSize size = QToolButton::sizeHint();
+    if (m_twoLines && toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+        size.rheight() += fontMetrics().lineSpacing();
+    return size;
+}
+
+void IIToolButton::paintEvent(QPaintEvent* event)
+{
+    const QStringList lines = labelLines();
+    if (lines.size() < 2) {
+        QToolButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.text = lines.join(QLatin1Char('\n'));
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QStringList>
 #include <QToolButton>
 #include <QVariant>
 
@@ -31,10 +32,25 @@ public:
     int padding() const;
     void setPadding(int padding);
 
+    // A label under the icon may take two lines, split where the wider line
+    // is narrowest, when the button is too narrow for one; the button is
+    // then one line taller. Never cut in a word.
+    void setTwoLineLabel(bool on);
+    bool hasTwoLineLabel() const { return m_twoLines; }
+    // The label's lines as painted at the current width.
+    QStringList labelLines() const;
+    // The button's width with its label on one line, and the least width
+    // at which it still shows its label whole, in two lines.
+    int oneLineWidth() const;
+    int twoLineWidth() const;
+
+    QSize sizeHint() const override;
+
 signals:
     void sgButtonClick(bool checked, QVariant id);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     // The style sheet for the current settings; subclasses draw a different face.
     virtual QString buttonStyleSheet() const;
     void refreshStyle();
@@ -43,6 +59,12 @@ protected:
 
 private:
     void refreshIcon();
+    // What the button adds around its label's width.
+    int labelMargin() const;
+    // The label in two lines whose wider one is narrowest; one line when
+    // the text cannot be broken.
+    QStringList bestTwoLines() const;
+    static int linesWidth(const QStringList& lines, const QFontMetrics& metrics);
 
     int m_id = 0;
     QIcon m_normalIcon;
@@ -51,4 +73,5 @@ private:
     QColor m_hover = QColor(0, 0, 0, 30);
     int m_radius = 4;
     int m_padding = 2;
+    bool m_twoLines = false;
 };

@@ -117,8 +117,6 @@ IIToolButton* IToolBar::addButton(int id, const QString& text, const QString& ic
     // button take the width of its text.
     if (m_orientation == Qt::Vertical)
         b->setFixedWidth(qRound(84 * s));
-    else
-        b->setMinimumWidth(qRound(64 * s));
     b->setHoverColor(QColor(255, 255, 255, 28));
     // Space and arrow keys belong to the shortcuts and the board, never to
     // whichever toolbar button happens to hold the focus.
@@ -127,6 +125,56 @@ IIToolButton* IToolBar::addButton(int id, const QString& text, const QString& ic
     m_layout->addWidget(b);
     m_buttons << b;
     return b;
+}
+
+void IToolBar::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    fitLabels();
+}
+
+void IToolBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitLabels();
+}
+
+void IToolBar::fitLabels()
+{
+    // The style sheet sets the labels' font.
+    ensurePolished();
+    for (IIToolButton* b : m_buttons)
+        b->ensurePolished();
+    if (m_orientation == Qt::Vertical) {
+        // One width for the column, wide enough for its longest word.
+        int column = qRound(84 * scaleFactors().uniform);
+        for (IIToolButton* b : m_buttons)
+            column = qMax(column, b->twoLineWidth());
+        for (IIToolButton* b : m_buttons) {
+            b->setFixedWidth(column);
+            b->setTwoLineLabel(b->oneLineWidth() > column);
+        }
+        return;
+    }
+    const int least = qRound(64 * scaleFactors().uniform);
+    int oneLine = m_layout->contentsMargins().left() + m_layout->contentsMargins().right();
+    int visible = 0;
+    for (int i = 0; i < m_layout->count(); ++i) {
+        QWidget* item = m_layout->itemAt(i)->widget();
+        if (!item || item->isHidden())
+            continue;
+        auto* b = qobject_cast<IIToolButton*>(item);
+        oneLine += b ? qMax(least, b->oneLineWidth()) : item->sizeHint().width();
+        ++visible;
+    }
+    oneLine += m_layout->spacing() * qMax(0, visible - 1);
+    const bool twoLines = oneLine > width();
+    for (IIToolButton* b : m_buttons) {
+        // Room for one line is there when it is needed: the layout gives
+        // each button its full width before any goes below it.
+        b->setMinimumWidth(qMax(least, b->twoLineWidth()));
+        b->setTwoLineLabel(twoLines);
+    }
 }
 
 void IToolBar::addSeparator()

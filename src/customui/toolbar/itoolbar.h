@@ -42,6 +42,8 @@ signals:
     void sgButtonClick(bool checked, QVariant id);
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Adds a button with the icon pair "<iconBase>_normal.svg" and
     // "<iconBase>_click.svg"; `text` shows under the icon and as tooltip.
     IIToolButton* addButton(int id, const QString& text, const QString& iconBase,
@@ -52,6 +54,11 @@ protected:
     void makeExclusive(const QList<int>& ids);
 
 private:
+    // Labels that do not fit on one line take two, never cut in a word: a
+    // row goes to two lines when its buttons are short of room, a column's
+    // button when it is narrower than its label.
+    void fitLabels();
+
     QPointer<QWidget> m_mainWindow;
     Qt::Orientation m_orientation;
     QBoxLayout* m_layout = nullptr;
