@@ -455,6 +455,37 @@ private slots:
         udev->handleEvent(cameraEvent("add"), false);
         QCOMPARE(spy.count(), 3);
     }
+
+    // A UVC camera brings a metadata node beside its capture node: one
+    // camera, so one arrival and one removal, whichever node goes first.
+    void unpluggingACameraIsOneRemoval_data()
+    {
+        QTest::addColumn<bool>("metadataFirst");
+        QTest::newRow("capture node removed first") << false;
+        QTest::newRow("metadata node removed first") << true;
+    }
+
+    void unpluggingACameraIsOneRemoval()
+    {
+        QFETCH(bool, metadataFirst);
+        auto udev = handFedNotifier(10, 5000);
+        QSignalSpy spy(udev.get(), &IDeviceNotifier::sgDeviceChanged);
+        Props metadata = cameraEvent("add", ":");
+        metadata["DEVNAME"] = "/dev/video1";
+        metadata["DEVLINKS"] = "/dev/v4l/by-id/usb-Acme_DocCam_A1-video-index1";
+        udev->handleEvent(cameraEvent("add"), false);
+        udev->handleEvent(metadata, false);
+
+        // Gone nodes tell nothing about what they were.
+        const Props captureGone{{"ACTION", "remove"}, {"SUBSYSTEM", "video4linux"}, {"DEVNAME", kCameraNode},
+                                {"DEVLINKS", kCameraByPath + " " + kCameraById}};
+        const Props metadataGone{{"ACTION", "remove"}, {"SUBSYSTEM", "video4linux"}, {"DEVNAME", "/dev/video1"},
+                                 {"DEVLINKS", metadata["DEVLINKS"]}};
+        udev->handleEvent(metadataFirst ? metadataGone : captureGone, false);
+        udev->handleEvent(metadataFirst ? captureGone : metadataGone, false);
+        QCOMPARE(notified(spy), QList<NotifierEvent>({{true, IDeviceNotifier::VideoDevice, kCameraById},
+                                                         {false, IDeviceNotifier::VideoDevice, kCameraById}}));
+    }
 };
 
 VESKAROO_TEST_MAIN(TestUsbWatcher)
