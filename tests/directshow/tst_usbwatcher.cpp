@@ -3,8 +3,10 @@
 #include "common/testenv.h"
 
 #include "directshow/isignaldevicenotifier.h"
+#include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
 #include "directshow/udev/iudevnotifier.h"
+#include "directshow/virtual/ivirtualcamera.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -241,6 +243,30 @@ private slots:
         extra->slVideoDeviceChanged(true, "virtual:0");
         QCOMPARE(received(camera), QList<Signal>({{true, "virtual:0"}}));
         QCoreApplication::processEvents();
+    }
+
+    // A window creates its watcher and nothing else; the virtual camera's
+    // plugging reaches it all the same, also from another thread (a video
+    // that ends unplugs the camera from its capture thread).
+    void virtualCameraReachesAWatcherOfItsOwn()
+    {
+        struct Uninstall
+        {
+            ~Uninstall() { IVideoDeviceSetup::uninstall(); }
+        } uninstall;
+        IVideoDeviceSetup::install({"veskaroo", "--virtual-camera"});
+        const std::shared_ptr<IVirtualCamera> camera = IVideoDeviceSetup::virtualCamera();
+        QVERIFY(camera);
+
+        IWinUsbDevice watcher;
+        QSignalSpy spy(&watcher, &IWinUsbDevice::connectionChanged);
+        QScopedPointer<QThread> worker(QThread::create([camera] { camera->setPresent(false); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_COMPARE(received(spy), QList<Signal>({{false, IVirtualCamera::devicePath()}}));
+        camera->setPresent(true);
+        QTRY_COMPARE(received(spy), QList<Signal>({{false, IVirtualCamera::devicePath()},
+                                                    {true, IVirtualCamera::devicePath()}}));
     }
 
     // --- What a udev event means ---
