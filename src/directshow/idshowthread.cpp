@@ -264,9 +264,11 @@ void IDShowThread::startCapture()
 
 void IDShowThread::processFrame(const IVideoFrame& frame)
 {
+    if (m_previewRender)
+        return;
     {
         QMutexLocker lock(&m_mutex);
-        if (m_restart || m_previewRender)
+        if (m_restart)
             return;
     }
     if (!m_live && !m_stillRequested)

@@ -76,7 +76,8 @@ private:
     std::atomic<bool> m_edgeDetection{false};
     std::atomic<bool> m_live{true};
     std::atomic<bool> m_stillRequested{false};
-    int m_previewRender = 0;
+    // Set from the GUI thread, read by the worker for every frame.
+    std::atomic<int> m_previewRender{0};
     QThread* m_thread = nullptr;
     // The last frame and its outline have a lock of their own: the device
     // lock is held through every read, which waits up to a frame period,

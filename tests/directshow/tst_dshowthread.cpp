@@ -170,6 +170,41 @@ private slots:
         QVERIFY(source.picture(1) != frozen);
     }
 
+    // The GUI thread pauses and resumes the frames while the worker reads
+    // them: by freezing, or by a preview render that takes them over.
+    void pausingWhileFramesFlow_data()
+    {
+        QTest::addColumn<bool>("byPreviewRender");
+        QTest::newRow("freeze") << false;
+        QTest::newRow("preview render") << true;
+    }
+
+    void pausingWhileFramesFlow()
+    {
+        QFETCH(bool, byPreviewRender);
+        IDShowThread source;
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        const auto pause = [&](bool paused) {
+            if (byPreviewRender)
+                source.setPreviewRender(paused ? 1 : 0);
+            else
+                source.setLive(!paused);
+        };
+        for (int i = 0; i < 40; ++i) {
+            pause(i % 2 == 0);
+            QTest::qWait(3);
+        }
+        pause(true);
+        QTest::qWait(100); // a frame already on its way may still arrive
+        frames.clear();
+        QTest::qWait(300);
+        QCOMPARE(frames.count(), 0);
+        pause(false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+    }
+
     // A snap asks for the picture on the GUI thread while the capture thread
     // waits inside the device for the next frame: it must not wait too.
     void pictureAndOutlineAnswerWhileAReadWaits()
