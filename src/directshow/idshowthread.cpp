@@ -17,6 +17,10 @@ namespace {
 // Long enough to idle cheaply, short enough that settings never wait long
 // for the device lock.
 const int kReadTimeoutMs = 40;
+// A run of frames that all have to be dropped is a camera showing nothing,
+// not a stray bad sample: told after this many, or after this long.
+const int kDroppedFramesToTell = 30;
+const qint64 kDroppedTimeToTellMs = 2000;
 } // namespace
 
 IDShowThread::IDShowThread(QObject* parent)
@@ -236,6 +240,8 @@ void IDShowThread::startCapture()
         m_device = std::move(device);
     }
     m_running = true;
+    m_droppedRun = 0;
+    m_droppedTold = false;
     emit sgError(CameraOpened);
 
     IVideoFrame frame;
@@ -279,9 +285,12 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
     else
         bgr = cv::imdecode(cv::Mat(1, frame.mjpeg.size(), CV_8UC1, const_cast<char*>(frame.mjpeg.constData())),
                            cv::IMREAD_COLOR);
-    // Damaged or mis-sized samples are dropped quietly.
-    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height())
+    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height()) {
+        noteDroppedFrame(bgr.empty() ? QSize() : QSize(bgr.cols, bgr.rows));
         return;
+    }
+    m_droppedRun = 0;
+    m_droppedTold = false;
 
     if (m_stillRequested.exchange(false))
         emit sgStillImage(IOpencvApi::cvMat2Image(bgr.clone()));
@@ -303,4 +312,24 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
         m_current = image;
     }
     emit sgCameraFrame(image);
+}
+
+void IDShowThread::noteDroppedFrame(const QSize& size)
+{
+    // A stray damaged or mis-sized sample is dropped quietly; a camera that
+    // sends nothing else would otherwise show black after reporting success.
+    if (m_droppedRun++ == 0)
+        m_droppedClock.start();
+    if (m_droppedTold || (m_droppedRun < kDroppedFramesToTell && m_droppedClock.elapsed() < kDroppedTimeToTellMs))
+        return;
+    m_droppedTold = true;
+    if (size.isEmpty())
+        qDebug().noquote() << QStringLiteral("camera frames cannot be decoded, %1 dropped: ").arg(m_droppedRun)
+                           << m_devicePath;
+    else
+        qDebug().noquote() << QStringLiteral("camera frames of %1x%2 do not match the negotiated %3x%4, %5 dropped: ")
+                                  .arg(size.width()).arg(size.height())
+                                  .arg(m_streamSize.width()).arg(m_streamSize.height()).arg(m_droppedRun)
+                           << m_devicePath;
+    emit sgError(CameraLost);
 }
