@@ -1,6 +1,7 @@
 // The USB capture source on the video device layer.
 #include "directshow/idshowthread.h"
 
+#include "crash/icrashsignals.h"
 #include "directshow/idirectshowapi.h"
 #include "icameraerror.h"
 #include "directshow/ivideodeviceregistry.h"
@@ -40,7 +41,10 @@ void IDShowThread::open(const QString& devicePath, bool stillCapture)
     m_devicePath = devicePath;
     m_stillCapture = stillCapture;
     m_closing = false;
-    m_thread = QThread::create([this] { startCapture(); });
+    m_thread = QThread::create([this] {
+        const ICrashSignals::ThreadStack crashStack;
+        startCapture();
+    });
     connect(m_thread, &QThread::finished, this, &IDShowThread::onFinished);
     m_thread->start(QThread::InheritPriority);
 }

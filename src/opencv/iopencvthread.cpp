@@ -1,6 +1,7 @@
 // The USB capture source built on OpenCV.
 #include "opencv/iopencvthread.h"
 
+#include "crash/icrashsignals.h"
 #include "opencv/ifilecapturedevice.h"
 #include "opencv/iopencvapi.h"
 #include "opencv/iopencvcapturedevice.h"
@@ -264,6 +265,7 @@ bool IOpencvThread::OperateFunc()
 
 void IOpencvThread::run()
 {
+    const ICrashSignals::ThreadStack crashStack;
     if (!initopencv())
         return;
     cv::Mat frame;

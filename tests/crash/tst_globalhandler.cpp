@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("invalid memory access") << "segv" << 11;
         QTest::newRow("uncaught exception") << "exception" << 6;
         QTest::newRow("abort") << "abort" << 6;
+        // The handler needs a stack of its own on the thread whose stack ran out.
+        QTest::newRow("stack overflow on the main thread") << "overflow" << 11;
+        QTest::newRow("stack overflow on the USB capture thread") << "overflow-usb-thread" << 11;
+        QTest::newRow("stack overflow on the OpenCV capture thread") << "overflow-opencv-thread" << 11;
     }
 
     void crashLeavesDumpLogAndStartsReporter()
