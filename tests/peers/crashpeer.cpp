@@ -113,5 +113,10 @@ int main(int argc, char** argv)
         source->open(camera);
         return app.exec();
     }
+    if (how == "twice") {
+        // A second handler is refused, and the log says so.
+        new BreakpadQt::GlobalHandler(args.at(2) + "-second", args.at(3));
+        return 0;
+    }
     return 0;
 }
