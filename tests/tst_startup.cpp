@@ -3,11 +3,16 @@
 // namespace, so nothing it does can leave the machine.
 #include "common/testenv.h"
 
+#include "ocr/include/iocrlibrary.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QLibraryInfo>
 #include <QSettings>
+
+#include <dlfcn.h>
 
 class TestStartup : public QObject
 {
@@ -130,6 +135,30 @@ private slots:
         QCOMPARE(first.readAll().trimmed(), QByteArray("received:raise_window_noop"));
         // Nothing else was started in the second copy.
         QVERIFY(!QFile::exists(todaysLog()));
+    }
+
+    // The OCR engine's library, whichever loader took it, leaves a handle
+    // its symbols can be found through.
+    void ocrLibraryIsUsableWhicheverLoaderTookIt_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("route");
+        // Qt's own library stands in for the engine: it is surely there.
+        const QString folder = QLibraryInfo::location(QLibraryInfo::LibrariesPath);
+        QTest::newRow("platform loader") << folder + "/libQt5Core.so.5"
+                                         << "windows load OCR FREngine.dll success! path=";
+        QTest::newRow("QLibrary, completing the name") << folder + "/Qt5Core" << "Qt QLibrary load dll return true";
+    }
+
+    void ocrLibraryIsUsableWhicheverLoaderTookIt()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, route);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^" + QRegularExpression::escape(route)));
+        QVERIFY(IOcrLibrary::load(path));
+        void* handle = IOcrLibrary::handle();
+        QVERIFY(handle);
+        QVERIFY(::dlsym(handle, "qVersion"));
     }
 
     void virtualCameraKeepsTheProgramRunning()
