@@ -11,6 +11,8 @@
 #include "ocr/include/iocrlibrary.h"
 #include "service/iconfigureservice.h"
 
+#include <QDebug>
+
 namespace {
 const char* const kInstanceMessage = "raise_window_noop";
 }
@@ -40,6 +42,8 @@ int main(int argc, char** argv)
         Qt::DirectConnection);
 
     IMessageHandler::install();
+    if (!app.lockProblem().isEmpty())
+        qDebug().noquote() << "single instance:" << app.lockProblem();
     // Lives until the process ends.
     new BreakpadQt::GlobalHandler(appDataPath("dump"), QStringLiteral("Pelmora"));
     loadLanguage(&app);

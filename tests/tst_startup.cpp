@@ -3,11 +3,16 @@
 // namespace, so nothing it does can leave the machine.
 #include "common/testenv.h"
 
+#include "ocr/include/iocrlibrary.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QLibraryInfo>
 #include <QSettings>
+
+#include <dlfcn.h>
 
 class TestStartup : public QObject
 {
@@ -27,11 +32,14 @@ class TestStartup : public QObject
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
-    void startProgram(QProcess& process, const QStringList& args = {}, bool onDisplay = false)
+    void startProgram(QProcess& process, const QStringList& args = {}, bool onDisplay = false,
+                      const QString& tempFolder = QString())
     {
         const QStringList cmd = TestEnv::isolatedNetworkCommand(TestEnv::programPath(), args);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", m_home->path());
+        if (!tempFolder.isEmpty())
+            env.insert("TMPDIR", tempFolder);
         if (onDisplay)
             env.insert("QT_QPA_PLATFORM", "xcb");
         process.setProcessEnvironment(env);
@@ -130,6 +138,48 @@ private slots:
         QCOMPARE(first.readAll().trimmed(), QByteArray("received:raise_window_noop"));
         // Nothing else was started in the second copy.
         QVERIFY(!QFile::exists(todaysLog()));
+    }
+
+    // A temporary folder where the one-copy lock cannot be made is no
+    // other copy: the program starts and its log says why it runs unguarded.
+    void unusableTemporaryFolderDoesNotKeepTheProgramOut()
+    {
+        const QString notAFolder = m_home->filePath("not-a-folder");
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QProcess program;
+        startProgram(program, {"--virtual-camera", "--no-discovery"}, false, notAFolder);
+        QTRY_VERIFY_WITH_TIMEOUT(readLog().contains("camera error code: 0"), 60000);
+        QCOMPARE(program.state(), QProcess::Running);
+        const QString log = readLog();
+        QVERIFY2(log.contains("single instance: cannot take the lock " + notAFolder), qPrintable(log));
+        program.kill();
+        program.waitForFinished(10000);
+    }
+
+    // The OCR engine's library, whichever loader took it, leaves a handle
+    // its symbols can be found through.
+    void ocrLibraryIsUsableWhicheverLoaderTookIt_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("route");
+        // Qt's own library stands in for the engine: it is surely there.
+        const QString folder = QLibraryInfo::location(QLibraryInfo::LibrariesPath);
+        QTest::newRow("platform loader") << folder + "/libQt5Core.so.5"
+                                         << "windows load OCR FREngine.dll success! path=";
+        QTest::newRow("QLibrary, completing the name") << folder + "/Qt5Core" << "Qt QLibrary load dll return true";
+    }
+
+    void ocrLibraryIsUsableWhicheverLoaderTookIt()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, route);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^" + QRegularExpression::escape(route)));
+        QVERIFY(IOcrLibrary::load(path));
+        void* handle = IOcrLibrary::handle();
+        QVERIFY(handle);
+        QVERIFY(::dlsym(handle, "qVersion"));
     }
 
     void virtualCameraKeepsTheProgramRunning()

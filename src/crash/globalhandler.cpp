@@ -24,7 +24,8 @@ const char* const kDefaultReporter = "/crashreporter";
 GlobalHandler::GlobalHandler(const QString& dumpFolder, const QString& reporter)
 {
     if (g_exists) {
-        qWarning() << "BreakpadQt: GlobalHandler already exists!";
+        // Debug, not warning: the log drops warnings.
+        qDebug() << "BreakpadQt: GlobalHandler already exists!";
         return;
     }
     g_exists = true;

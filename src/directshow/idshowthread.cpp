@@ -1,6 +1,7 @@
 // The USB capture source on the video device layer.
 #include "directshow/idshowthread.h"
 
+#include "crash/icrashsignals.h"
 #include "directshow/idirectshowapi.h"
 #include "icameraerror.h"
 #include "directshow/ivideodeviceregistry.h"
@@ -17,6 +18,10 @@ namespace {
 // Long enough to idle cheaply, short enough that settings never wait long
 // for the device lock.
 const int kReadTimeoutMs = 40;
+// A run of frames that all have to be dropped is a camera showing nothing,
+// not a stray bad sample: told after this many, or after this long.
+const int kDroppedFramesToTell = 30;
+const qint64 kDroppedTimeToTellMs = 2000;
 } // namespace
 
 IDShowThread::IDShowThread(QObject* parent)
@@ -36,7 +41,10 @@ void IDShowThread::open(const QString& devicePath, bool stillCapture)
     m_devicePath = devicePath;
     m_stillCapture = stillCapture;
     m_closing = false;
-    m_thread = QThread::create([this] { startCapture(); });
+    m_thread = QThread::create([this] {
+        const ICrashSignals::ThreadStack crashStack;
+        startCapture();
+    });
     connect(m_thread, &QThread::finished, this, &IDShowThread::onFinished);
     m_thread->start(QThread::InheritPriority);
 }
@@ -236,6 +244,8 @@ void IDShowThread::startCapture()
         m_device = std::move(device);
     }
     m_running = true;
+    m_droppedRun = 0;
+    m_droppedTold = false;
     emit sgError(CameraOpened);
 
     IVideoFrame frame;
@@ -264,9 +274,11 @@ void IDShowThread::startCapture()
 
 void IDShowThread::processFrame(const IVideoFrame& frame)
 {
+    if (m_previewRender)
+        return;
     {
         QMutexLocker lock(&m_mutex);
-        if (m_restart || m_previewRender)
+        if (m_restart)
             return;
     }
     if (!m_live && !m_stillRequested)
@@ -277,9 +289,12 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
     else
         bgr = cv::imdecode(cv::Mat(1, frame.mjpeg.size(), CV_8UC1, const_cast<char*>(frame.mjpeg.constData())),
                            cv::IMREAD_COLOR);
-    // Damaged or mis-sized samples are dropped quietly.
-    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height())
+    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height()) {
+        noteDroppedFrame(bgr.empty() ? QSize() : QSize(bgr.cols, bgr.rows));
         return;
+    }
+    m_droppedRun = 0;
+    m_droppedTold = false;
 
     if (m_stillRequested.exchange(false))
         emit sgStillImage(IOpencvApi::cvMat2Image(bgr.clone()));
@@ -301,4 +316,24 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
         m_current = image;
     }
     emit sgCameraFrame(image);
+}
+
+void IDShowThread::noteDroppedFrame(const QSize& size)
+{
+    // A stray damaged or mis-sized sample is dropped quietly; a camera that
+    // sends nothing else would otherwise show black after reporting success.
+    if (m_droppedRun++ == 0)
+        m_droppedClock.start();
+    if (m_droppedTold || (m_droppedRun < kDroppedFramesToTell && m_droppedClock.elapsed() < kDroppedTimeToTellMs))
+        return;
+    m_droppedTold = true;
+    if (size.isEmpty())
+        qDebug().noquote() << QStringLiteral("camera frames cannot be decoded, %1 dropped: ").arg(m_droppedRun)
+                           << m_devicePath;
+    else
+        qDebug().noquote() << QStringLiteral("camera frames of %1x%2 do not match the negotiated %3x%4, %5 dropped: ")
+                                  .arg(size.width()).arg(size.height())
+                                  .arg(m_streamSize.width()).arg(m_streamSize.height()).arg(m_droppedRun)
+                           << m_devicePath;
+    emit sgError(CameraLost);
 }

@@ -7,6 +7,7 @@
 #include "directshow/ivideodevice.h"
 #include "opencv/iedgeresult.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMutex>
 #include <QObject>
@@ -67,6 +68,9 @@ public slots:
 private:
     bool withDevice(const std::function<bool(IVideoDevice&)>& action);
     void processFrame(const IVideoFrame& frame);
+    // Worker thread: counts a run of frames that could not be shown and
+    // tells the user once when it lasts.
+    void noteDroppedFrame(const QSize& size);
     void onFinished();
 
     QString m_devicePath;
@@ -76,7 +80,8 @@ private:
     std::atomic<bool> m_edgeDetection{false};
     std::atomic<bool> m_live{true};
     std::atomic<bool> m_stillRequested{false};
-    int m_previewRender = 0;
+    // Set from the GUI thread, read by the worker for every frame.
+    std::atomic<int> m_previewRender{0};
     QThread* m_thread = nullptr;
     // The last frame and its outline have a lock of their own: the device
     // lock is held through every read, which waits up to a frame period,
@@ -89,6 +94,10 @@ private:
     bool m_restart = false;
     QSizeF m_frameSize{0, 0};
     QSize m_streamSize;
+    // Worker thread only.
+    int m_droppedRun = 0;
+    bool m_droppedTold = false;
+    QElapsedTimer m_droppedClock;
     std::unique_ptr<IVideoDevice> m_device;
     mutable QMutex m_mutex;
 };

@@ -1,8 +1,9 @@
 // Puts the program's video device providers in place at start.
 #include "directshow/ivideodevicesetup.h"
 
+#include "directshow/iplatformdevices.h"
+#include "directshow/isignaldevicenotifier.h"
 #include "directshow/ivideodeviceregistry.h"
-#include "directshow/v4l2/iv4l2provider.h"
 #include "directshow/virtual/ivirtualcamera.h"
 #include "directshow/virtual/ivirtualcameraoptions.h"
 
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 namespace {
+std::shared_ptr<IVideoDeviceProvider> g_systemCameras;
 std::shared_ptr<IVirtualCamera> g_virtualCamera;
 int g_signalPipe[2] = {-1, -1};
 
@@ -29,7 +31,8 @@ void onToggleSignal(int)
 std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::install(const QStringList& arguments)
 {
     IVideoDeviceRegistry& registry = IVideoDeviceRegistry::instance();
-    registry.add(std::make_shared<IV4l2Provider>());
+    g_systemCameras = IPlatformDevices::createVideoDeviceProvider();
+    registry.add(g_systemCameras);
 
     const IVirtualCameraOptions options = IVirtualCameraOptions::parse(arguments);
     switch (options.mode()) {
@@ -49,9 +52,32 @@ std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::install(const QStringList& ar
     return g_virtualCamera;
 }
 
+void IVideoDeviceSetup::uninstall()
+{
+    IVideoDeviceRegistry& registry = IVideoDeviceRegistry::instance();
+    registry.remove(g_systemCameras.get());
+    registry.remove(g_virtualCamera.get());
+    g_systemCameras.reset();
+    g_virtualCamera.reset();
+}
+
 std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::virtualCamera()
 {
     return g_virtualCamera;
+}
+
+QList<IDeviceNotifier*> IVideoDeviceSetup::createNotifiers()
+{
+    QList<IDeviceNotifier*> notifiers{IPlatformDevices::createDeviceNotifier()};
+    if (g_virtualCamera) {
+        // The virtual camera is plugged and unplugged like a USB one, so
+        // the window hears of it the same way.
+        auto* relay = new ISignalDeviceNotifier;
+        QObject::connect(g_virtualCamera.get(), &IVirtualCamera::presenceChanged, relay,
+                         &ISignalDeviceNotifier::slVideoDeviceChanged);
+        notifiers << relay;
+    }
+    return notifiers;
 }
 
 void IVideoDeviceSetup::toggleVirtualCameraOnSignal()

@@ -2,7 +2,7 @@
 // plugged in or removed.
 #include "directshow/iwinusbdevice.h"
 
-#include "directshow/udev/iudevnotifier.h"
+#include "directshow/ivideodevicesetup.h"
 
 #include <QDebug>
 
@@ -10,10 +10,9 @@ IWinUsbDevice::IWinUsbDevice(QWidget* parent)
     : QWidget(parent)
 {
     init();
-    auto* udev = new IUdevNotifier(this);
-    if (!udev->start())
-        qDebug() << "IWinUsbDevice: no udev monitor, hot-plug of cameras and drives goes unnoticed";
-    addNotifier(udev);
+    const QList<IDeviceNotifier*> notifiers = IVideoDeviceSetup::createNotifiers();
+    for (IDeviceNotifier* notifier : notifiers)
+        addNotifier(notifier);
 }
 
 IWinUsbDevice::IWinUsbDevice(const QList<IDeviceNotifier*>& notifiers, QWidget* parent)

@@ -12,7 +12,7 @@ class IWinUsbDevice : public QWidget
 {
     Q_OBJECT
 public:
-    // Listens to udev.
+    // Listens to the system and, when there is one, to the virtual camera.
     explicit IWinUsbDevice(QWidget* parent = nullptr);
     // Listens to the given sources only (and to any added later).
     explicit IWinUsbDevice(const QList<IDeviceNotifier*>& notifiers, QWidget* parent = nullptr);

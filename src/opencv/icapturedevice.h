@@ -1,5 +1,7 @@
 // One source of raw frames for the OpenCV capture thread: a camera, a file,
-// or a test's fake. Properties use OpenCV's cv::CAP_PROP_* numbers.
+// or a test's fake. Properties use OpenCV's cv::CAP_PROP_* numbers, with one
+// meaning whatever the back end: CAP_PROP_AUTOFOCUS and CAP_PROP_AUTO_EXPOSURE
+// take 1 (automatic) or 0 (manual).
 #pragma once
 
 #include <opencv2/core.hpp>

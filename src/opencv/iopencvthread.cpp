@@ -1,6 +1,7 @@
 // The USB capture source built on OpenCV.
 #include "opencv/iopencvthread.h"
 
+#include "crash/icrashsignals.h"
 #include "opencv/ifilecapturedevice.h"
 #include "opencv/iopencvapi.h"
 #include "opencv/iopencvcapturedevice.h"
@@ -41,7 +42,9 @@ std::unique_ptr<ICaptureDevice> IOpencvThread::openDevice(const ICameraInfo& cam
 {
     if (QFileInfo(camera.devicePath).isFile())
         return std::make_unique<IFileCaptureDevice>(camera.devicePath);
-    return std::make_unique<IOpencvCaptureDevice>(camera.index, cv::CAP_V4L2);
+    // By its path, as the USB source does: the camera's index counts places
+    // in the program's own list, not /dev/video numbers.
+    return std::make_unique<IOpencvCaptureDevice>(camera.devicePath);
 }
 
 void IOpencvThread::setDeviceFactory(DeviceFactory factory)
@@ -264,6 +267,7 @@ bool IOpencvThread::OperateFunc()
 
 void IOpencvThread::run()
 {
+    const ICrashSignals::ThreadStack crashStack;
     if (!initopencv())
         return;
     cv::Mat frame;

@@ -44,7 +44,7 @@ public:
     ~IOpencvThread() override;
 
     // The device for a camera: a file path opens the file, anything else
-    // the camera of that index through V4L2.
+    // the camera of that device path.
     static std::unique_ptr<ICaptureDevice> openDevice(const ICameraInfo& camera);
     void setDeviceFactory(DeviceFactory factory);
 

@@ -5,6 +5,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -40,14 +41,69 @@ ISingleApplication::ISingleApplication(const QString& id, int& argc, char** argv
     : QApplication(argc, argv)
     , m_id(id)
     , m_serverName(instanceName(id))
-    , m_lock(new QLockFile(QDir::temp().filePath(m_serverName + ".lock")))
 {
+    // Qt answers a temporary folder that does not exist with an empty path,
+    // which would put the lock into whatever folder the program started in.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty()) {
+        m_lockProblem = QStringLiteral("the temporary folder %1 does not exist; another copy is not looked for")
+                            .arg(qEnvironmentVariable("TMPDIR"));
+        return;
+    }
+    m_lock.reset(new QLockFile(folder + '/' + m_serverName + ".lock"));
     // A lock left by a crashed copy is stale once its process is gone;
     // QLockFile checks the process id itself.
     m_lock->setStaleLockTime(0);
-    m_running = !m_lock->tryLock(0);
-    if (!m_running)
+    if (takeLock()) {
         listen();
+        return;
+    }
+    // Only a lock held by a live copy means another copy. Any other failure
+    // (an unwritable temporary folder...) must not keep the user from the
+    // program: it starts, without the one-copy guard.
+    m_running = m_lock->error() == QLockFile::LockFailedError;
+    if (!m_running)
+        m_lockProblem = describeLockFailure();
+}
+
+bool ISingleApplication::takeLock()
+{
+    if (m_lock->tryLock(0))
+        return true;
+    if (m_lock->error() != QLockFile::LockFailedError || holderKnown())
+        return false;
+    // A lock file that names no process (cut short by a crash or a full
+    // disk) is never judged stale and would keep every copy out. A copy
+    // that has just created it is still writing its name: give it a moment.
+    QThread::msleep(200);
+    if (m_lock->tryLock(0))
+        return true;
+    if (m_lock->error() != QLockFile::LockFailedError || holderKnown())
+        return false;
+    m_lock->removeStaleLockFile();
+    return m_lock->tryLock(0);
+}
+
+bool ISingleApplication::holderKnown() const
+{
+    qint64 pid = 0;
+    QString hostName;
+    QString appName;
+    return m_lock->getLockInfo(&pid, &hostName, &appName);
+}
+
+QString ISingleApplication::describeLockFailure() const
+{
+    const QString folder = QDir::tempPath();
+    QString why;
+    if (!QFileInfo(folder).isDir())
+        why = QStringLiteral("%1 is no folder").arg(folder);
+    else if (m_lock->error() == QLockFile::PermissionError)
+        why = QStringLiteral("no permission");
+    else
+        why = QStringLiteral("unknown error");
+    return QStringLiteral("cannot take the lock %1 (%2); another copy is not looked for")
+        .arg(folder + '/' + m_serverName + ".lock", why);
 }
 
 ISingleApplication::~ISingleApplication()
@@ -59,6 +115,11 @@ ISingleApplication::~ISingleApplication()
 bool ISingleApplication::isRunning() const
 {
     return m_running;
+}
+
+QString ISingleApplication::lockProblem() const
+{
+    return m_lockProblem;
 }
 
 QString ISingleApplication::id() const

@@ -15,8 +15,12 @@ public:
     ISingleApplication(const QString& id, int& argc, char** argv);
     ~ISingleApplication() override;
 
-    // True when another copy with the same id holds the instance lock.
+    // True when another copy with the same id, still alive, holds the
+    // instance lock.
     bool isRunning() const;
+    // Why the lock could not be taken when it was not for another copy
+    // (this copy then runs unguarded); empty otherwise. Worth a log line.
+    QString lockProblem() const;
 
     // Sends text to the running copy; true once it confirmed receipt
     // within timeoutMs.
@@ -28,6 +32,9 @@ signals:
     void messageReceived(const QString& text);
 
 private:
+    bool takeLock();
+    bool holderKnown() const;
+    QString describeLockFailure() const;
     void listen();
     void readConnection();
 
@@ -36,4 +43,5 @@ private:
     QScopedPointer<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
     bool m_running = false;
+    QString m_lockProblem;
 };

@@ -73,7 +73,10 @@ IVideoDevice::ReadResult FakeVideoDevice::read(IVideoFrame& frame, int timeoutMs
     // Frames are told apart by their blue level.
     cv::Mat picture(size.height(), size.width(), CV_8UC3, cv::Scalar(n % 200 + 20, 120, 200));
     cv::rectangle(picture, {10, 10, 50, 30}, {255, 255, 255}, cv::FILLED);
-    if (m_state->rawFrames) {
+    if (m_state->damagedFrames) {
+        frame.mjpeg = QByteArray("\xff\xd8 cut short", 12);
+        frame.bgr.release();
+    } else if (m_state->rawFrames) {
         frame.bgr = picture;
         frame.mjpeg.clear();
     } else {

@@ -22,6 +22,7 @@ struct FakeCameraState
     int oddSampleEvery = 0;        // every n-th frame comes at a wrong size
     bool present = true;
     bool rawFrames = false;        // deliver decoded BGR instead of MJPG
+    bool damagedFrames = false;    // MJPG bytes that decode to nothing
     int framesDelivered = 0;
     // While set, reads wait inside the device, as a camera's read waits for
     // the next frame; readsWaiting tells that one is waiting.

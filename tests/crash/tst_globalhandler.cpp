@@ -28,7 +28,7 @@ private slots:
         BreakpadQt::GlobalHandler first(dumps.path() + "/dump", "Pelmora");
         QVERIFY(first.isArmed());
         QVERIFY(QDir(dumps.path() + "/dump").exists());
-        QTest::ignoreMessage(QtWarningMsg, "BreakpadQt: GlobalHandler already exists!");
+        QTest::ignoreMessage(QtDebugMsg, "BreakpadQt: GlobalHandler already exists!");
         BreakpadQt::GlobalHandler second(dumps.path() + "/other", "Pelmora");
         QVERIFY(!second.isArmed());
         QVERIFY(!QDir(dumps.path() + "/other").exists());
@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("invalid memory access") << "segv" << 11;
         QTest::newRow("uncaught exception") << "exception" << 6;
         QTest::newRow("abort") << "abort" << 6;
+        // The handler needs a stack of its own on the thread whose stack ran out.
+        QTest::newRow("stack overflow on the main thread") << "overflow" << 11;
+        QTest::newRow("stack overflow on the USB capture thread") << "overflow-usb-thread" << 11;
+        QTest::newRow("stack overflow on the OpenCV capture thread") << "overflow-opencv-thread" << 11;
     }
 
     void crashLeavesDumpLogAndStartsReporter()
@@ -93,6 +97,27 @@ private slots:
             QRegularExpression::MultilineOption);
         const QString text = QString::fromUtf8(logFile.readAll());
         QVERIFY2(line.match(text).hasMatch(), qPrintable(text));
+    }
+
+    // The refusal of a second handler reaches the daily log, which keeps
+    // debug messages and drops warnings.
+    void secondHandlerIsLogged()
+    {
+        QTemporaryDir work;
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", work.path() + "/data");
+        child.setProcessEnvironment(env);
+        child.start(TestEnv::peerPath("crashpeer"), {"twice", work.path() + "/dump", work.path() + "/absent"});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(!QDir(work.path() + "/dump-second").exists());
+
+        QFile logFile(work.path() + "/data/crashpeer/other/log_" + QDate::currentDate().toString("yyyyMMdd") + ".txt");
+        QVERIFY2(logFile.open(QIODevice::ReadOnly), qPrintable(logFile.fileName()));
+        const QString text = QString::fromUtf8(logFile.readAll());
+        QVERIFY2(text.contains(QRegularExpression(R"(\) Debug: BreakpadQt: GlobalHandler already exists!    File:)")),
+                 qPrintable(text));
     }
 
     void missingReporterStillLeavesTheDump()

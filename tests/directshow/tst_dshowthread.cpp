@@ -33,6 +33,46 @@ QSize lastFrameSize(const QList<QList<QVariant>>& frames)
     return frames.isEmpty() ? QSize() : frames.last().first().value<QImage>().size();
 }
 
+// Collects the log lines of every thread while it lives; they still reach
+// the test's own output.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        QMutexLocker lock(&s_mutex);
+        s_lines.clear();
+        s_previous = qInstallMessageHandler(&LogCapture::handle);
+    }
+    ~LogCapture() { qInstallMessageHandler(s_previous); }
+    QStringList lines() const
+    {
+        QMutexLocker lock(&s_mutex);
+        return s_lines;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        QtMessageHandler previous;
+        {
+            QMutexLocker lock(&s_mutex);
+            s_lines << text;
+            previous = s_previous;
+        }
+        if (previous)
+            previous(type, context, text);
+    }
+
+    static QMutex s_mutex;
+    static QStringList s_lines;
+    static QtMessageHandler s_previous;
+};
+
+QMutex LogCapture::s_mutex;
+QStringList LogCapture::s_lines;
+QtMessageHandler LogCapture::s_previous = nullptr;
+
 } // namespace
 
 class TestDShowThread : public QObject
@@ -107,11 +147,51 @@ private slots:
         state()->oddSampleEvery = 2;
         IDShowThread source;
         QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
         source.open(kPath, false);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 6, 10000);
         for (const QList<QVariant>& args : frames)
             QCOMPARE(args.first().value<QImage>().size(), QSize(640, 480));
         QVERIFY(state()->framesDelivered >= 11);
+        QCOMPARE(codes(errors), QList<int>{0}); // strays are no lost camera
+    }
+
+    // A camera that never sends a frame that can be shown is no success:
+    // the user hears of it once, the log says why, and frames that become
+    // right again are shown.
+    void aCameraSendingNothingShowableIsReportedOnce_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("frames at another size") << false << "camera frames of 320x240 do not match the negotiated 640x480";
+        QTest::newRow("frames that do not decode") << true << "camera frames cannot be decoded";
+    }
+
+    void aCameraSendingNothingShowableIsReportedOnce()
+    {
+        QFETCH(bool, damaged);
+        QFETCH(QString, why);
+        state()->oddSampleEvery = damaged ? 0 : 1;
+        state()->damagedFrames = damaged;
+        LogCapture log;
+        IDShowThread source;
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        QueuedSpy errors(&source, &IDShowThread::sgError);
+        source.open(kPath, false);
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 10000);
+        const QStringList told = log.lines().filter(why);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains(kPath), qPrintable(told.first()));
+        QTest::qWait(400);
+        QCOMPARE(codes(errors), (QList<int>{0, 3}));
+        QCOMPARE(frames.count(), 0);
+        QVERIFY(source.isStreaming());
+
+        state()->oddSampleEvery = 0;
+        state()->damagedFrames = false;
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        QCOMPARE(lastFrameSize(frames), QSize(640, 480));
+        QCOMPARE(codes(errors), (QList<int>{0, 3}));
     }
 
     void resolutionChangeWhileStreamingReopensAtTheNewSize()
@@ -168,6 +248,41 @@ private slots:
         source.setLive(true);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
         QVERIFY(source.picture(1) != frozen);
+    }
+
+    // The GUI thread pauses and resumes the frames while the worker reads
+    // them: by freezing, or by a preview render that takes them over.
+    void pausingWhileFramesFlow_data()
+    {
+        QTest::addColumn<bool>("byPreviewRender");
+        QTest::newRow("freeze") << false;
+        QTest::newRow("preview render") << true;
+    }
+
+    void pausingWhileFramesFlow()
+    {
+        QFETCH(bool, byPreviewRender);
+        IDShowThread source;
+        QueuedSpy frames(&source, &IDShowThread::sgCameraFrame);
+        source.open(kPath, false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 1, 10000);
+        const auto pause = [&](bool paused) {
+            if (byPreviewRender)
+                source.setPreviewRender(paused ? 1 : 0);
+            else
+                source.setLive(!paused);
+        };
+        for (int i = 0; i < 40; ++i) {
+            pause(i % 2 == 0);
+            QTest::qWait(3);
+        }
+        pause(true);
+        QTest::qWait(100); // a frame already on its way may still arrive
+        frames.clear();
+        QTest::qWait(300);
+        QCOMPARE(frames.count(), 0);
+        pause(false);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
     }
 
     // A snap asks for the picture on the GUI thread while the capture thread

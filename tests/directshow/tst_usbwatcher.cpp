@@ -3,8 +3,10 @@
 #include "common/testenv.h"
 
 #include "directshow/isignaldevicenotifier.h"
+#include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
 #include "directshow/udev/iudevnotifier.h"
+#include "directshow/virtual/ivirtualcamera.h"
 
 #include <QSignalSpy>
 #include <QThread>
@@ -243,6 +245,30 @@ private slots:
         QCoreApplication::processEvents();
     }
 
+    // A window creates its watcher and nothing else; the virtual camera's
+    // plugging reaches it all the same, also from another thread (a video
+    // that ends unplugs the camera from its capture thread).
+    void virtualCameraReachesAWatcherOfItsOwn()
+    {
+        struct Uninstall
+        {
+            ~Uninstall() { IVideoDeviceSetup::uninstall(); }
+        } uninstall;
+        IVideoDeviceSetup::install({"veskaroo", "--virtual-camera"});
+        const std::shared_ptr<IVirtualCamera> camera = IVideoDeviceSetup::virtualCamera();
+        QVERIFY(camera);
+
+        IWinUsbDevice watcher;
+        QSignalSpy spy(&watcher, &IWinUsbDevice::connectionChanged);
+        QScopedPointer<QThread> worker(QThread::create([camera] { camera->setPresent(false); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_COMPARE(received(spy), QList<Signal>({{false, IVirtualCamera::devicePath()}}));
+        camera->setPresent(true);
+        QTRY_COMPARE(received(spy), QList<Signal>({{false, IVirtualCamera::devicePath()},
+                                                    {true, IVirtualCamera::devicePath()}}));
+    }
+
     // --- What a udev event means ---
 
     void translateEvent_data()
@@ -454,6 +480,37 @@ private slots:
         // Plugged again, it is announced again.
         udev->handleEvent(cameraEvent("add"), false);
         QCOMPARE(spy.count(), 3);
+    }
+
+    // A UVC camera brings a metadata node beside its capture node: one
+    // camera, so one arrival and one removal, whichever node goes first.
+    void unpluggingACameraIsOneRemoval_data()
+    {
+        QTest::addColumn<bool>("metadataFirst");
+        QTest::newRow("capture node removed first") << false;
+        QTest::newRow("metadata node removed first") << true;
+    }
+
+    void unpluggingACameraIsOneRemoval()
+    {
+        QFETCH(bool, metadataFirst);
+        auto udev = handFedNotifier(10, 5000);
+        QSignalSpy spy(udev.get(), &IDeviceNotifier::sgDeviceChanged);
+        Props metadata = cameraEvent("add", ":");
+        metadata["DEVNAME"] = "/dev/video1";
+        metadata["DEVLINKS"] = "/dev/v4l/by-id/usb-Acme_DocCam_A1-video-index1";
+        udev->handleEvent(cameraEvent("add"), false);
+        udev->handleEvent(metadata, false);
+
+        // Gone nodes tell nothing about what they were.
+        const Props captureGone{{"ACTION", "remove"}, {"SUBSYSTEM", "video4linux"}, {"DEVNAME", kCameraNode},
+                                {"DEVLINKS", kCameraByPath + " " + kCameraById}};
+        const Props metadataGone{{"ACTION", "remove"}, {"SUBSYSTEM", "video4linux"}, {"DEVNAME", "/dev/video1"},
+                                 {"DEVLINKS", metadata["DEVLINKS"]}};
+        udev->handleEvent(metadataFirst ? metadataGone : captureGone, false);
+        udev->handleEvent(metadataFirst ? captureGone : metadataGone, false);
+        QCOMPARE(notified(spy), QList<NotifierEvent>({{true, IDeviceNotifier::VideoDevice, kCameraById},
+                                                         {false, IDeviceNotifier::VideoDevice, kCameraById}}));
     }
 };
 

@@ -1,9 +1,11 @@
 // The OpenCV capture thread on a video-file source and on a fake device:
 // frames, resolution changes, freezing, rotation, lost devices, shutdown.
+#include "common/fakevideodevice.h"
 #include "common/queuedspy.h"
 #include "common/testenv.h"
 
 #include "common/syntheticdocument.h"
+#include "directshow/ivideodeviceregistry.h"
 #include "opencv/iopencvthread.h"
 
 #include <opencv2/imgcodecs.hpp>
@@ -98,6 +100,41 @@ QList<int> codes(const QList<QList<QVariant>>& spy)
         result << args.first().toInt();
     return result;
 }
+
+using Writes = QList<QPair<int, int>>; // (control, value)
+
+QSize lastFrameSize(const QList<QList<QVariant>>& frames)
+{
+    return frames.isEmpty() ? QSize() : frames.last().first().value<QImage>().size();
+}
+
+const QString kCameraPath = QStringLiteral("/dev/v4l/by-id/usb-Test_Camera-video-index0");
+
+// Two cameras of the program's device list, the one under test second.
+struct ListedCameras
+{
+    std::shared_ptr<FakeVideoProvider> other =
+        std::make_shared<FakeVideoProvider>("Other Camera", "/dev/v4l/by-id/usb-Other-video-index0", "AAAA", "BBBB");
+    std::shared_ptr<FakeVideoProvider> camera =
+        std::make_shared<FakeVideoProvider>("Test Camera", kCameraPath, "1A2B", "3C4D");
+
+    ListedCameras()
+    {
+        IVideoDeviceRegistry::instance().clear();
+        IVideoDeviceRegistry::instance().add(other);
+        IVideoDeviceRegistry::instance().add(camera);
+    }
+    ~ListedCameras() { IVideoDeviceRegistry::instance().clear(); }
+
+    // Its index is the first place of the list: what counts is the path.
+    static ICameraInfo info()
+    {
+        ICameraInfo camera;
+        camera.index = 0;
+        camera.devicePath = kCameraPath;
+        return camera;
+    }
+};
 
 } // namespace
 
@@ -262,6 +299,73 @@ private slots:
         QCOMPARE(outlined.pixelColor(corner.toPoint()), QColor(255, 0, 0));
     }
 
+    // --- A camera of the program's device list ---
+
+    void cameraIsOpenedByItsDevicePath()
+    {
+        ListedCameras cameras;
+        cameras.camera->state()->format = QSize(1280, 720);
+        IOpencvThread thread;
+        QueuedSpy frames(&thread, &IOpencvThread::sgCameraFrame);
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(ListedCameras::info());
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 10000);
+        QCOMPARE(lastFrameSize(frames), QSize(1280, 720));
+        QCOMPARE(codes(errors), QList<int>{0});
+        QCOMPARE(cameras.camera->state()->opens, 1);
+        QCOMPARE(cameras.other->state()->opens, 0);
+        QCOMPARE(thread.parameter(IOpencvThread::Brightness).toDouble(), 128.0); // the device's own
+
+        // A new size restarts the stream at it.
+        thread.setOperate(IOpencvThread::FrameSize, QSizeF(1920, 1080));
+        QTRY_COMPARE_WITH_TIMEOUT(lastFrameSize(frames), QSize(1920, 1080), 10000);
+        QCOMPARE(codes(errors), QList<int>{0});
+
+        // Unplugged, it is lost.
+        {
+            QMutexLocker lock(&cameras.camera->state()->mutex);
+            cameras.camera->state()->present = false;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), (QList<int>{0, 3}), 10000);
+        thread.stop();
+    }
+
+    // -999 means automatic; any other value is a manual one, which needs the
+    // automatic mode off first.
+    void focusAndExposureOfACamera_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<Writes>("writes");
+        QTest::newRow("automatic exposure") << int(IOpencvThread::Exposure) << -999
+                                            << Writes{{IVideoDevice::ExposureAuto, 1}};
+        QTest::newRow("manual exposure") << int(IOpencvThread::Exposure) << 300
+                                         << Writes{{IVideoDevice::ExposureAuto, 0}, {IVideoDevice::Exposure, 300}};
+        QTest::newRow("automatic focus") << int(IOpencvThread::Focus) << -999 << Writes{{IVideoDevice::FocusAuto, 1}};
+        QTest::newRow("manual focus") << int(IOpencvThread::Focus) << 120
+                                      << Writes{{IVideoDevice::FocusAuto, 0}, {IVideoDevice::Focus, 120}};
+    }
+
+    void focusAndExposureOfACamera()
+    {
+        QFETCH(int, operation);
+        QFETCH(int, value);
+        QFETCH(Writes, writes);
+        ListedCameras cameras;
+        const auto state = cameras.camera->state();
+        IOpencvThread thread;
+        QueuedSpy errors(&thread, &IOpencvThread::sgError);
+        thread.open(ListedCameras::info());
+        QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{0}, 10000);
+        {
+            QMutexLocker lock(&state->mutex);
+            state->writes.clear();
+        }
+        thread.setOperate(IOpencvThread::OperateType(operation), value);
+        QMutexLocker lock(&state->mutex);
+        QCOMPARE(state->writes, writes);
+    }
+
     void rotationArithmetic()
     {
         IOpencvThread thread;
@@ -301,7 +405,7 @@ private slots:
         IOpencvThread thread;
         QueuedSpy errors(&thread, &IOpencvThread::sgError);
         ICameraInfo camera;
-        camera.index = 97; // no such V4L2 device
+        camera.index = 97; // no device has an empty path
         thread.open(camera);
         QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(codes(errors), QList<int>{1}, 5000);

@@ -10,6 +10,10 @@ int main(int argc, char** argv)
     ISingleApplication app(QStringLiteral("Veskaroo"), argc, argv);
     if (app.isRunning())
         return app.sendMessage(QStringLiteral("raise_window_noop"), 5000) ? 1 : 2;
+    if (!app.lockProblem().isEmpty()) {
+        std::fprintf(stderr, "lock problem: %s\n", qPrintable(app.lockProblem()));
+        std::fflush(stderr);
+    }
 
     QObject::connect(&app, &ISingleApplication::messageReceived, &app, [&app](const QString& text) {
         std::printf("received:%s\n", qPrintable(text));

@@ -2,6 +2,8 @@
 // exits with 1; a copy that died leaves nothing that blocks the next.
 #include "common/testenv.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 
 class TestSingleApplication : public QObject
@@ -46,6 +48,61 @@ private slots:
         QCOMPARE(TestEnv::runProcess(TestEnv::peerPath("singleinstancepeer"), {}), 1);
         QVERIFY(next.waitForFinished(20000));
         QCOMPARE(next.readAll().trimmed(), QByteArray("received:raise_window_noop"));
+    }
+
+    // Only a live copy's lock keeps a copy from starting: a temporary folder
+    // where no lock can be made, or a lock file naming no process, does not.
+    void failuresOtherThanALiveCopyDoNotKeepTheProgramOut_data()
+    {
+        QTest::addColumn<QString>("problem");
+        // Running without the guard is worth saying.
+        QTest::addColumn<QString>("told");
+        QTest::newRow("temporary folder is a file") << "file" << "lock problem: cannot take the lock ";
+        QTest::newRow("temporary folder is missing") << "missing" << "lock problem: the temporary folder ";
+        QTest::newRow("lock file left empty") << "empty lock" << QString();
+        QTest::newRow("lock file holding no process") << "garbled lock" << QString();
+    }
+
+    void failuresOtherThanALiveCopyDoNotKeepTheProgramOut()
+    {
+        QFETCH(QString, problem);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        QString temp = dir.path();
+        if (problem == "file") {
+            temp = dir.filePath("not-a-folder");
+            QFile file(temp);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (problem == "missing") {
+            temp = dir.filePath("gone");
+        } else {
+            // A copy run once leaves its lock behind when killed; then the
+            // file is spoilt.
+            QProcess once;
+            QVERIFY(startFirst(once, {"TMPDIR=" + temp}));
+            once.kill();
+            QVERIFY(once.waitForFinished(10000));
+            const QStringList locks = QDir(temp).entryList({"*.lock"}, QDir::Files | QDir::Hidden);
+            QCOMPARE(locks.size(), 1);
+            QFile lock(dir.filePath(locks.first()));
+            QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            if (problem == "garbled lock")
+                lock.write("not a process\n\n\n");
+        }
+
+        QProcess first;
+        QElapsedTimer clock;
+        clock.start();
+        const bool started = startFirst(first, {"TMPDIR=" + temp});
+        const QByteArray errors = first.readAllStandardError();
+        QVERIFY2(started, errors.constData());
+        QVERIFY(clock.elapsed() < 4000); // no wait for a copy that is not there
+        if (told.isEmpty())
+            QVERIFY2(!errors.contains("lock problem"), errors.constData());
+        else
+            QVERIFY2(errors.contains(told.toUtf8() + QFile::encodeName(temp)), errors.constData());
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
     }
 
     void otherProfilesDoNotMeet()

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,7 +28,8 @@ char g_logFolder[kPathMax];
 long g_utcOffset = 0; // seconds east of UTC when the handler was armed
 
 constexpr int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGSYS, SIGTRAP};
-alignas(16) char g_altStack[64 * 1024];
+constexpr std::size_t kAltStackSize = 64 * 1024;
+alignas(16) char g_altStack[kAltStackSize];
 
 // A small fixed buffer writer: the only string building the handler does.
 struct Text
@@ -220,7 +222,7 @@ bool install(const Config& config)
     // Its own stack, so that a stack overflow can still be reported.
     stack_t stack{};
     stack.ss_sp = g_altStack;
-    stack.ss_size = sizeof(g_altStack);
+    stack.ss_size = kAltStackSize;
     ::sigaltstack(&stack, nullptr);
 
     struct sigaction action{};
@@ -231,6 +233,38 @@ bool install(const Config& config)
     for (int signal : kSignals)
         ok = ::sigaction(signal, &action, nullptr) == 0 && ok;
     return ok;
+}
+
+ThreadStack::ThreadStack()
+{
+    // A thread that has one already keeps it.
+    stack_t current{};
+    if (::sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE))
+        return;
+    void* stack = ::mmap(nullptr, kAltStackSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK,
+                         -1, 0);
+    if (stack == MAP_FAILED)
+        return;
+    stack_t alternate{};
+    alternate.ss_sp = stack;
+    alternate.ss_size = kAltStackSize;
+    if (::sigaltstack(&alternate, nullptr) != 0) {
+        ::munmap(stack, kAltStackSize);
+        return;
+    }
+    m_stack = stack;
+    m_size = kAltStackSize;
+}
+
+ThreadStack::~ThreadStack()
+{
+    if (!m_stack)
+        return;
+    // Off first: the handler must never land on freed memory.
+    stack_t off{};
+    off.ss_flags = SS_DISABLE;
+    ::sigaltstack(&off, nullptr);
+    ::munmap(m_stack, m_size);
 }
 
 } // namespace ICrashSignals

@@ -268,12 +268,12 @@ void IUdevNotifier::handleEvent(const Properties& properties, bool removable)
     if (!event)
         return;
     if (event->kind == VideoDevice) {
-        if (event->bConnected) {
-            if (m_cameras.contains(devNode))
-                return;
-            m_cameras.insert(devNode, event->strName);
-        }
-        emit sgDeviceChanged(event->bConnected, VideoDevice, event->strName);
+        // Only announced nodes are removed (above): a gone node can no longer
+        // tell whether it was a camera's metadata node, filtered on arrival.
+        if (!event->bConnected || m_cameras.contains(devNode))
+            return;
+        m_cameras.insert(devNode, event->strName);
+        emit sgDeviceChanged(true, VideoDevice, event->strName);
         return;
     }
 

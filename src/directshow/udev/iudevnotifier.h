@@ -80,6 +80,8 @@ private:
     int m_mountWaitMs;
     QTimer m_mountPoll;
 
-    QMap<QString, QString> m_cameras; // device node -> announced path
+    // Capture nodes announced or present at start, device node -> announced
+    // path; removals of any other node are not ours to report.
+    QMap<QString, QString> m_cameras;
     QMap<QString, VolumeState> m_volumes;  // device node -> volume
 };

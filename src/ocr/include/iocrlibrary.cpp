@@ -28,7 +28,12 @@ bool IOcrLibrary::load(const QString& path)
     const bool loaded = library->load();
     qDebug().noquote() << (loaded ? QStringLiteral("Qt QLibrary load dll return true")
                                   : QStringLiteral("Qt QLibrary load dll return false"));
-    return loaded;
+    // QLibrary keeps its handle to itself. It completes names the platform
+    // loader does not (prefix, suffix); asked for the very file QLibrary
+    // found, the platform loader hands out the module already loaded.
+    if (loaded)
+        g_handle = IOcrNativeLoader::open(library->fileName());
+    return loaded && g_handle;
 }
 
 void* IOcrLibrary::handle()
