@@ -1,6 +1,7 @@
 // The image save thread: composes, straightens and writes captured pictures, and exports stored ones.
 #include "iimagetansformthread.h"
 
+#include "crash/icrashsignals.h"
 #include "iglobals.h"
 #include "opencv/iopencvapi.h"
 #include "service/iconfigureservice.h"
@@ -147,6 +148,7 @@ int IImageTansformThread::pendingCaptureJobs() const
 
 void IImageTansformThread::run()
 {
+    const ICrashSignals::ThreadStack crashStack;
     {
         QMutexLocker lock(&m_mutex);
         m_thumbnailSize = thumbnailSizeFor(scaleFactors().uniform);

@@ -16,10 +16,7 @@
 #include "customui/toolbar/icameratoolbar.h"
 #include "customui/toolbar/imaintitlewidget.h"
 #include "customui/toolbar/irighttoolbar.h"
-#include "directshow/isignaldevicenotifier.h"
-#include "directshow/ivideodevicesetup.h"
 #include "directshow/iwinusbdevice.h"
-#include "directshow/virtual/ivirtualcamera.h"
 #include "icamera.h"
 #include "icameraerror.h"
 #include "iglobals.h"
@@ -196,13 +193,6 @@ void MainFrame::InitData()
     connect(m_imgList->list(), &IImgList::sgExportFiles, saver, &IImageTansformThread::setExportJob);
 
     m_usbWatcher = new IWinUsbDevice(this);
-    // The virtual camera unplugs and replugs like a USB one.
-    if (const auto virtualCamera = IVideoDeviceSetup::virtualCamera()) {
-        auto* relay = new ISignalDeviceNotifier;
-        connect(virtualCamera.get(), &IVirtualCamera::presenceChanged, relay,
-                &ISignalDeviceNotifier::slVideoDeviceChanged);
-        m_usbWatcher->addNotifier(relay);
-    }
     connect(m_usbWatcher, &IWinUsbDevice::connectionChanged, this, &MainFrame::onUsbDeviceChanged);
 }
 
