@@ -2,6 +2,7 @@
 // which tool each tool number selects.
 #include "common/testenv.h"
 
+#include "board/iboard.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/imodeeventhandle.h"
@@ -19,6 +20,12 @@ DeviceInput mouseInput(QEvent::Type type, int device = DeviceInput::kMouseDevice
     const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     return DeviceInput(type, pos, button, buttons, Qt::NoModifier, device);
+}
+
+// The placeholder tools count how often they are switched on and off.
+IIdleMode* tool(const IModeManager& manager, const QString& name)
+{
+    return dynamic_cast<IIdleMode*>(manager.modeNamed(name));
 }
 
 } // namespace
@@ -152,16 +159,16 @@ private slots:
     {
         IModeManager manager(nullptr);
         QCOMPARE(manager.modeType(), 1);
-        QCOMPARE(manager.currentMode(), manager.pathSelectorMode());
-        QCOMPARE(manager.pathSelectorMode()->activations(), 1);
-        QCOMPARE(manager.pencilMode()->deactivations(), 1);
-        QCOMPARE(manager.pencilMode()->activations(), 0);
+        QCOMPARE(manager.currentMode(), tool(manager, "path selector"));
+        QCOMPARE(tool(manager, "path selector")->activations(), 1);
+        QCOMPARE(tool(manager, "pencil")->deactivations(), 1);
+        QCOMPARE(tool(manager, "pencil")->activations(), 0);
     }
 
     void pencilSelectedTwiceIsActivatedTwice()
     {
         IModeManager manager(nullptr);
-        IIdleMode* pencil = manager.pathPencilMode();
+        IIdleMode* pencil = tool(manager, "path pencil");
         manager.setModeType(5);
         manager.setModeType(5);
         QCOMPARE(manager.currentMode(), pencil);
@@ -174,14 +181,14 @@ private slots:
         IModeManager manager(nullptr);
         manager.setModeType(2);
         manager.setModeType(2);
-        QCOMPARE(manager.textMode()->activations(), 1);
-        QCOMPARE(manager.textMode()->deactivations(), 0);
+        QCOMPARE(tool(manager, "text")->activations(), 1);
+        QCOMPARE(tool(manager, "text")->deactivations(), 0);
     }
 
     void numberWithoutToolKeepsThePencil()
     {
         IModeManager manager(nullptr);
-        IIdleMode* pencil = manager.pathPencilMode();
+        IIdleMode* pencil = tool(manager, "path pencil");
         manager.setModeType(5);
         manager.setModeType(7);
         QCOMPARE(manager.modeType(), 7);
@@ -209,7 +216,7 @@ private slots:
         manager.setModeType(2);
         manager.setModeType(number);
         QCOMPARE(manager.modeType(), number);
-        QCOMPARE(manager.currentMode(), manager.textMode());
+        QCOMPARE(manager.currentMode(), tool(manager, "text"));
     }
 
     void eachNumberSelectsItsTool_data()
@@ -227,8 +234,9 @@ private slots:
         for (const auto& f : pathFigures)
             QTest::newRow(qPrintable(QString::number(f.first))) << f.first << "path figure" << f.second;
         const QList<QPair<int, int>> figures{{11, 3}, {13, 5}, {15, 9}, {17, 7}, {23, 17}, {25, 19},
-                                             {27, 21}, {29, 23}, {30, 32}, {32, 24}, {33, 25},
-                                             {34, 26}, {36, 28}, {38, 30}, {39, 31}};
+                                             {26, 20}, {27, 21}, {28, 22}, {29, 23}, {30, 32},
+                                             {32, 24}, {33, 25}, {34, 26}, {36, 28}, {37, 29},
+                                             {38, 30}, {39, 31}};
         for (const auto& f : figures)
             QTest::newRow(qPrintable(QString::number(f.first))) << f.first << "figure" << f.second;
     }
@@ -244,21 +252,67 @@ private slots:
         manager.setModeType(number);
         QCOMPARE(manager.currentMode()->name(), tool);
         if (figure >= 0) {
-            auto* figureMode = static_cast<IIdleFigureMode*>(manager.currentMode());
-            QCOMPARE(figureMode->figureType(), figure);
+            auto* figureMode = dynamic_cast<IIdleFigureMode*>(manager.currentMode());
+            QVERIFY(figureMode);
+            QCOMPARE(figureMode->figureKind(), figure);
         }
+    }
+
+    void toolsNoNumberSelectsAreKeptAndFoundByName()
+    {
+        IBoard board;
+        IModeManager manager(&board);
+        QStringList names;
+        for (IModeBase* mode : manager.modes()) {
+            names << mode->name();
+            QCOMPARE(mode->board(), &board);
+            QCOMPARE(manager.modeNamed(mode->name()), mode);
+        }
+        QCOMPARE(names, (QStringList{"none", "text", "pencil", "figure", "selector", "point eraser",
+                                     "object eraser", "path text", "path eraser", "path pencil",
+                                     "path figure", "path selector"}));
+        for (const char* unselected : {"pencil", "selector", "point eraser", "path text"}) {
+            for (int number = 0; number <= 40; ++number)
+                QVERIFY2(manager.modeFor(number) != manager.modeNamed(unselected),
+                         qPrintable(QStringLiteral("%1 selects %2").arg(number).arg(unselected)));
+        }
+        QCOMPARE(manager.modeNamed("no such tool"), nullptr);
+    }
+
+    void aToolRegisteredLaterIsSelectedByItsNumber()
+    {
+        IModeManager manager(nullptr);
+        auto* wave = manager.addMode(QStringLiteral("probe figure"), std::make_unique<IIdleFigureMode>());
+        auto* plain = manager.addMode(QStringLiteral("probe"), std::make_unique<IIdleMode>());
+        manager.registerFigureMode(31, wave, 33);
+        manager.registerMode(35, plain);
+        QCOMPARE(manager.figureKindFor(31), 33);
+        QCOMPARE(manager.figureKindFor(35), -1);
+
+        manager.setModeType(31);
+        QCOMPARE(manager.currentMode(), wave);
+        QCOMPARE(wave->figureKind(), 33);
+        QCOMPARE(wave->activations(), 1);
+        manager.setModeType(35);
+        QCOMPARE(manager.currentMode(), plain);
+        QCOMPARE(wave->deactivations(), 1);
+
+        // Giving a number to another tool replaces the old one.
+        manager.registerMode(5, plain);
+        manager.setModeType(5);
+        QCOMPARE(manager.currentMode(), plain);
     }
 
     void noneModeIsNeitherActivatedNorDeactivated()
     {
         IModeManager manager(nullptr);
         manager.setModeType(0);
-        QCOMPARE(manager.currentMode(), manager.noneMode());
+        QCOMPARE(manager.currentMode(), manager.modeNamed("none"));
         manager.setModeType(2);
-        QCOMPARE(manager.textMode()->activations(), 1);
+        QCOMPARE(tool(manager, "text")->activations(), 1);
         // Nothing in between reached the selector again.
-        QCOMPARE(manager.pathSelectorMode()->activations(), 1);
-        QCOMPARE(manager.pathSelectorMode()->deactivations(), 1);
+        QCOMPARE(tool(manager, "path selector")->activations(), 1);
+        QCOMPARE(tool(manager, "path selector")->deactivations(), 1);
     }
 
     void inactiveManagerSwitchesToolsWithoutActivatingThem()
@@ -266,25 +320,25 @@ private slots:
         IModeManager manager(nullptr);
         manager.setActive(false);
         manager.setModeType(2);
-        QCOMPARE(manager.currentMode(), manager.textMode());
-        QCOMPARE(manager.textMode()->activations(), 0);
-        QCOMPARE(manager.pathSelectorMode()->deactivations(), 0);
+        QCOMPARE(manager.currentMode(), tool(manager, "text"));
+        QCOMPARE(tool(manager, "text")->activations(), 0);
+        QCOMPARE(tool(manager, "path selector")->deactivations(), 0);
     }
 
     void inputReachesOnlyAnEnabledCurrentTool()
     {
         IModeManager manager(nullptr);
         manager.setModeType(5);
-        QSignalSpy presses(manager.pathPencilMode()->eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy presses(tool(manager, "path pencil")->eventHandle(), &IModeEventHandle::devicePress);
 
-        manager.pathPencilMode()->setEnabled(false);
+        tool(manager, "path pencil")->setEnabled(false);
         DeviceInput ignored = mouseInput(QEvent::MouseButtonPress);
         ignored.event()->ignore();
         manager.press(ignored);
         QCOMPARE(presses.count(), 0);
         QVERIFY(!ignored.event()->isAccepted());
 
-        manager.pathPencilMode()->setEnabled(true);
+        tool(manager, "path pencil")->setEnabled(true);
         DeviceInput taken = mouseInput(QEvent::MouseButtonPress);
         taken.event()->ignore();
         manager.press(taken);

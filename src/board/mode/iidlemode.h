@@ -7,7 +7,7 @@
 class IIdleMode : public IMode
 {
 public:
-    explicit IIdleMode(const QString& name);
+    explicit IIdleMode(const QString& name = QString());
 
     void activate() override;
     void deactivate() override;
