@@ -34,6 +34,8 @@ class TestModes : public QObject
 {
     Q_OBJECT
 
+    enum GestureEnd { Cancel, CancelDisabled, SelectPencil, SelectText, SelectSeven, SelectTextInactive };
+
 private slots:
     // --- the input record -------------------------------------------------
     void inputRecordOwnsACopyOfAMouseEvent()
@@ -128,6 +130,28 @@ private slots:
         mode.deactivate();
         mode.deviceMove(move);
         QCOMPARE(moves.count(), 0);
+    }
+
+    void cancelledToolForgetsItsDevicesAndStartsAfresh()
+    {
+        IIdleMode mode;
+        QSignalSpy presses(mode.eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
+        DeviceInput press = mouseInput(QEvent::MouseButtonPress);
+        DeviceInput move = mouseInput(QEvent::MouseMove);
+        DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
+        mode.devicePress(press);
+        mode.cancel();
+        mode.deviceMove(move);
+        mode.deviceRelease(release);
+        QCOMPARE(moves.count(), 0);
+        QCOMPARE(releases.count(), 0);
+
+        mode.devicePress(press);
+        mode.deviceMove(move);
+        QCOMPARE(presses.count(), 2);
+        QCOMPARE(moves.count(), 1);
     }
 
     // --- cursors -----------------------------------------------------------
@@ -323,6 +347,54 @@ private slots:
         QCOMPARE(manager.currentMode(), tool(manager, "text"));
         QCOMPARE(tool(manager, "text")->activations(), 0);
         QCOMPARE(tool(manager, "path selector")->deactivations(), 0);
+    }
+
+    // What becomes of a pencil stroke in progress: only selecting the pencil
+    // again (for a new colour) keeps it; anything else drops it, so that the
+    // pencil never takes a later release for the end of that stroke.
+    void strokeSurvivesOnlyThePencilsReselection_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("survives");
+        QTest::newRow("cancel") << int(Cancel) << false;
+        QTest::newRow("cancel while disabled") << int(CancelDisabled) << false;
+        QTest::newRow("pencil again") << int(SelectPencil) << true;
+        QTest::newRow("text") << int(SelectText) << false;
+        QTest::newRow("number without a tool") << int(SelectSeven) << false;
+        QTest::newRow("text, tools not switched on and off") << int(SelectTextInactive) << false;
+    }
+
+    void strokeSurvivesOnlyThePencilsReselection()
+    {
+        QFETCH(int, action);
+        QFETCH(bool, survives);
+        IModeManager manager(nullptr);
+        manager.setModeType(5);
+        IIdleMode* pencil = tool(manager, "path pencil");
+        QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
+        DeviceInput press = mouseInput(QEvent::MouseButtonPress);
+        manager.press(press);
+
+        switch (action) {
+        case Cancel: manager.cancel(); break;
+        case CancelDisabled:
+            pencil->setEnabled(false);
+            manager.cancel();
+            pencil->setEnabled(true);
+            break;
+        case SelectPencil: manager.setModeType(5); break;
+        case SelectText: manager.setModeType(2); break;
+        case SelectSeven: manager.setModeType(7); break;
+        case SelectTextInactive:
+            manager.setActive(false);
+            manager.setModeType(2);
+            break;
+        }
+        manager.setModeType(5);
+        QCOMPARE(manager.currentMode(), pencil);
+        DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
+        manager.release(release);
+        QCOMPARE(releases.count(), survives ? 1 : 0);
     }
 
     void inputReachesOnlyAnEnabledCurrentTool()

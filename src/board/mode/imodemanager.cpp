@@ -127,6 +127,10 @@ void IModeManager::setModeType(int type)
         return;
     }
     m_modeType = type;
+    // Even while tools are not switched off, a tool left mid-gesture would
+    // take a later release for the end of a stroke it no longer draws.
+    if (m_current)
+        m_current->cancel();
     if (m_active && switchable(m_current))
         m_current->deactivate();
     const auto found = m_table.constFind(type);
@@ -152,6 +156,13 @@ void IModeManager::move(DeviceInput& input)
 void IModeManager::release(DeviceInput& input)
 {
     forward(input, &IModeBase::deviceRelease);
+}
+
+void IModeManager::cancel()
+{
+    // Also a disabled tool: it may have been disabled mid-gesture.
+    if (m_current)
+        m_current->cancel();
 }
 
 void IModeManager::forward(DeviceInput& input, void (IModeBase::*handler)(DeviceInput&))

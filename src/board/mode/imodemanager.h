@@ -25,7 +25,8 @@ public:
 
     // Selecting the current number again re-activates only the pencil, so it
     // picks up a colour or width changed meanwhile. Numbers without a tool of
-    // their own are recorded but keep the current tool.
+    // their own are recorded but keep the current tool. Any other change
+    // cancels the gesture in progress first.
     void setModeType(int type);
     int modeType() const { return m_modeType; }
     IModeBase* currentMode() const { return m_current; }
@@ -34,6 +35,9 @@ public:
     void press(DeviceInput& input);
     void move(DeviceInput& input);
     void release(DeviceInput& input);
+    // The pointers of the gesture in progress are gone: the current tool
+    // drops what it started and forgets its pressed devices.
+    void cancel();
 
     bool isActive() const { return m_active; }
     void setActive(bool active) { m_active = active; }
