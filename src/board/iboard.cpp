@@ -443,6 +443,22 @@ void IBoard::remember(const DeviceInput& input)
     m_lastInputDevice = input.deviceNumber();
 }
 
+void IBoard::cancelInput()
+{
+    if (m_modeManager)
+        m_modeManager->cancel();
+    // An element dragged by the selector must not follow the pointer any further.
+    if (m_gestureButton != Qt::NoButton && m_currentSlide) {
+        if (QGraphicsItem* grabber = m_currentSlide->mouseGrabberItem())
+            grabber->ungrabMouse();
+    }
+    m_gestureButton = Qt::NoButton;
+    m_pressedInside = false;
+    m_hold = false;
+    m_panArmed = false;
+    m_panBlocked = false;
+}
+
 void IBoard::mousePressEvent(QMouseEvent* event)
 {
     // Only the left button draws, selects or pans; others would start
@@ -455,6 +471,11 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    // The release of the last gesture never came (a window took it): drop
+    // that gesture rather than carry it on from here.
+    if (m_gestureButton != Qt::NoButton)
+        cancelInput();
+    m_gestureButton = event->button();
     if (pictureContains(event->localPos())) {
         m_pressedInside = true;
         DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
@@ -503,10 +524,19 @@ void IBoard::mouseMoveEvent(QMouseEvent* event)
 
 void IBoard::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) {
-        QGraphicsView::mouseReleaseEvent(event);
+    // A middle or other click during a stroke must not end the stroke.
+    if (event->button() != m_gestureButton) {
+        // Without a gesture the view still sees right clicks, and in the
+        // selector the release of a cancelled drag.
+        const bool toView = m_gestureButton == Qt::NoButton
+            && (event->button() == Qt::RightButton || currentModeType() == TK_IBOARD_ENUM::SelectorMode);
+        if (toView)
+            QGraphicsView::mouseReleaseEvent(event);
+        else
+            event->accept();
         return;
     }
+    m_gestureButton = Qt::NoButton;
     if (pictureContains(event->localPos())) {
         DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
         m_modeManager->release(input);
