@@ -17,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QGestureEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -589,6 +590,18 @@ bool IBoard::handleGesture(QEvent* event)
     return true;
 }
 
+void IBoard::keyPressEvent(QKeyEvent* event)
+{
+    // Escape takes back the stroke or drag under way; otherwise it is
+    // someone else's key (text being edited, the window).
+    if (event->key() == Qt::Key_Escape && m_gestureButton != Qt::NoButton) {
+        cancelInput();
+        event->accept();
+        return;
+    }
+    QGraphicsView::keyPressEvent(event);
+}
+
 bool IBoard::event(QEvent* event)
 {
     return handleGesture(event) || QGraphicsView::event(event);
@@ -596,6 +609,21 @@ bool IBoard::event(QEvent* event)
 
 bool IBoard::viewportEvent(QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::TouchCancel:
+        // The system took the touches over; Qt then ends the mouse gesture
+        // it made of them with a release that must not complete the stroke.
+        cancelInput();
+        break;
+    case QEvent::Leave:
+        // Qt normally holds a leave back until the button is released; one
+        // that comes mid-gesture means the release will not come here.
+        if (m_gestureButton != Qt::NoButton)
+            cancelInput();
+        break;
+    default:
+        break;
+    }
     return handleGesture(event) || QGraphicsView::viewportEvent(event);
 }
 

@@ -11,6 +11,9 @@
 #include "board/mode/imodemanager.h"
 #include "board/tk_iboard_enum.h"
 
+#include "common/testtouch.h"
+
+#include <QGraphicsRectItem>
 #include <QSignalSpy>
 
 #include <cmath>
@@ -83,6 +86,26 @@ struct ToolSpy
     QPointF releasedAt;
 };
 
+// An element that counts the drag moves the scene gives it.
+class DraggedItem : public QGraphicsRectItem
+{
+public:
+    DraggedItem()
+        : QGraphicsRectItem(-20, -20, 40, 40)
+    {
+        setFlag(ItemIsMovable);
+    }
+
+    int moves = 0;
+
+protected:
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override
+    {
+        ++moves;
+        QGraphicsRectItem::mouseMoveEvent(event);
+    }
+};
+
 bool near(const QPointF& a, const QPointF& b)
 {
     return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
@@ -93,6 +116,26 @@ bool near(const QPointF& a, const QPointF& b)
 class TestBoardInput : public QObject
 {
     Q_OBJECT
+
+    enum GestureLoss { PointerLeft, EscapePressed, TouchCancelled, DeviceLost };
+
+    static void loseGesture(InputFixture& f, int how)
+    {
+        switch (how) {
+        case PointerLeft: {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(f.viewport(), &leave);
+            break;
+        }
+        case EscapePressed: QTest::keyClick(f.board.get(), Qt::Key_Escape); break;
+        case TouchCancelled: {
+            QTouchEvent cancel(QEvent::TouchCancel);
+            QApplication::sendEvent(f.viewport(), &cancel);
+            break;
+        }
+        case DeviceLost: f.board->cancelInput(); break;
+        }
+    }
 
 private slots:
     // --- which button ends a gesture ----------------------------------------------
@@ -155,6 +198,102 @@ private slots:
         QCOMPARE(spy.moves.count(), 2);
         QCOMPARE(spy.releases.count(), 1);
         QCOMPARE(f.tool(TK_IBOARD_ENUM::PencilMode)->cancellations(), 1);
+    }
+
+    // --- gestures whose pointer is gone ----------------------------------------------
+    void goneGestureIsDropped_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("how");
+        const QList<QPair<const char*, int>> modes{{"pencil", TK_IBOARD_ENUM::PencilMode},
+                                                   {"circle", TK_IBOARD_ENUM::CircleMode},
+                                                   {"selector", TK_IBOARD_ENUM::SelectorMode}};
+        const QList<QPair<const char*, int>> losses{{"pointer left", PointerLeft},
+                                                    {"escape", EscapePressed},
+                                                    {"touch cancelled", TouchCancelled},
+                                                    {"device lost", DeviceLost}};
+        for (const auto& mode : modes) {
+            for (const auto& loss : losses)
+                QTest::addRow("%s, %s", mode.first, loss.first) << mode.second << loss.second;
+        }
+    }
+
+    void goneGestureIsDropped()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, how);
+        InputFixture f;
+        QVERIFY(f.ok);
+        f.board->setMode(mode);
+        f.board->zoomBy(2);
+        const QPoint start(100, 100);
+        // Something the selector drags along, besides the view.
+        auto* item = new DraggedItem;
+        item->setPos(f.board->mapToScene(start));
+        f.slide->addItem(item);
+        ToolSpy spy(f.tool(mode));
+
+        f.press(start);
+        f.dragTo(QPoint(140, 120));
+        QCOMPARE(spy.moves.count(), 1);
+        const int itemMoves = item->moves;
+        if (mode == TK_IBOARD_ENUM::SelectorMode)
+            QVERIFY(itemMoves > 0);
+        loseGesture(f, how);
+
+        // The button still held and let go later: the gesture stays dropped.
+        const QTransform view = f.board->viewportTransform();
+        f.dragTo(QPoint(220, 180));
+        f.release(QPoint(220, 180));
+        QCOMPARE(spy.moves.count(), 1);
+        QCOMPARE(spy.releases.count(), 0);
+        QCOMPARE(item->moves, itemMoves);
+        QCOMPARE(f.board->viewportTransform(), view);
+
+        // The next press is a gesture of its own.
+        f.press(QPoint(300, 200));
+        f.dragTo(QPoint(320, 210));
+        f.release(QPoint(320, 210));
+        QCOMPARE(spy.presses.count(), 2);
+        QCOMPARE(spy.moves.count(), 2);
+        QCOMPARE(spy.releases.count(), 1);
+    }
+
+    void leaveAndEscapeWithoutAGestureLeaveTheToolAlone()
+    {
+        InputFixture f;
+        QVERIFY(f.ok);
+        f.board->setMode(TK_IBOARD_ENUM::PencilMode);
+        IIdleMode* pencil = f.tool(TK_IBOARD_ENUM::PencilMode);
+        loseGesture(f, PointerLeft);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        escape.ignore();
+        QApplication::sendEvent(f.board.get(), &escape);
+        QCOMPARE(pencil->cancellations(), 0);
+        // Not taken, so the window behind the board still sees it.
+        QVERIFY(!escape.isAccepted());
+    }
+
+    void touchStrokeCancelledBySystemIsNotCompleted()
+    {
+        InputFixture f;
+        QVERIFY(f.ok);
+        f.board->setMode(TK_IBOARD_ENUM::PencilMode);
+        ToolSpy spy(f.tool(TK_IBOARD_ENUM::PencilMode));
+        TestTouch touch(f.viewport());
+        touch.press(0, QPoint(100, 100)).commit();
+        touch.move(0, QPoint(140, 120)).commit();
+        QCOMPARE(spy.presses.count(), 1);
+        QVERIFY(spy.moves.count() >= 1);
+        loseGesture(f, TouchCancelled);
+        // Qt ends the mouse it made of the finger with a release.
+        touch.release(0, QPoint(140, 120)).commit();
+        QCOMPARE(spy.releases.count(), 0);
+
+        touch.press(0, QPoint(300, 200)).commit();
+        touch.release(0, QPoint(300, 200)).commit();
+        QCOMPARE(spy.presses.count(), 2);
+        QCOMPARE(spy.releases.count(), 1);
     }
 };
 
