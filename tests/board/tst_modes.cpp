@@ -3,6 +3,8 @@
 #include "common/testenv.h"
 
 #include "board/iboard.h"
+#include "board/iboardstate.h"
+#include "board/mode/idragmode.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/imodeeventhandle.h"
@@ -26,6 +28,65 @@ DeviceInput mouseInput(QEvent::Type type, int device = DeviceInput::kMouseDevice
 IIdleMode* tool(const IModeManager& manager, const QString& name)
 {
     return dynamic_cast<IIdleMode*>(manager.modeNamed(name));
+}
+
+QString text(const QPointF& p)
+{
+    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+}
+
+// A drag tool that writes down what it is told, one line per hook.
+class RecordingDragMode : public IDragMode
+{
+public:
+    QStringList log;
+
+protected:
+    void begin(const Drag& drag) override
+    {
+        log << QStringLiteral("begin %1 %2").arg(drag.device).arg(text(drag.start));
+    }
+    void update(const Drag& drag, const QPointF& from) override
+    {
+        log << QStringLiteral("update %1 %2 > %3").arg(drag.device).arg(text(from), text(drag.current));
+    }
+    void finish(const Drag& drag) override
+    {
+        log << QStringLiteral("finish %1 %2 > %3 %4")
+                   .arg(drag.device)
+                   .arg(text(drag.start), text(drag.current), drag.moved ? "moved" : "click");
+    }
+    void abort(const Drag& drag) override
+    {
+        log << QStringLiteral("abort %1 %2 > %3").arg(drag.device).arg(text(drag.start), text(drag.current));
+    }
+};
+
+// Plays steps such as "press 1 10 20", "move 1 30 40", "release 1 30 40",
+// "cancel" and "deactivate", separated by ";".
+void play(IDragMode& mode, const QString& steps)
+{
+    for (const QString& step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList words = step.simplified().split(QLatin1Char(' '));
+        if (words[0] == QLatin1String("cancel")) {
+            mode.cancel();
+            continue;
+        }
+        if (words[0] == QLatin1String("deactivate")) {
+            mode.deactivate();
+            continue;
+        }
+        const QEvent::Type type = words[0] == QLatin1String("press") ? QEvent::MouseButtonPress
+            : words[0] == QLatin1String("move")                      ? QEvent::MouseMove
+                                                                     : QEvent::MouseButtonRelease;
+        DeviceInput input = mouseInput(type, words[1].toInt(), QPointF(words[2].toDouble(), words[3].toDouble()));
+        if (type == QEvent::MouseButtonPress)
+            mode.devicePress(input);
+        else if (type == QEvent::MouseMove)
+            mode.deviceMove(input);
+        else
+            mode.deviceRelease(input);
+    }
 }
 
 } // namespace
@@ -152,6 +213,97 @@ private slots:
         mode.deviceMove(move);
         QCOMPARE(presses.count(), 2);
         QCOMPARE(moves.count(), 1);
+    }
+
+    // --- drag tools ----------------------------------------------------------
+    void dragToolHearsOneGesturePerDevice_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("drag") << "press 1 10 20; move 1 30 40; move 1 50 60; release 1 50 60"
+                              << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "update 1 30,40 > 50,60",
+                                             "finish 1 10,20 > 50,60 moved"};
+        QTest::newRow("click") << "press 1 10 20; release 1 10 20"
+                               << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
+        QTest::newRow("move in place is still a click")
+            << "press 1 10 20; move 1 10 20; release 1 10 20"
+            << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
+        QTest::newRow("release away from the last move")
+            << "press 1 10 20; move 1 30 40; release 1 35 45"
+            << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "update 1 30,40 > 35,45",
+                           "finish 1 10,20 > 35,45 moved"};
+        QTest::newRow("second press of a device already down")
+            << "press 1 10 20; press 1 90 90; release 1 10 20"
+            << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
+        QTest::newRow("devices not down") << "move 1 10 20; release 1 10 20" << QStringList{};
+        QTest::newRow("two devices at once")
+            << "press 1 10 20; press 2 50 50; move 2 60 60; move 1 20 30; release 1 20 30; release 2 60 60"
+            << QStringList{"begin 1 10,20", "begin 2 50,50", "update 2 50,50 > 60,60", "update 1 10,20 > 20,30",
+                           "finish 1 10,20 > 20,30 moved", "finish 2 50,50 > 60,60 moved"};
+        QTest::newRow("cancel aborts every gesture")
+            << "press 1 10 20; press 2 50 50; move 1 20 30; cancel; move 1 40 40; release 1 40 40; release 2 50 50"
+            << QStringList{"begin 1 10,20", "begin 2 50,50", "update 1 10,20 > 20,30", "abort 1 10,20 > 20,30",
+                           "abort 2 50,50 > 50,50"};
+        QTest::newRow("a press after a cancel starts afresh")
+            << "press 1 10 20; cancel; press 1 30 40; release 1 30 40"
+            << QStringList{"begin 1 10,20", "abort 1 10,20 > 10,20", "begin 1 30,40", "finish 1 30,40 > 30,40 click"};
+        QTest::newRow("switching the tool off aborts")
+            << "press 1 10 20; move 1 30 40; deactivate; release 1 30 40"
+            << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "abort 1 10,20 > 30,40"};
+        QTest::newRow("cancel without a gesture") << "cancel; deactivate" << QStringList{};
+    }
+
+    void dragToolHearsOneGesturePerDevice()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, expected);
+        RecordingDragMode mode;
+        play(mode, steps);
+        QCOMPARE(mode.log, expected);
+        QVERIFY(!mode.isDragging());
+    }
+
+    void dragToolStillRelaysItsInput()
+    {
+        RecordingDragMode mode;
+        QSignalSpy presses(mode.eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
+        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
+        play(mode, "press 1 10 20; move 1 30 40; release 1 30 40");
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(releases.count(), 1);
+    }
+
+    void dragToolOnABoardWorksInSceneCoordinatesAndFlagsTheDrawing_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("released") << "release 175 120.5 80";
+        QTest::newRow("cancelled") << "cancel";
+    }
+
+    void dragToolOnABoardWorksInSceneCoordinatesAndFlagsTheDrawing()
+    {
+        QFETCH(QString, end);
+        IBoard board;
+        board.resize(640, 360);
+        board.scale(2, 2);
+        RecordingDragMode mode;
+        mode.setBoard(&board);
+        const QPointF pressAt(100.5, 60);
+        const QPointF expected = board.viewportTransform().inverted().map(pressAt);
+        QVERIFY(expected != pressAt);
+
+        play(mode, QStringLiteral("press 175 %1 %2; press 1 300 200").arg(pressAt.x()).arg(pressAt.y()));
+        // Fractions of a view pixel survive: pens and fingers are finer than pixels.
+        QCOMPARE(mode.log.value(0), QStringLiteral("begin 175 %1").arg(text(expected)));
+        QVERIFY(board.boardState()->isDrawing());
+        play(mode, "release 1 300 200");
+        QVERIFY(board.boardState()->isDrawing());
+        play(mode, end);
+        QVERIFY(!board.boardState()->isDrawing());
+        if (end.startsWith("release"))
+            QCOMPARE(mode.log.last(), QStringLiteral("finish 175 %1 > %2 moved").arg(text(expected), text(expected + QPointF(10, 10))));
     }
 
     // --- cursors -----------------------------------------------------------
