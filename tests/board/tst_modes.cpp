@@ -1,5 +1,5 @@
-// Board tools: the input record, pressed-device bookkeeping, cursors, and
-// which tool each tool number selects.
+// Board tools: the input record, pressed-device bookkeeping, cancelling,
+// drag tools, cursors, and which tool each tool number selects.
 #include "common/testenv.h"
 
 #include "board/iboard.h"
@@ -30,11 +30,6 @@ IIdleMode* tool(const IModeManager& manager, const QString& name)
     return dynamic_cast<IIdleMode*>(manager.modeNamed(name));
 }
 
-QString text(const QPointF& p)
-{
-    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
-}
-
 // A drag tool that writes down what it is told, one line per hook.
 class RecordingDragMode : public IDragMode
 {
@@ -42,50 +37,36 @@ public:
     QStringList log;
 
 protected:
-    void begin(const Drag& drag) override
+    void note(const char* hook, const Drag& drag, const QPointF& from)
     {
-        log << QStringLiteral("begin %1 %2").arg(drag.device).arg(text(drag.start));
+        log << QStringLiteral("%1 %2 %3,%4 > %5,%6%7")
+                   .arg(hook).arg(drag.device).arg(from.x()).arg(from.y())
+                   .arg(drag.current.x()).arg(drag.current.y())
+                   .arg(drag.moved ? "" : " still");
     }
-    void update(const Drag& drag, const QPointF& from) override
-    {
-        log << QStringLiteral("update %1 %2 > %3").arg(drag.device).arg(text(from), text(drag.current));
-    }
-    void finish(const Drag& drag) override
-    {
-        log << QStringLiteral("finish %1 %2 > %3 %4")
-                   .arg(drag.device)
-                   .arg(text(drag.start), text(drag.current), drag.moved ? "moved" : "click");
-    }
-    void abort(const Drag& drag) override
-    {
-        log << QStringLiteral("abort %1 %2 > %3").arg(drag.device).arg(text(drag.start), text(drag.current));
-    }
+    void begin(const Drag& drag) override { note("begin", drag, drag.start); }
+    void update(const Drag& drag, const QPointF& from) override { note("update", drag, from); }
+    void finish(const Drag& drag) override { note("finish", drag, drag.start); }
+    void abort(const Drag& drag) override { note("abort", drag, drag.start); }
 };
 
-// Plays steps such as "press 1 10 20", "move 1 30 40", "release 1 30 40",
-// "cancel" and "deactivate", separated by ";".
+// Plays steps such as "press 1 10 20; move 1 30 40; release 1 30 40; cancel; deactivate".
 void play(IDragMode& mode, const QString& steps)
 {
     for (const QString& step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList words = step.simplified().split(QLatin1Char(' '));
-        if (words[0] == QLatin1String("cancel")) {
-            mode.cancel();
+        const QStringList w = step.simplified().split(QLatin1Char(' '));
+        if (w.size() == 1) {
+            w[0] == QLatin1String("cancel") ? mode.cancel() : mode.deactivate();
             continue;
         }
-        if (words[0] == QLatin1String("deactivate")) {
-            mode.deactivate();
-            continue;
-        }
-        const QEvent::Type type = words[0] == QLatin1String("press") ? QEvent::MouseButtonPress
-            : words[0] == QLatin1String("move")                      ? QEvent::MouseMove
-                                                                     : QEvent::MouseButtonRelease;
-        DeviceInput input = mouseInput(type, words[1].toInt(), QPointF(words[2].toDouble(), words[3].toDouble()));
-        if (type == QEvent::MouseButtonPress)
-            mode.devicePress(input);
-        else if (type == QEvent::MouseMove)
-            mode.deviceMove(input);
-        else
-            mode.deviceRelease(input);
+        const bool press = w[0] == QLatin1String("press");
+        const bool move = w[0] == QLatin1String("move");
+        const QEvent::Type type = press ? QEvent::MouseButtonPress
+            : move                      ? QEvent::MouseMove
+                                        : QEvent::MouseButtonRelease;
+        DeviceInput input = mouseInput(type, w[1].toInt(), QPointF(w[2].toDouble(), w[3].toDouble()));
+        auto handler = press ? &IModeBase::devicePress : move ? &IModeBase::deviceMove : &IModeBase::deviceRelease;
+        (mode.*handler)(input);
     }
 }
 
@@ -95,7 +76,7 @@ class TestModes : public QObject
 {
     Q_OBJECT
 
-    enum GestureEnd { Cancel, CancelDisabled, SelectPencil, SelectText, SelectSeven, SelectTextInactive };
+    enum GestureEnd { Cancel, CancelDisabled, SelectPencil, SelectTextInactive };
 
 private slots:
     // --- the input record -------------------------------------------------
@@ -193,64 +174,33 @@ private slots:
         QCOMPARE(moves.count(), 0);
     }
 
-    void cancelledToolForgetsItsDevicesAndStartsAfresh()
-    {
-        IIdleMode mode;
-        QSignalSpy presses(mode.eventHandle(), &IModeEventHandle::devicePress);
-        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
-        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
-        DeviceInput press = mouseInput(QEvent::MouseButtonPress);
-        DeviceInput move = mouseInput(QEvent::MouseMove);
-        DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
-        mode.devicePress(press);
-        mode.cancel();
-        mode.deviceMove(move);
-        mode.deviceRelease(release);
-        QCOMPARE(moves.count(), 0);
-        QCOMPARE(releases.count(), 0);
-
-        mode.devicePress(press);
-        mode.deviceMove(move);
-        QCOMPARE(presses.count(), 2);
-        QCOMPARE(moves.count(), 1);
-    }
-
     // --- drag tools ----------------------------------------------------------
     void dragToolHearsOneGesturePerDevice_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("drag") << "press 1 10 20; move 1 30 40; move 1 50 60; release 1 50 60"
-                              << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "update 1 30,40 > 50,60",
-                                             "finish 1 10,20 > 50,60 moved"};
-        QTest::newRow("click") << "press 1 10 20; release 1 10 20"
-                               << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
-        QTest::newRow("move in place is still a click")
-            << "press 1 10 20; move 1 10 20; release 1 10 20"
-            << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
-        QTest::newRow("release away from the last move")
-            << "press 1 10 20; move 1 30 40; release 1 35 45"
-            << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "update 1 30,40 > 35,45",
-                           "finish 1 10,20 > 35,45 moved"};
-        QTest::newRow("second press of a device already down")
-            << "press 1 10 20; press 1 90 90; release 1 10 20"
-            << QStringList{"begin 1 10,20", "finish 1 10,20 > 10,20 click"};
-        QTest::newRow("devices not down") << "move 1 10 20; release 1 10 20" << QStringList{};
+                              << QStringList{"begin 1 10,20 > 10,20 still", "update 1 10,20 > 30,40",
+                                             "update 1 30,40 > 50,60", "finish 1 10,20 > 50,60"};
+        QTest::newRow("moved in place is a click") << "press 1 10 20; move 1 10 20; release 1 10 20"
+                                                   << QStringList{"begin 1 10,20 > 10,20 still",
+                                                                  "finish 1 10,20 > 10,20 still"};
+        QTest::newRow("released away from the last move")
+            << "press 1 10 20; release 1 35 45"
+            << QStringList{"begin 1 10,20 > 10,20 still", "update 1 10,20 > 35,45", "finish 1 10,20 > 35,45"};
+        QTest::newRow("pressed twice, or not at all") << "move 2 0 0; press 1 10 20; press 1 90 90; release 2 0 0"
+                                                      << QStringList{"begin 1 10,20 > 10,20 still"};
         QTest::newRow("two devices at once")
             << "press 1 10 20; press 2 50 50; move 2 60 60; move 1 20 30; release 1 20 30; release 2 60 60"
-            << QStringList{"begin 1 10,20", "begin 2 50,50", "update 2 50,50 > 60,60", "update 1 10,20 > 20,30",
-                           "finish 1 10,20 > 20,30 moved", "finish 2 50,50 > 60,60 moved"};
-        QTest::newRow("cancel aborts every gesture")
-            << "press 1 10 20; press 2 50 50; move 1 20 30; cancel; move 1 40 40; release 1 40 40; release 2 50 50"
-            << QStringList{"begin 1 10,20", "begin 2 50,50", "update 1 10,20 > 20,30", "abort 1 10,20 > 20,30",
-                           "abort 2 50,50 > 50,50"};
-        QTest::newRow("a press after a cancel starts afresh")
-            << "press 1 10 20; cancel; press 1 30 40; release 1 30 40"
-            << QStringList{"begin 1 10,20", "abort 1 10,20 > 10,20", "begin 1 30,40", "finish 1 30,40 > 30,40 click"};
-        QTest::newRow("switching the tool off aborts")
-            << "press 1 10 20; move 1 30 40; deactivate; release 1 30 40"
-            << QStringList{"begin 1 10,20", "update 1 10,20 > 30,40", "abort 1 10,20 > 30,40"};
-        QTest::newRow("cancel without a gesture") << "cancel; deactivate" << QStringList{};
+            << QStringList{"begin 1 10,20 > 10,20 still", "begin 2 50,50 > 50,50 still", "update 2 50,50 > 60,60",
+                           "update 1 10,20 > 20,30", "finish 1 10,20 > 20,30", "finish 2 50,50 > 60,60"};
+        QTest::newRow("cancel aborts every gesture, then a press starts afresh")
+            << "press 1 10 20; press 2 50 50; move 1 20 30; cancel; move 1 40 40; release 1 40 40; press 1 5 5"
+            << QStringList{"begin 1 10,20 > 10,20 still", "begin 2 50,50 > 50,50 still", "update 1 10,20 > 20,30",
+                           "abort 1 10,20 > 20,30", "abort 2 50,50 > 50,50 still", "begin 1 5,5 > 5,5 still"};
+        QTest::newRow("switching the tool off aborts") << "press 1 10 20; deactivate; release 1 10 20; cancel"
+                                                       << QStringList{"begin 1 10,20 > 10,20 still",
+                                                                      "abort 1 10,20 > 10,20 still"};
     }
 
     void dragToolHearsOneGesturePerDevice()
@@ -260,50 +210,32 @@ private slots:
         RecordingDragMode mode;
         play(mode, steps);
         QCOMPARE(mode.log, expected);
-        QVERIFY(!mode.isDragging());
     }
 
-    void dragToolStillRelaysItsInput()
-    {
-        RecordingDragMode mode;
-        QSignalSpy presses(mode.eventHandle(), &IModeEventHandle::devicePress);
-        QSignalSpy moves(mode.eventHandle(), &IModeEventHandle::deviceMove);
-        QSignalSpy releases(mode.eventHandle(), &IModeEventHandle::deviceRelease);
-        play(mode, "press 1 10 20; move 1 30 40; release 1 30 40");
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(moves.count(), 1);
-        QCOMPARE(releases.count(), 1);
-    }
-
-    void dragToolOnABoardWorksInSceneCoordinatesAndFlagsTheDrawing_data()
+    void dragToolOnABoardDrawsInSceneCoordinatesAndFlagsTheDrawing_data()
     {
         QTest::addColumn<QString>("end");
-        QTest::newRow("released") << "release 175 120.5 80";
+        QTest::newRow("released") << "release 175 100.5 60";
         QTest::newRow("cancelled") << "cancel";
     }
 
-    void dragToolOnABoardWorksInSceneCoordinatesAndFlagsTheDrawing()
+    void dragToolOnABoardDrawsInSceneCoordinatesAndFlagsTheDrawing()
     {
         QFETCH(QString, end);
         IBoard board;
-        board.resize(640, 360);
         board.scale(2, 2);
         RecordingDragMode mode;
         mode.setBoard(&board);
-        const QPointF pressAt(100.5, 60);
-        const QPointF expected = board.viewportTransform().inverted().map(pressAt);
-        QVERIFY(expected != pressAt);
-
-        play(mode, QStringLiteral("press 175 %1 %2; press 1 300 200").arg(pressAt.x()).arg(pressAt.y()));
+        QSignalSpy observed(mode.eventHandle(), &IModeEventHandle::devicePress);
+        const QPointF at = board.viewportTransform().inverted().map(QPointF(100.5, 60));
+        play(mode, "press 175 100.5 60; press 1 300 200; release 1 300 200");
         // Fractions of a view pixel survive: pens and fingers are finer than pixels.
-        QCOMPARE(mode.log.value(0), QStringLiteral("begin 175 %1").arg(text(expected)));
-        QVERIFY(board.boardState()->isDrawing());
-        play(mode, "release 1 300 200");
+        QCOMPARE(mode.log.value(0), QStringLiteral("begin 175 %1,%2 > %1,%2 still").arg(at.x()).arg(at.y()));
+        QCOMPARE(observed.count(), 2);
+        // One device is still down.
         QVERIFY(board.boardState()->isDrawing());
         play(mode, end);
         QVERIFY(!board.boardState()->isDrawing());
-        if (end.startsWith("release"))
-            QCOMPARE(mode.log.last(), QStringLiteral("finish 175 %1 > %2 moved").arg(text(expected), text(expected + QPointF(10, 10))));
     }
 
     // --- cursors -----------------------------------------------------------
@@ -434,25 +366,15 @@ private slots:
         }
     }
 
-    void toolsNoNumberSelectsAreKeptAndFoundByName()
+    void toolsNoNumberSelectsAreKeptOnTheBoard()
     {
         IBoard board;
         IModeManager manager(&board);
-        QStringList names;
-        for (IModeBase* mode : manager.modes()) {
-            names << mode->name();
+        QCOMPARE(manager.modes().size(), 12);
+        for (IModeBase* mode : manager.modes())
             QCOMPARE(mode->board(), &board);
-            QCOMPARE(manager.modeNamed(mode->name()), mode);
-        }
-        QCOMPARE(names, (QStringList{"none", "text", "pencil", "figure", "selector", "point eraser",
-                                     "object eraser", "path text", "path eraser", "path pencil",
-                                     "path figure", "path selector"}));
-        for (const char* unselected : {"pencil", "selector", "point eraser", "path text"}) {
-            for (int number = 0; number <= 40; ++number)
-                QVERIFY2(manager.modeFor(number) != manager.modeNamed(unselected),
-                         qPrintable(QStringLiteral("%1 selects %2").arg(number).arg(unselected)));
-        }
-        QCOMPARE(manager.modeNamed("no such tool"), nullptr);
+        for (const char* unselected : {"pencil", "selector", "point eraser", "path text"})
+            QVERIFY(manager.modes().contains(manager.modeNamed(unselected)));
     }
 
     void aToolRegisteredLaterIsSelectedByItsNumber()
@@ -462,16 +384,12 @@ private slots:
         auto* plain = manager.addMode(QStringLiteral("probe"), std::make_unique<IIdleMode>());
         manager.registerFigureMode(31, wave, 33);
         manager.registerMode(35, plain);
-        QCOMPARE(manager.figureKindFor(31), 33);
-        QCOMPARE(manager.figureKindFor(35), -1);
-
         manager.setModeType(31);
         QCOMPARE(manager.currentMode(), wave);
         QCOMPARE(wave->figureKind(), 33);
         QCOMPARE(wave->activations(), 1);
         manager.setModeType(35);
         QCOMPARE(manager.currentMode(), plain);
-        QCOMPARE(wave->deactivations(), 1);
 
         // Giving a number to another tool replaces the old one.
         manager.registerMode(5, plain);
@@ -511,8 +429,6 @@ private slots:
         QTest::newRow("cancel") << int(Cancel) << false;
         QTest::newRow("cancel while disabled") << int(CancelDisabled) << false;
         QTest::newRow("pencil again") << int(SelectPencil) << true;
-        QTest::newRow("text") << int(SelectText) << false;
-        QTest::newRow("number without a tool") << int(SelectSeven) << false;
         QTest::newRow("text, tools not switched on and off") << int(SelectTextInactive) << false;
     }
 
@@ -525,26 +441,15 @@ private slots:
         IIdleMode* pencil = tool(manager, "path pencil");
         QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
         DeviceInput press = mouseInput(QEvent::MouseButtonPress);
-        manager.press(press);
-
-        switch (action) {
-        case Cancel: manager.cancel(); break;
-        case CancelDisabled:
-            pencil->setEnabled(false);
-            manager.cancel();
-            pencil->setEnabled(true);
-            break;
-        case SelectPencil: manager.setModeType(5); break;
-        case SelectText: manager.setModeType(2); break;
-        case SelectSeven: manager.setModeType(7); break;
-        case SelectTextInactive:
-            manager.setActive(false);
-            manager.setModeType(2);
-            break;
-        }
-        manager.setModeType(5);
-        QCOMPARE(manager.currentMode(), pencil);
         DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
+        manager.press(press);
+        pencil->setEnabled(action != CancelDisabled);
+        manager.setActive(action != SelectTextInactive);
+        if (action == Cancel || action == CancelDisabled)
+            manager.cancel();
+        manager.setModeType(action == SelectTextInactive ? 2 : 5);
+        manager.setModeType(5);
+        pencil->setEnabled(true);
         manager.release(release);
         QCOMPARE(releases.count(), survives ? 1 : 0);
     }
