@@ -97,11 +97,6 @@ IModeBase* IModeManager::modeFor(int type) const
     return m_table.value(type).mode;
 }
 
-int IModeManager::figureKindFor(int type) const
-{
-    return m_table.value(type).figureKind;
-}
-
 IModeBase* IModeManager::modeNamed(const QString& name) const
 {
     for (const auto& mode : m_modes) {

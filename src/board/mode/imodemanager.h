@@ -66,8 +66,6 @@ public:
 
     // The tool a number selects, or null for numbers without one.
     IModeBase* modeFor(int type) const;
-    // The figure kind a number passes to its tool, or -1 when it passes none.
-    int figureKindFor(int type) const;
     IModeBase* modeNamed(const QString& name) const;
     // Every tool, in the order they were added.
     QList<IModeBase*> modes() const;
