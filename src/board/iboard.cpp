@@ -17,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QGestureEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -435,6 +436,22 @@ void IBoard::remember(const DeviceInput& input)
     m_lastInputDevice = input.deviceNumber();
 }
 
+void IBoard::cancelInput()
+{
+    if (m_modeManager)
+        m_modeManager->cancel();
+    // An element dragged by the selector must not follow the pointer any further.
+    if (m_gestureButton != Qt::NoButton && m_currentSlide) {
+        if (QGraphicsItem* grabber = m_currentSlide->mouseGrabberItem())
+            grabber->ungrabMouse();
+    }
+    m_gestureButton = Qt::NoButton;
+    m_pressedInside = false;
+    m_hold = false;
+    m_panArmed = false;
+    m_panBlocked = false;
+}
+
 void IBoard::mousePressEvent(QMouseEvent* event)
 {
     // Only the left button draws, selects or pans; others would start
@@ -447,6 +464,11 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    // The release of the last gesture never came (a window took it): drop
+    // that gesture rather than carry it on from here.
+    if (m_gestureButton != Qt::NoButton)
+        cancelInput();
+    m_gestureButton = event->button();
     if (pictureContains(event->localPos())) {
         m_pressedInside = true;
         DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
@@ -495,10 +517,19 @@ void IBoard::mouseMoveEvent(QMouseEvent* event)
 
 void IBoard::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) {
-        QGraphicsView::mouseReleaseEvent(event);
+    // A middle or other click during a stroke must not end the stroke.
+    if (event->button() != m_gestureButton) {
+        // Without a gesture the view still sees right clicks, and in the
+        // selector the release of a cancelled drag.
+        const bool toView = m_gestureButton == Qt::NoButton
+            && (event->button() == Qt::RightButton || currentModeType() == TK_IBOARD_ENUM::SelectorMode);
+        if (toView)
+            QGraphicsView::mouseReleaseEvent(event);
+        else
+            event->accept();
         return;
     }
+    m_gestureButton = Qt::NoButton;
     if (pictureContains(event->localPos())) {
         DeviceInput input(*event, event->localPos(), DeviceInput::kMouseDevice);
         m_modeManager->release(input);
@@ -551,6 +582,18 @@ bool IBoard::handleGesture(QEvent* event)
     return true;
 }
 
+void IBoard::keyPressEvent(QKeyEvent* event)
+{
+    // Escape takes back the stroke or drag under way; otherwise it is
+    // someone else's key (text being edited, the window).
+    if (event->key() == Qt::Key_Escape && m_gestureButton != Qt::NoButton) {
+        cancelInput();
+        event->accept();
+        return;
+    }
+    QGraphicsView::keyPressEvent(event);
+}
+
 bool IBoard::event(QEvent* event)
 {
     return handleGesture(event) || QGraphicsView::event(event);
@@ -558,6 +601,21 @@ bool IBoard::event(QEvent* event)
 
 bool IBoard::viewportEvent(QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::TouchCancel:
+        // The system took the touches over; Qt then ends the mouse gesture
+        // it made of them with a release that must not complete the stroke.
+        cancelInput();
+        break;
+    case QEvent::Leave:
+        // Qt normally holds a leave back until the button is released; one
+        // that comes mid-gesture means the release will not come here.
+        if (m_gestureButton != Qt::NoButton)
+            cancelInput();
+        break;
+    default:
+        break;
+    }
     return handleGesture(event) || QGraphicsView::viewportEvent(event);
 }
 

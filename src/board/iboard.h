@@ -51,6 +51,9 @@ public:
     void setMode(int type);
     int currentModeType() const;
     IModeManager* modeManager() const { return m_modeManager.get(); }
+    // Drops the gesture in progress, e.g. when its input device is lost: the
+    // tool undoes what the gesture started and the next press begins afresh.
+    void cancelInput();
     IBoardState* boardState() const { return m_state; }
 
     // The current slide's selection frame, or null while it has none.
@@ -108,6 +111,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -134,6 +138,8 @@ private:
     bool m_pressedInside = false;
     bool m_panBlocked = false;
     bool m_panArmed = false;
+    // The button whose press began the gesture in progress; only its release ends it.
+    Qt::MouseButton m_gestureButton = Qt::NoButton;
     QSizeF m_lastImageSize{0, 0};
     QPoint m_lastMousePos;
     // The last record delivered inside the picture, kept so a release outside

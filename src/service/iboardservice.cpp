@@ -130,37 +130,37 @@ void IBoardService::selectPencil(const QColor& color, int thickness, int opacity
 void IBoardService::selectFigureMode9()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::PathFigureMode9);
+        m_board->setMode(TK_IBOARD_ENUM::LineMode);
 }
 
 void IBoardService::selectFigureMode19()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::PathFigureMode19);
+        m_board->setMode(TK_IBOARD_ENUM::CircleMode);
 }
 
 void IBoardService::selectFigureMode20()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::PathFigureMode20);
+        m_board->setMode(TK_IBOARD_ENUM::EllipseMode);
 }
 
 void IBoardService::selectFigureMode24()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::PathFigureMode24);
+        m_board->setMode(TK_IBOARD_ENUM::IsoscelesTriangleMode);
 }
 
 void IBoardService::selectFigureMode25()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::FigureMode25);
+        m_board->setMode(TK_IBOARD_ENUM::RegularTriangleMode);
 }
 
 void IBoardService::selectFigureMode21()
 {
     if (m_board)
-        m_board->setMode(TK_IBOARD_ENUM::PathFigureMode21);
+        m_board->setMode(TK_IBOARD_ENUM::RectangleMode);
 }
 
 bool IBoardService::handleGlobalPress(const QPoint& globalPos)

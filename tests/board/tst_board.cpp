@@ -460,7 +460,7 @@ private slots:
         BoardFixture f(QSize(640, 480), QSize(640, 360));
         QVERIFY(f.ok);
         f.board->setMode(5);
-        IIdleMode* pencil = f.board->modeManager()->pathPencilMode();
+        IIdleMode* pencil = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5));
         QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
         QSignalSpy moves(pencil->eventHandle(), &IModeEventHandle::deviceMove);
         QPointF releasedAt;
@@ -496,7 +496,7 @@ private slots:
         BoardFixture f(QSize(640, 480), QSize(640, 360));
         QVERIFY(f.ok);
         f.board->setMode(5);
-        IIdleMode* pencil = f.board->modeManager()->pathPencilMode();
+        IIdleMode* pencil = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5));
         QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
         QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
         const QPoint outside = f.viewPointOf(QPointF(300, 420));
@@ -515,7 +515,7 @@ private slots:
         item->setFlag(QGraphicsItem::ItemIsSelectable);
         f.slide->addItem(item);
         QSignalSpy clicks(f.board.get(), &IBoard::sgClickOnBoard);
-        IIdleMode* selector = f.board->modeManager()->pathSelectorMode();
+        IIdleMode* selector = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(1));
         QSignalSpy selectorPresses(selector->eventHandle(), &IModeEventHandle::devicePress);
         const QPoint onItem = f.viewPointOf(QPointF(90, 90));
 
@@ -533,7 +533,7 @@ private slots:
         QVERIFY(item->isSelected());
 
         f.board->setMode(5);
-        QSignalSpy pencilPresses(f.board->modeManager()->pathPencilMode()->eventHandle(),
+        QSignalSpy pencilPresses(static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5))->eventHandle(),
                                  &IModeEventHandle::devicePress);
         QTest::mousePress(f.board->viewport(), Qt::RightButton, {}, onItem);
         QCOMPARE(pencilPresses.count(), 0);

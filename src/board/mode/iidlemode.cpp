@@ -16,3 +16,9 @@ void IIdleMode::deactivate()
     IMode::deactivate();
     ++m_deactivations;
 }
+
+void IIdleMode::cancel()
+{
+    IMode::cancel();
+    ++m_cancellations;
+}

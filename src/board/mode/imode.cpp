@@ -54,3 +54,8 @@ void IMode::deactivate()
     // Whatever was pressed when the tool changed will never be released to it.
     m_activeDevices.clear();
 }
+
+void IMode::cancel()
+{
+    m_activeDevices.clear();
+}

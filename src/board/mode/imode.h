@@ -20,6 +20,8 @@ public:
     void setCursorFile(const QString& path, int width, int height) override;
     void setCursor(const QCursor& cursor) override;
     void deactivate() override;
+    // Forgets the pressed devices; tools drop their own work first.
+    void cancel() override;
 
     QList<int> activeDevices() const { return m_activeDevices; }
 

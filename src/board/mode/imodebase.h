@@ -27,6 +27,11 @@ public:
     virtual void setCursor(const QCursor& cursor) = 0;
     virtual void activate() {}
     virtual void deactivate() {}
+    // The pointers of the gesture in progress are gone (they left the board,
+    // Escape was pressed, the device was lost): drop what the gesture started
+    // so that the next press begins afresh. Work that is no gesture, such as
+    // text being typed, stays.
+    virtual void cancel() = 0;
 
     IBoard* board() const { return m_board; }
     bool isEnabled() const { return m_enabled; }

@@ -8,76 +8,111 @@
 
 namespace {
 
-// Figure tool numbers and the figure each one draws; -1 where the tool number
-// has no figure tool.
-int figureFor(int type)
+// The do-nothing tool is never switched on or off.
+bool switchable(const IModeBase* mode)
 {
-    switch (type) {
-    case 11: return 3;
-    case 13: return 5;
-    case 15: return 9;
-    case 17: return 7;
-    case 23: return 17;
-    case 30: return 32;
-    case 32: return 24;
-    case 33: return 25;
-    case 34: return 26;
-    default: break;
-    }
-    if (type >= 25 && type <= 29)
-        return type - 6;
-    if (type >= 36 && type <= 39)
-        return type - 8;
-    return -1;
-}
-
-int pathFigureFor(int type)
-{
-    switch (type) {
-    case 9: return 1;
-    case 19: return 13;
-    case 20: return 14;
-    case 21: return 15;
-    case 24: return 18;
-    default: return -1;
-    }
+    return mode && !dynamic_cast<const INoneMode*>(mode);
 }
 
 } // namespace
 
 IModeManager::IModeManager(IBoard* board)
     : m_board(board)
-    , m_none(std::make_unique<INoneMode>())
-    , m_text(std::make_unique<IIdleMode>(QStringLiteral("text")))
-    , m_pencil(std::make_unique<IIdleMode>(QStringLiteral("pencil")))
-    , m_figure(std::make_unique<IIdleFigureMode>(QStringLiteral("figure")))
-    , m_selector(std::make_unique<IIdleMode>(QStringLiteral("selector")))
-    , m_pointErase(std::make_unique<IIdleMode>(QStringLiteral("point eraser")))
-    , m_objectErase(std::make_unique<IIdleMode>(QStringLiteral("object eraser")))
-    , m_pathText(std::make_unique<IIdleMode>(QStringLiteral("path text")))
-    , m_pathErase(std::make_unique<IIdleMode>(QStringLiteral("path eraser")))
-    , m_pathPencil(std::make_unique<IIdleMode>(QStringLiteral("path pencil")))
-    , m_pathFigure(std::make_unique<IIdleFigureMode>(QStringLiteral("path figure")))
-    , m_pathSelector(std::make_unique<IIdleMode>(QStringLiteral("path selector")))
 {
-    for (IModeBase* mode : {static_cast<IModeBase*>(m_none.get()), static_cast<IModeBase*>(m_text.get()),
-                            static_cast<IModeBase*>(m_pencil.get()), static_cast<IModeBase*>(m_figure.get()),
-                            static_cast<IModeBase*>(m_selector.get()), static_cast<IModeBase*>(m_pointErase.get()),
-                            static_cast<IModeBase*>(m_objectErase.get()), static_cast<IModeBase*>(m_pathText.get()),
-                            static_cast<IModeBase*>(m_pathErase.get()), static_cast<IModeBase*>(m_pathPencil.get()),
-                            static_cast<IModeBase*>(m_pathFigure.get()), static_cast<IModeBase*>(m_pathSelector.get())})
-        mode->setBoard(board);
+    using namespace TK_IBOARD_ENUM;
+
+    // The ink pencil, ink selector and point eraser are kept for hosts that
+    // make them current directly; no number selects them.
+    auto* none = addMode(QStringLiteral("none"), std::make_unique<INoneMode>());
+    auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
+    auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IIdleMode>());
+    auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IIdleFigureMode>());
+    addMode(QStringLiteral("selector"), std::make_unique<IIdleMode>());
+    addMode(QStringLiteral("point eraser"), std::make_unique<IIdleMode>());
+    auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IIdleMode>());
+    addMode(QStringLiteral("path text"), std::make_unique<IIdleMode>());
+    auto* pathErase = addMode(QStringLiteral("path eraser"), std::make_unique<IIdleMode>());
+    auto* pathPencil = addMode(QStringLiteral("path pencil"), std::make_unique<IIdleMode>());
+    auto* pathFigure = addMode(QStringLiteral("path figure"), std::make_unique<IIdleFigureMode>());
+    auto* pathSelector = addMode(QStringLiteral("path selector"), std::make_unique<IIdleMode>());
+
+    registerMode(NoneMode, none);
+    registerMode(SelectorMode, pathSelector);
+    registerMode(TextMode, text);
+    registerMode(PathEraserMode, pathErase);
+    registerMode(ObjectEraserMode, objectErase);
+    registerMode(PencilMode, pathPencil);
+
+    // The figures of the tool bar's picker, drawn with the ink.
+    registerFigureMode(LineMode, pathFigure, 1);
+    registerFigureMode(CircleMode, pathFigure, 13);
+    registerFigureMode(EllipseMode, pathFigure, 14);
+    registerFigureMode(RectangleMode, pathFigure, 15);
+    registerFigureMode(IsoscelesTriangleMode, pathFigure, 18);
+
+    registerFigureMode(DottedLineMode, figure, 3);
+    registerFigureMode(EndArrowLineMode, figure, 5);
+    registerFigureMode(StartArrowLineMode, figure, 9);
+    registerFigureMode(DoubleArrowLineMode, figure, 7);
+    registerFigureMode(ParallelogramMode, figure, 17);
+    registerFigureMode(RegularTriangleMode, figure, 19);
+    registerFigureMode(PentagonMode, figure, 20);
+    registerFigureMode(HexagonMode, figure, 21);
+    registerFigureMode(OctagonMode, figure, 22);
+    registerFigureMode(StarMode, figure, 23);
+    registerFigureMode(WaveLineMode, figure, 32);
+    registerFigureMode(CubeMode, figure, 24);
+    registerFigureMode(ConeMode, figure, 25);
+    registerFigureMode(CylinderMode, figure, 26);
+    registerFigureMode(DihedralMode, figure, 28);
+    registerFigureMode(HemisphereMode, figure, 29);
+    registerFigureMode(TriangularPyramidMode, figure, 30);
+    registerFigureMode(BallMode, figure, 31);
 
     // The pencil is briefly current so that it starts from a clean, deactivated
     // state; the board then opens on the selector.
-    m_current = m_pencil.get();
-    m_modeType = TK_IBOARD_ENUM::SelectorMode;
+    m_current = pencil;
+    m_modeType = SelectorMode;
     m_current->deactivate();
-    m_current = m_pathSelector.get();
+    m_current = pathSelector;
     m_current->activate();
 }
 
 IModeManager::~IModeManager() = default;
+
+void IModeManager::adopt(const QString& name, std::unique_ptr<IModeBase> mode)
+{
+    mode->setName(name);
+    mode->setBoard(m_board);
+    m_modes.push_back(std::move(mode));
+}
+
+void IModeManager::registerMode(int type, IModeBase* mode)
+{
+    m_table.insert(type, Entry{mode, nullptr, -1});
+}
+
+IModeBase* IModeManager::modeFor(int type) const
+{
+    return m_table.value(type).mode;
+}
+
+IModeBase* IModeManager::modeNamed(const QString& name) const
+{
+    for (const auto& mode : m_modes) {
+        if (mode->name() == name)
+            return mode.get();
+    }
+    return nullptr;
+}
+
+QList<IModeBase*> IModeManager::modes() const
+{
+    QList<IModeBase*> all;
+    for (const auto& mode : m_modes)
+        all.append(mode.get());
+    return all;
+}
 
 void IModeManager::setModeType(int type)
 {
@@ -87,36 +122,20 @@ void IModeManager::setModeType(int type)
         return;
     }
     m_modeType = type;
-    if (m_active && m_current && m_current != m_none.get())
+    // Even while tools are not switched off, a tool left mid-gesture would
+    // take a later release for the end of a stroke it no longer draws.
+    if (m_current)
+        m_current->cancel();
+    if (m_active && switchable(m_current))
         m_current->deactivate();
-    if (IModeBase* found = modeFor(type))
-        m_current = found;
-    if (m_active && m_current && m_current != m_none.get())
+    const auto found = m_table.constFind(type);
+    if (found != m_table.cend() && found->mode) {
+        if (found->figureTool)
+            found->figureTool->setFigureKind(found->figureKind);
+        m_current = found->mode;
+    }
+    if (m_active && switchable(m_current))
         m_current->activate();
-}
-
-IModeBase* IModeManager::modeFor(int type)
-{
-    switch (type) {
-    case TK_IBOARD_ENUM::NoneMode: return m_none.get();
-    case TK_IBOARD_ENUM::SelectorMode: return m_pathSelector.get();
-    case TK_IBOARD_ENUM::TextMode: return m_text.get();
-    case TK_IBOARD_ENUM::PathEraserMode: return m_pathErase.get();
-    case TK_IBOARD_ENUM::ObjectEraserMode: return m_objectErase.get();
-    case TK_IBOARD_ENUM::PencilMode: return m_pathPencil.get();
-    default: break;
-    }
-    const int figure = figureFor(type);
-    if (figure >= 0) {
-        m_figure->setFigureType(figure);
-        return m_figure.get();
-    }
-    const int pathFigure = pathFigureFor(type);
-    if (pathFigure >= 0) {
-        m_pathFigure->setFigureType(pathFigure);
-        return m_pathFigure.get();
-    }
-    return nullptr;
 }
 
 void IModeManager::press(DeviceInput& input)
@@ -132,6 +151,13 @@ void IModeManager::move(DeviceInput& input)
 void IModeManager::release(DeviceInput& input)
 {
     forward(input, &IModeBase::deviceRelease);
+}
+
+void IModeManager::cancel()
+{
+    // Also a disabled tool: it may have been disabled mid-gesture.
+    if (m_current)
+        m_current->cancel();
 }
 
 void IModeManager::forward(DeviceInput& input, void (IModeBase::*handler)(DeviceInput&))
