@@ -404,6 +404,8 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& deviceName)
     if (!connected && deviceName.compare(current, Qt::CaseInsensitive) == 0) {
         m_panels->hideAll();
         stopSeries();
+        // No stroke is left half-drawn over a picture that is gone.
+        m_board->cancelInput();
         m_board->setBackgroundImage(QImage());
         camera->closeUsbSource();
         setPictureButtonsEnabled(false);

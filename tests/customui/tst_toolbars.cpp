@@ -377,11 +377,14 @@ private slots:
         Window w(kind);
         // The bar never makes the window wider than the screen.
         QVERIFY(w.bar->minimumSizeHint().width() <= screen.width());
+        // Room to spare across the bar: the bar takes the height it asks for.
         if (w.bar->orientation() == Qt::Horizontal)
-            w.window.resize(screen.width(), w.window.height());
+            w.window.resize(screen.width(), 300);
         else
-            w.window.resize(w.window.width(), screen.height());
-        QCoreApplication::processEvents();
+            w.window.resize(400, screen.height());
+        QTest::qWait(50);
+        // The labels show, on one line or two.
+        QCOMPARE(w.bar->buttons().first()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         const int padding = 2 * qRound(2 * scaleFactors().uniform);
         for (IIToolButton* b : w.bar->buttons()) {
             if (b->isHidden())
@@ -396,6 +399,21 @@ private slots:
             QVERIFY2(b->height() >= b->sizeHint().height(), qPrintable(b->text()));
         }
         setScaleFactors(IScaleFactors());
+    }
+
+    void aRowShortOfRoomShowsIconsWithTheirTooltips()
+    {
+        Window w("camera");
+        w.window.resize(w.bar->minimumSizeHint().width() + 20, 300);
+        QTest::qWait(50);
+        for (IIToolButton* b : w.bar->buttons()) {
+            QCOMPARE(b->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            QVERIFY(!b->toolTip().isEmpty());
+            QCOMPARE(b->toolTip(), b->text());
+        }
+        // With room again the labels come back.
+        w.window.resize(1920, 300);
+        QTRY_COMPARE(w.bar->buttons().first()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     }
 };
 

@@ -135,7 +135,7 @@ void IIToolButton::setTwoLineLabel(bool on)
 
 int IIToolButton::oneLineWidth() const
 {
-    return fontMetrics().size(Qt::TextShowMnemonic, text()).width() + labelMargin();
+    return qMax(fontMetrics().size(Qt::TextShowMnemonic, text()).width(), iconSize().width()) + labelMargin();
 }
 
 int IIToolButton::twoLineWidth() const
@@ -143,10 +143,19 @@ int IIToolButton::twoLineWidth() const
     return qMax(linesWidth(bestTwoLines(), fontMetrics()), iconSize().width()) + labelMargin();
 }
 
+int IIToolButton::iconOnlyWidth() const
+{
+    return iconSize().width() + labelMargin();
+}
+
 int IIToolButton::labelMargin() const
 {
-    const int label = qMax(fontMetrics().size(Qt::TextShowMnemonic, text()).width(), iconSize().width());
-    return QToolButton::sizeHint().width() - label;
+    // What the style adds around the contents, whatever the button shows now.
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.toolButtonStyle = Qt::ToolButtonTextUnderIcon;
+    const QSize contents(100, 100);
+    return style()->sizeFromContents(QStyle::CT_ToolButton, &option, contents, this).width() - contents.width();
 }
 
 int IIToolButton::linesWidth(const QStringList& lines, const QFontMetrics& metrics)

@@ -39,10 +39,12 @@ public:
     bool hasTwoLineLabel() const { return m_twoLines; }
     // The label's lines as painted at the current width.
     QStringList labelLines() const;
-    // The button's width with its label on one line, and the least width
-    // at which it still shows its label whole, in two lines.
+    // The button's width with its label on one line, the least width at
+    // which it still shows its label whole, in two lines, and its width
+    // with the icon alone.
     int oneLineWidth() const;
     int twoLineWidth() const;
+    int iconOnlyWidth() const;
 
     QSize sizeHint() const override;
 

@@ -31,6 +31,9 @@ IToolBar::IToolBar(QWidget* mainWindow, Qt::Orientation orientation, QWidget* pa
                               this);
     const int margin = qRound(4 * s);
     m_layout->setContentsMargins(margin, margin, margin, margin);
+    // The bar's own minimum is its icons alone (minimumSizeHint), not what
+    // the labels of the moment need.
+    m_layout->setSizeConstraint(QLayout::SetNoConstraint);
     m_layout->setSpacing(qRound(2 * s));
     if (orientation == Qt::Horizontal)
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -139,6 +142,30 @@ void IToolBar::resizeEvent(QResizeEvent* event)
     fitLabels();
 }
 
+int IToolBar::rowWidth(const std::function<int(const IIToolButton*)>& buttonWidth) const
+{
+    const QMargins margins = m_layout->contentsMargins();
+    int width = margins.left() + margins.right();
+    int visible = 0;
+    for (int i = 0; i < m_layout->count(); ++i) {
+        const QWidget* item = m_layout->itemAt(i)->widget();
+        if (!item || item->isHidden())
+            continue;
+        const auto* b = qobject_cast<const IIToolButton*>(item);
+        width += b ? buttonWidth(b) : item->sizeHint().width();
+        ++visible;
+    }
+    return width + m_layout->spacing() * qMax(0, visible - 1);
+}
+
+QSize IToolBar::minimumSizeHint() const
+{
+    QSize size = QWidget::minimumSizeHint();
+    if (m_orientation == Qt::Horizontal)
+        size.setWidth(rowWidth([](const IIToolButton* b) { return b->iconOnlyWidth(); }));
+    return size;
+}
+
 void IToolBar::fitLabels()
 {
     // The style sheet sets the labels' font.
@@ -157,23 +184,15 @@ void IToolBar::fitLabels()
         return;
     }
     const int least = qRound(64 * scaleFactors().uniform);
-    int oneLine = m_layout->contentsMargins().left() + m_layout->contentsMargins().right();
-    int visible = 0;
-    for (int i = 0; i < m_layout->count(); ++i) {
-        QWidget* item = m_layout->itemAt(i)->widget();
-        if (!item || item->isHidden())
-            continue;
-        auto* b = qobject_cast<IIToolButton*>(item);
-        oneLine += b ? qMax(least, b->oneLineWidth()) : item->sizeHint().width();
-        ++visible;
-    }
-    oneLine += m_layout->spacing() * qMax(0, visible - 1);
-    const bool twoLines = oneLine > width();
+    const auto oneLine = [least](const IIToolButton* b) { return qMax(least, b->oneLineWidth()); };
+    const auto twoLines = [least](const IIToolButton* b) { return qMax(least, b->twoLineWidth()); };
+    const bool labels = rowWidth(twoLines) <= width();
+    const bool wrap = labels && rowWidth(oneLine) > width();
     for (IIToolButton* b : m_buttons) {
-        // Room for one line is there when it is needed: the layout gives
-        // each button its full width before any goes below it.
-        b->setMinimumWidth(qMax(least, b->twoLineWidth()));
-        b->setTwoLineLabel(twoLines);
+        b->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+        b->setTwoLineLabel(wrap);
+        // The layout gives each button at least this; there is room for it.
+        b->setMinimumWidth(!labels ? b->iconOnlyWidth() : wrap ? twoLines(b) : oneLine(b));
     }
 }
 

@@ -5,6 +5,8 @@
 #include "customui/common/iitoolbutton.h"
 
 #include <QList>
+
+#include <functional>
 #include <QPointer>
 #include <QRect>
 #include <QVariant>
@@ -38,6 +40,9 @@ public:
     QPoint buttonGlobalPos(int id) const;
     QRect buttonGlobalRect(int id) const;
 
+    // A row can always fall back to its icons alone.
+    QSize minimumSizeHint() const override;
+
 signals:
     void sgButtonClick(bool checked, QVariant id);
 
@@ -54,10 +59,13 @@ protected:
     void makeExclusive(const QList<int>& ids);
 
 private:
-    // Labels that do not fit on one line take two, never cut in a word: a
-    // row goes to two lines when its buttons are short of room, a column's
-    // button when it is narrower than its label.
+    // Labels are never cut in a word: a row whose buttons are short of room
+    // puts its labels on two lines, and shows icons alone (the labels stay
+    // as tooltips) when even that does not fit; a column is as wide as its
+    // longest word and a button's label takes two lines when it must.
     void fitLabels();
+    // The width of a row whose buttons take `buttonWidth` each.
+    int rowWidth(const std::function<int(const IIToolButton*)>& buttonWidth) const;
 
     QPointer<QWidget> m_mainWindow;
     Qt::Orientation m_orientation;
