@@ -97,6 +97,10 @@ IBoard::~IBoard() = default;
 
 void IBoard::init()
 {
+    // The constructor runs this already; a second state and mode manager would
+    // leave the first state connected and the tools on the second.
+    if (m_state)
+        return;
     m_state = new IBoardState(this);
     m_state->setInkOpacity(255);
     m_state->setInkThickness(5);

@@ -117,6 +117,18 @@ bool near(const QPointF& a, const QPointF& b, double tolerance = 1.0)
     return std::abs(a.x() - b.x()) <= tolerance && std::abs(a.y() - b.y()) <= tolerance;
 }
 
+// Counts the cursor changes of a widget.
+struct CursorChanges : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::CursorChange)
+            ++count;
+        return false;
+    }
+};
+
 QString text(const QPointF& p)
 {
     return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
@@ -143,6 +155,29 @@ private slots:
         QCOMPARE(state->figureThickness(), 5);
         QCOMPARE(board.currentModeType(), 1);
         QCOMPARE(board.modeManager()->currentMode()->boardState(), state);
+    }
+
+    void initAgainChangesNothing()
+    {
+        // The main window calls init once more after making the board.
+        IBoard board;
+        IBoardState* state = board.boardState();
+        IModeManager* manager = board.modeManager();
+        board.setMode(5);
+        state->setInkColor(Qt::blue);
+        board.init();
+        QCOMPARE(board.boardState(), state);
+        QCOMPARE(board.modeManager(), manager);
+        QCOMPARE(board.findChildren<IBoardState*>().size(), 1);
+        QCOMPARE(board.findChildren<ITimeMsgBox*>().size(), 1);
+        QCOMPARE(board.currentModeType(), 5);
+        QCOMPARE(state->inkColor(), QColor(Qt::blue));
+
+        // The state's notices reach the board once: one new pencil cursor.
+        CursorChanges changes;
+        board.viewport()->installEventFilter(&changes);
+        state->setInkColor(Qt::green);
+        QCOMPARE(changes.count, 1);
     }
 
     // --- slides ---------------------------------------------------------------
