@@ -126,7 +126,7 @@ void IBoard::setPictureItem(IPixmapItem* item)
     if (!m_pictureItem)
         return;
     // Below anything the slide stacks, however many elements it holds.
-    m_pictureItem->setZValue(ISlide::kEmptyTopZ - 1);
+    m_pictureItem->setZValue(IPixmapItem::kSlideZ);
     if (m_currentSlide)
         m_currentSlide->addItem(m_pictureItem);
 }
@@ -541,9 +541,10 @@ void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
 
 void IBoard::wheelEvent(QWheelEvent* event)
 {
-    const QPoint angle = event->angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    // Touch pads send empty deltas at the start and end of a scroll.
+    // Only the vertical turn zooms: a tilted wheel or a sideways swipe on a
+    // touch pad is no request to zoom, and touch pads send empty deltas at the
+    // start and end of a scroll.
+    const int delta = event->angleDelta().y();
     if (delta != 0)
         zoomBy(delta < 0 ? 0.9 : 1.1);
     event->accept();

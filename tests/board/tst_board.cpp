@@ -251,6 +251,30 @@ private slots:
         QVERIFY(qAbs(f.board->scaleFactor() - 0.99) < 1e-9);
     }
 
+    void onlyAVerticalWheelTurnZooms_data()
+    {
+        QTest::addColumn<QPoint>("angle");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("up") << QPoint(0, 120) << 1.1;
+        QTest::newRow("down") << QPoint(0, -120) << 0.9;
+        QTest::newRow("tilted up and sideways") << QPoint(-120, 120) << 1.1;
+        QTest::newRow("sideways right") << QPoint(120, 0) << 1.0;
+        QTest::newRow("sideways left") << QPoint(-120, 0) << 1.0;
+        QTest::newRow("touch pad start, no delta") << QPoint(0, 0) << 1.0;
+    }
+    void onlyAVerticalWheelTurnZooms()
+    {
+        QFETCH(QPoint, angle);
+        QFETCH(double, scale);
+        BoardFixture f;
+        QVERIFY(f.ok);
+        const QPoint centre = f.board->viewport()->rect().center();
+        QWheelEvent wheel(centre, f.board->mapToGlobal(centre), QPoint(), angle, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.board->viewport(), &wheel);
+        QVERIFY2(qAbs(f.board->scaleFactor() - scale) < 1e-9, qPrintable(QString::number(f.board->scaleFactor())));
+    }
+
     void zoomLimitHoldsWhenRotated()
     {
         BoardFixture f;
@@ -611,6 +635,27 @@ private slots:
     }
 
     // --- pictures -----------------------------------------------------------------
+    void pictureLiesBelowEveryElement()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        QCOMPARE(f.pictureItem->zValue(), -9999999.0);
+        // Even an element pushed far down, below an empty slide's top z, shows over it.
+        auto* low = new TestFigure(QRectF(0, 0, 40, 40));
+        low->setZOrder(-9500000);
+        f.slide->addElement(low);
+        const QList<QGraphicsItem*> stack = f.slide->items(QPointF(20, 20));
+        QCOMPARE(stack.size(), 2);
+        QCOMPARE(stack.first(), low);
+        QCOMPARE(stack.last(), f.pictureItem);
+
+        // A picture given later takes the same place.
+        auto* next = new IPixmapItem(QSize(640, 360));
+        f.board->setPictureItem(next);
+        QCOMPARE(next->zValue(), -9999999.0);
+        delete f.pictureItem;
+    }
+
     void backgroundImageReplacesThePicture()
     {
         BoardFixture f;

@@ -9,6 +9,9 @@
 class IPixmapItem : public QGraphicsPixmapItem
 {
 public:
+    // Where the picture lies on a slide: below the lowest z a slide gives.
+    static constexpr double kSlideZ = -9999999.0;
+
     explicit IPixmapItem(QGraphicsItem* parent = nullptr);
     explicit IPixmapItem(const QSize& targetSize, QGraphicsItem* parent = nullptr);
 
