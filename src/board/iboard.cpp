@@ -288,7 +288,8 @@ void IBoard::zoomBy(double factor)
 {
     const QSizeF fitted = fittedPictureSize();
     const double s = scaleFactor();
-    if (s <= 0 || factor <= 0)
+    // A NaN would pass every comparison below and blank the board.
+    if (!(s > 0) || !std::isfinite(factor) || factor <= 0)
         return;
     const double maximum = maximumScale();
     if (s * factor < 0.05)
@@ -332,6 +333,8 @@ void IBoard::rotateBy(int degrees)
 
 void IBoard::panBy(double dx, double dy)
 {
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return;
     translate(dx, dy);
 }
 

@@ -275,6 +275,37 @@ private slots:
         QVERIFY2(qAbs(f.board->scaleFactor() - scale) < 1e-9, qPrintable(QString::number(f.board->scaleFactor())));
     }
 
+    void nonFiniteZoomOrPanKeepsTheView_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QPointF>("pan");
+        QTest::newRow("zoom by NaN") << qQNaN() << QPointF();
+        QTest::newRow("zoom by infinity") << qInf() << QPointF();
+        QTest::newRow("zoom by minus infinity") << -qInf() << QPointF();
+        QTest::newRow("pan by NaN") << 1.0 << QPointF(qQNaN(), 0);
+        QTest::newRow("pan by infinity") << 1.0 << QPointF(0, qInf());
+    }
+    void nonFiniteZoomOrPanKeepsTheView()
+    {
+        QFETCH(double, zoom);
+        QFETCH(QPointF, pan);
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->zoomBy(1.5);
+        const QTransform before = f.board->transform();
+        const QRectF shownBefore = f.board->mapFromScene(f.board->pictureSceneRect()).boundingRect();
+        f.board->zoomBy(zoom);
+        f.board->panBy(pan.x(), pan.y());
+        QCOMPARE(f.board->transform(), before);
+        QCOMPARE(f.board->mapFromScene(f.board->pictureSceneRect()).boundingRect(), shownBefore);
+        // The picture is still on screen: its green shows in the middle.
+        const QImage shown = f.board->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(shown.rect().center()), QColor(Qt::green));
+        // And zooming still works afterwards.
+        f.board->zoomBy(2);
+        QCOMPARE(f.board->scaleFactor(), 3.0);
+    }
+
     void zoomLimitHoldsWhenRotated()
     {
         BoardFixture f;

@@ -6,6 +6,7 @@
 #include "board/item/iabstractgraphicstextelement.h"
 #include "board/item/iabstractpathelement.h"
 #include "board/item/iabstractpolygoninkelement.h"
+#include "board/islide.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -319,6 +320,44 @@ private slots:
         // A point of the child lands where the text says it does: (1, 0) is
         // scaled to (2, 0), moved to (7, 0), turned to (0, 7), moved to (50, 67).
         QCOMPARE(IElement::matrixFromText(text).map(QPointF(1, 0)), QPointF(50, 67));
+    }
+
+    void nonFiniteNumbersAreRefused_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QVariant>("value");
+        const QVariant texts[] = {QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-inf")};
+        for (int key : {int(IElement::ZOrderKey), int(IElement::PosXKey), int(IElement::PosYKey)}) {
+            for (const QVariant& text : texts)
+                QTest::addRow("key %d, \"%s\"", key, qPrintable(text.toString())) << key << text;
+            QTest::addRow("key %d, NaN number", key) << key << QVariant(qQNaN());
+            QTest::addRow("key %d, infinite number", key) << key << QVariant(-qInf());
+        }
+    }
+    void nonFiniteNumbersAreRefused()
+    {
+        QFETCH(int, key);
+        QFETCH(QVariant, value);
+        for (const char* kind : {"path", "polygon", "text", "figure", "ink"}) {
+            ISlide slide;
+            IElement* element = makeElement(QString::fromLatin1(kind)); // owned by the slide
+            QGraphicsItem* item = itemOf(element);
+            item->setPos(5, 7);
+            slide.addElement(element);
+            const double z = element->zOrder();
+
+            element->setProperty(key, value);
+            QCOMPARE(item->pos(), QPointF(5, 7));
+            QCOMPARE(element->zOrder(), z);
+            QCOMPARE(item->zValue(), z);
+            QCOMPARE(element->property(key).toDouble(), key == IElement::PosXKey ? 5.0
+                                                        : key == IElement::PosYKey ? 7.0 : z);
+            // Still shown where it was, and the slide still stacks by numbers.
+            QVERIFY(slide.items(QPointF(10, 10)).contains(item));
+            slide.addElement(element);
+            QVERIFY(std::isfinite(slide.topZ()));
+            QCOMPARE(slide.topZ(), z + 0.01);
+        }
     }
 
     void zOrderKeyMovesItem_data() { addKindRows(); }
