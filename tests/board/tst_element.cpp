@@ -302,24 +302,46 @@ private slots:
                  QStringLiteral("matrix(1, 0, 0, 1, 10, 20)"));
     }
 
-    void matrixKeyOfChildIsSceneMatrix_data() { addKindRows(); }
-    void matrixKeyOfChildIsSceneMatrix()
+    void placementKeysRestoreThePlacement_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("inGroup");
+        for (const char* kind : {"path", "polygon", "text", "figure", "ink"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1 in a group").arg(QLatin1String(kind))))
+                << QString::fromLatin1(kind) << true;
+        }
+    }
+    void placementKeysRestoreThePlacement()
+    {
+        // Keys 26 to 28 written back, in key order, put an element where it was,
+        // also inside a moved and turned group (as ink segments are).
         QFETCH(QString, kind);
+        QFETCH(bool, inGroup);
         QGraphicsRectItem parent(0, 0, 100, 100);
         parent.setPos(50, 60);
         parent.setTransform(QTransform().rotate(90));
-        IElement* element = makeElement(kind); // owned by the parent
-        QGraphicsItem* item = itemOf(element);
-        item->setParentItem(&parent);
-        item->setPos(5, 0);
-        item->setTransform(QTransform::fromScale(2, 2));
+        std::unique_ptr<IElement> source(makeElement(kind));
+        std::unique_ptr<IElement> copy(makeElement(kind));
+        if (inGroup) {
+            itemOf(source.get())->setParentItem(&parent);
+            itemOf(copy.get())->setParentItem(&parent);
+        }
+        QGraphicsItem* item = itemOf(source.get());
+        item->setPos(30, -12.5);
+        item->setTransform(QTransform().rotate(30).scale(2, 0.5).translate(4, 3));
 
-        const QString text = element->property(IElement::MatrixKey).toString();
-        QVERIFY(sameMatrix(IElement::matrixFromText(text), item->sceneTransform()));
-        // A point of the child lands where the text says it does: (1, 0) is
-        // scaled to (2, 0), moved to (7, 0), turned to (0, 7), moved to (50, 67).
-        QCOMPARE(IElement::matrixFromText(text).map(QPointF(1, 0)), QPointF(50, 67));
+        for (int key : {IElement::MatrixKey, IElement::PosXKey, IElement::PosYKey})
+            copy->setProperty(key, source->property(key));
+        QVERIFY2(sameMatrix(itemOf(copy.get())->sceneTransform(), item->sceneTransform()),
+                 qPrintable(IElement::matrixText(itemOf(copy.get())->sceneTransform())));
+        // And reading it back gives the same text.
+        QCOMPARE(copy->property(IElement::MatrixKey), source->property(IElement::MatrixKey));
+
+        // Writing back what was read changes nothing.
+        const QTransform before = item->sceneTransform();
+        source->setProperty(IElement::MatrixKey, source->property(IElement::MatrixKey));
+        QVERIFY(sameMatrix(item->sceneTransform(), before));
     }
 
     void nonFiniteNumbersAreRefused_data()

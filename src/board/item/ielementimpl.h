@@ -155,7 +155,9 @@ QVariant IElementImpl<Kind>::property(int key) const
     case ZOrderKey:
         return zOrder();
     case MatrixKey:
-        return matrixText(item()->sceneTransform());
+        // The item's own matrix, as written: the position is keys 27 and 28,
+        // so a scene matrix here would count it twice when read back.
+        return matrixText(item()->transform());
     case PosXKey:
         return item()->pos().x();
     case PosYKey:
