@@ -40,8 +40,15 @@ public:
 private:
     QRectF rectFor(const QSize& imageSize, const QSize& targetSize) const;
     void changeGeometry(const QSize& imageSize, const QSize& targetSize);
+    // The picture to filter when shown at `scale`: in a format Qt filters
+    // quickly, and halved as often as it is shown at half its size or less.
+    // Made once per picture and scale.
+    const QImage& filterableImage(double scale);
 
     QImage m_image;
+    QImage m_filterable;
+    qint64 m_filterableSource = 0;
+    int m_filterableHalvings = 0;
     QSize m_targetSize;
     bool m_paintSuppressed = false;
 };
