@@ -1,6 +1,7 @@
 // The board's elements on one cached layer.
 #include "board/iannotationlayer.h"
 
+#include <QCoreApplication>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -60,6 +61,11 @@ void IAnnotationLayer::onSceneChanged(const QList<QRectF>& rects)
 
 void IAnnotationLayer::paint(QPainter* painter, const QRegion& exposed, const QGraphicsItem* below)
 {
+    // The scene reports changes on the next turn of the event loop; a paint
+    // before that (a camera picture already queued, a grab) would show
+    // elements where they were. Take the report now.
+    if (m_scene)
+        QCoreApplication::sendPostedEvents(m_scene, QEvent::MetaCall);
     const QSize size = m_view->viewport()->size();
     const QTransform transform = m_view->viewportTransform();
     if (m_image.size() != size || m_transform != transform) {

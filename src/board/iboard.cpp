@@ -90,6 +90,10 @@ IBoard::~IBoard() = default;
 
 void IBoard::init()
 {
+    // The constructor runs this already; a second state and mode manager would
+    // leave the first state connected and the tools on the second.
+    if (m_state)
+        return;
     m_state = new IBoardState(this);
     m_state->setInkOpacity(255);
     m_state->setInkThickness(5);
@@ -115,7 +119,7 @@ void IBoard::setPictureItem(IPixmapItem* item)
     if (!m_pictureItem)
         return;
     // Below anything the slide stacks, however many elements it holds.
-    m_pictureItem->setZValue(ISlide::kEmptyTopZ - 1);
+    m_pictureItem->setZValue(IPixmapItem::kSlideZ);
     if (m_currentSlide)
         m_currentSlide->addItem(m_pictureItem);
 }
@@ -277,7 +281,8 @@ void IBoard::zoomBy(double factor)
 {
     const QSizeF fitted = fittedPictureSize();
     const double s = scaleFactor();
-    if (s <= 0 || factor <= 0)
+    // A NaN would pass every comparison below and blank the board.
+    if (!(s > 0) || !std::isfinite(factor) || factor <= 0)
         return;
     const double maximum = maximumScale();
     if (s * factor < 0.05)
@@ -321,6 +326,8 @@ void IBoard::rotateBy(int degrees)
 
 void IBoard::panBy(double dx, double dy)
 {
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return;
     translate(dx, dy);
 }
 
@@ -560,9 +567,10 @@ void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
 
 void IBoard::wheelEvent(QWheelEvent* event)
 {
-    const QPoint angle = event->angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    // Touch pads send empty deltas at the start and end of a scroll.
+    // Only the vertical turn zooms: a tilted wheel or a sideways swipe on a
+    // touch pad is no request to zoom, and touch pads send empty deltas at the
+    // start and end of a scroll.
+    const int delta = event->angleDelta().y();
     if (delta != 0)
         zoomBy(delta < 0 ? 0.9 : 1.1);
     event->accept();

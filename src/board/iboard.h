@@ -39,6 +39,8 @@ public:
     // on a transparent image scaled by (scaleX, scaleY); a null image when
     // nothing lies over the picture.
     virtual QImage renderAnnotations(double scaleX, double scaleY);
+    // Makes the drawing state, the tools and the zoom notice; the constructor
+    // calls it, and later calls do nothing.
     virtual void init();
 
     // A null slide throws std::invalid_argument.

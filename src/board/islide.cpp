@@ -48,6 +48,10 @@ ISlide::ISlide(QObject* parent)
 void ISlide::addElement(IElement* element, bool silent)
 {
     QGraphicsItem* item = itemOf(element);
+    // The item can be in one scene only: taken from another slide, it leaves
+    // that slide's list as well.
+    if (auto* previous = qobject_cast<ISlide*>(item->scene()); previous && previous != this)
+        previous->forget(element);
     // From the element's own z: a new element (z 0) enters at 0.01 and stays
     // above older ones of the same z because the scene draws later items on top.
     const double z = element->zOrder() + 0.01;
@@ -167,6 +171,16 @@ QSet<IElement*> ISlide::clearMatching(const std::function<bool(int type)>& filte
     if (!removed.isEmpty())
         emit sgElementsRemovedEvent(m_slideId, removed);
     return m_removed;
+}
+
+void ISlide::forget(IElement* element)
+{
+    if (!m_elements.contains(element))
+        return;
+    takeOut(element);
+    // No removal notice: its receivers take the element as theirs, and it now
+    // belongs to the slide it moved to.
+    emit sgSlideChangedEvent();
 }
 
 void ISlide::takeOut(IElement* element)

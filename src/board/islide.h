@@ -25,8 +25,10 @@ public:
 
     explicit ISlide(QObject* parent = nullptr);
 
-    // Puts the element on top of its own z order and into the scene. A null
-    // element, or one that is not a graphics item, throws std::invalid_argument.
+    // Puts the element on top of its own z order and into the scene. An
+    // element of another slide moves: that slide forgets it, without a removal
+    // notice. A null element, or one that is not a graphics item, throws
+    // std::invalid_argument.
     void addElement(IElement* element, bool silent = false);
     // Takes the element off the slide without deleting it; whoever receives
     // the removal signal owns it. Returns false, and signals no removal, for a
@@ -63,6 +65,8 @@ signals:
 
 private:
     QSet<IElement*> clearMatching(const std::function<bool(int type)>& filter);
+    // Drops an element that moved to another slide.
+    void forget(IElement* element);
     void takeOut(IElement* element);
     void recomputeTopZ();
 

@@ -11,6 +11,7 @@
 #include "board/item/ipixmapitem.h"
 
 #include <QPainter>
+#include <QScreen>
 
 namespace {
 
@@ -140,6 +141,45 @@ private slots:
         m_slide->removeItem(moving);
         delete moving;
         verifyShownAsPainted("removed");
+    }
+
+    void changePaintedAtOnceShows_data()
+    {
+        QTest::addColumn<bool>("grab");
+        QTest::newRow("repainted") << false;
+        QTest::newRow("grabbed") << true;
+    }
+    void changePaintedAtOnceShows()
+    {
+        QFETCH(bool, grab);
+        auto* still = new TestFigure(QRectF(0, 0, 100, 100));
+        still->setPos(300, 200);
+        auto* moving = new TestFigure(QRectF(0, 0, 60, 60));
+        moving->setPos(40, 40);
+        m_slide->addElement(still);
+        m_slide->addElement(moving);
+        verifyShownAsPainted("added");
+
+        // Painted before the event loop runs, as when a camera picture is
+        // already waiting or the window is grabbed for a snap.
+        moving->setPos(200, 120);
+        still->setBrush(QColor(20, 200, 220));
+        still->update();
+        QImage now;
+        if (grab) {
+            now = m_board->viewport()->grab().toImage();
+        } else {
+            // What the window holds after the repaint, without painting again.
+            QWidget* viewport = m_board->viewport();
+            m_board->viewport()->repaint();
+            const QPoint at = viewport->mapTo(viewport->window(), QPoint(0, 0));
+            now = viewport->screen()
+                      ->grabWindow(viewport->window()->winId(), at.x(), at.y(), viewport->width(), viewport->height())
+                      .toImage();
+        }
+        const int difference = largestDifference(now, painted());
+        QVERIFY2(difference <= 2, qPrintable(QString("differs by %1").arg(difference)));
+        verifyShownAsPainted("afterwards");
     }
 
     void zoomAndRotationRepaintTheLayer()

@@ -117,6 +117,18 @@ bool near(const QPointF& a, const QPointF& b, double tolerance = 1.0)
     return std::abs(a.x() - b.x()) <= tolerance && std::abs(a.y() - b.y()) <= tolerance;
 }
 
+// Counts the cursor changes of a widget.
+struct CursorChanges : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::CursorChange)
+            ++count;
+        return false;
+    }
+};
+
 QString text(const QPointF& p)
 {
     return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
@@ -143,6 +155,29 @@ private slots:
         QCOMPARE(state->figureThickness(), 5);
         QCOMPARE(board.currentModeType(), 1);
         QCOMPARE(board.modeManager()->currentMode()->boardState(), state);
+    }
+
+    void initAgainChangesNothing()
+    {
+        // The main window calls init once more after making the board.
+        IBoard board;
+        IBoardState* state = board.boardState();
+        IModeManager* manager = board.modeManager();
+        board.setMode(5);
+        state->setInkColor(Qt::blue);
+        board.init();
+        QCOMPARE(board.boardState(), state);
+        QCOMPARE(board.modeManager(), manager);
+        QCOMPARE(board.findChildren<IBoardState*>().size(), 1);
+        QCOMPARE(board.findChildren<ITimeMsgBox*>().size(), 1);
+        QCOMPARE(board.currentModeType(), 5);
+        QCOMPARE(state->inkColor(), QColor(Qt::blue));
+
+        // The state's notices reach the board once: one new pencil cursor.
+        CursorChanges changes;
+        board.viewport()->installEventFilter(&changes);
+        state->setInkColor(Qt::green);
+        QCOMPARE(changes.count, 1);
     }
 
     // --- slides ---------------------------------------------------------------
@@ -214,6 +249,61 @@ private slots:
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(f.board->viewport(), &down);
         QVERIFY(qAbs(f.board->scaleFactor() - 0.99) < 1e-9);
+    }
+
+    void onlyAVerticalWheelTurnZooms_data()
+    {
+        QTest::addColumn<QPoint>("angle");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("up") << QPoint(0, 120) << 1.1;
+        QTest::newRow("down") << QPoint(0, -120) << 0.9;
+        QTest::newRow("tilted up and sideways") << QPoint(-120, 120) << 1.1;
+        QTest::newRow("sideways right") << QPoint(120, 0) << 1.0;
+        QTest::newRow("sideways left") << QPoint(-120, 0) << 1.0;
+        QTest::newRow("touch pad start, no delta") << QPoint(0, 0) << 1.0;
+    }
+    void onlyAVerticalWheelTurnZooms()
+    {
+        QFETCH(QPoint, angle);
+        QFETCH(double, scale);
+        BoardFixture f;
+        QVERIFY(f.ok);
+        const QPoint centre = f.board->viewport()->rect().center();
+        QWheelEvent wheel(centre, f.board->mapToGlobal(centre), QPoint(), angle, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.board->viewport(), &wheel);
+        QVERIFY2(qAbs(f.board->scaleFactor() - scale) < 1e-9, qPrintable(QString::number(f.board->scaleFactor())));
+    }
+
+    void nonFiniteZoomOrPanKeepsTheView_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QPointF>("pan");
+        QTest::newRow("zoom by NaN") << qQNaN() << QPointF();
+        QTest::newRow("zoom by infinity") << qInf() << QPointF();
+        QTest::newRow("zoom by minus infinity") << -qInf() << QPointF();
+        QTest::newRow("pan by NaN") << 1.0 << QPointF(qQNaN(), 0);
+        QTest::newRow("pan by infinity") << 1.0 << QPointF(0, qInf());
+    }
+    void nonFiniteZoomOrPanKeepsTheView()
+    {
+        QFETCH(double, zoom);
+        QFETCH(QPointF, pan);
+        BoardFixture f;
+        QVERIFY(f.ok);
+        f.board->zoomBy(1.5);
+        const QTransform before = f.board->transform();
+        const QRectF shownBefore = f.board->mapFromScene(f.board->pictureSceneRect()).boundingRect();
+        f.board->zoomBy(zoom);
+        f.board->panBy(pan.x(), pan.y());
+        QCOMPARE(f.board->transform(), before);
+        QCOMPARE(f.board->mapFromScene(f.board->pictureSceneRect()).boundingRect(), shownBefore);
+        // The picture is still on screen: its green shows in the middle.
+        const QImage shown = f.board->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(shown.rect().center()), QColor(Qt::green));
+        // And zooming still works afterwards.
+        f.board->zoomBy(2);
+        QCOMPARE(f.board->scaleFactor(), 3.0);
     }
 
     void zoomLimitHoldsWhenRotated()
@@ -576,6 +666,27 @@ private slots:
     }
 
     // --- pictures -----------------------------------------------------------------
+    void pictureLiesBelowEveryElement()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        QCOMPARE(f.pictureItem->zValue(), -9999999.0);
+        // Even an element pushed far down, below an empty slide's top z, shows over it.
+        auto* low = new TestFigure(QRectF(0, 0, 40, 40));
+        low->setZOrder(-9500000);
+        f.slide->addElement(low);
+        const QList<QGraphicsItem*> stack = f.slide->items(QPointF(20, 20));
+        QCOMPARE(stack.size(), 2);
+        QCOMPARE(stack.first(), low);
+        QCOMPARE(stack.last(), f.pictureItem);
+
+        // A picture given later takes the same place.
+        auto* next = new IPixmapItem(QSize(640, 360));
+        f.board->setPictureItem(next);
+        QCOMPARE(next->zValue(), -9999999.0);
+        delete f.pictureItem;
+    }
+
     void backgroundImageReplacesThePicture()
     {
         BoardFixture f;

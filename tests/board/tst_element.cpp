@@ -6,6 +6,7 @@
 #include "board/item/iabstractgraphicstextelement.h"
 #include "board/item/iabstractpathelement.h"
 #include "board/item/iabstractpolygoninkelement.h"
+#include "board/islide.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -301,24 +302,84 @@ private slots:
                  QStringLiteral("matrix(1, 0, 0, 1, 10, 20)"));
     }
 
-    void matrixKeyOfChildIsSceneMatrix_data() { addKindRows(); }
-    void matrixKeyOfChildIsSceneMatrix()
+    void placementKeysRestoreThePlacement_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("inGroup");
+        for (const char* kind : {"path", "polygon", "text", "figure", "ink"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1 in a group").arg(QLatin1String(kind))))
+                << QString::fromLatin1(kind) << true;
+        }
+    }
+    void placementKeysRestoreThePlacement()
+    {
+        // Keys 26 to 28 written back, in key order, put an element where it was,
+        // also inside a moved and turned group (as ink segments are).
         QFETCH(QString, kind);
+        QFETCH(bool, inGroup);
         QGraphicsRectItem parent(0, 0, 100, 100);
         parent.setPos(50, 60);
         parent.setTransform(QTransform().rotate(90));
-        IElement* element = makeElement(kind); // owned by the parent
-        QGraphicsItem* item = itemOf(element);
-        item->setParentItem(&parent);
-        item->setPos(5, 0);
-        item->setTransform(QTransform::fromScale(2, 2));
+        std::unique_ptr<IElement> source(makeElement(kind));
+        std::unique_ptr<IElement> copy(makeElement(kind));
+        if (inGroup) {
+            itemOf(source.get())->setParentItem(&parent);
+            itemOf(copy.get())->setParentItem(&parent);
+        }
+        QGraphicsItem* item = itemOf(source.get());
+        item->setPos(30, -12.5);
+        item->setTransform(QTransform().rotate(30).scale(2, 0.5).translate(4, 3));
 
-        const QString text = element->property(IElement::MatrixKey).toString();
-        QVERIFY(sameMatrix(IElement::matrixFromText(text), item->sceneTransform()));
-        // A point of the child lands where the text says it does: (1, 0) is
-        // scaled to (2, 0), moved to (7, 0), turned to (0, 7), moved to (50, 67).
-        QCOMPARE(IElement::matrixFromText(text).map(QPointF(1, 0)), QPointF(50, 67));
+        for (int key : {IElement::MatrixKey, IElement::PosXKey, IElement::PosYKey})
+            copy->setProperty(key, source->property(key));
+        QVERIFY2(sameMatrix(itemOf(copy.get())->sceneTransform(), item->sceneTransform()),
+                 qPrintable(IElement::matrixText(itemOf(copy.get())->sceneTransform())));
+        // And reading it back gives the same text.
+        QCOMPARE(copy->property(IElement::MatrixKey), source->property(IElement::MatrixKey));
+
+        // Writing back what was read changes nothing.
+        const QTransform before = item->sceneTransform();
+        source->setProperty(IElement::MatrixKey, source->property(IElement::MatrixKey));
+        QVERIFY(sameMatrix(item->sceneTransform(), before));
+    }
+
+    void nonFiniteNumbersAreRefused_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QVariant>("value");
+        const QVariant texts[] = {QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-inf")};
+        for (int key : {int(IElement::ZOrderKey), int(IElement::PosXKey), int(IElement::PosYKey)}) {
+            for (const QVariant& text : texts)
+                QTest::addRow("key %d, \"%s\"", key, qPrintable(text.toString())) << key << text;
+            QTest::addRow("key %d, NaN number", key) << key << QVariant(qQNaN());
+            QTest::addRow("key %d, infinite number", key) << key << QVariant(-qInf());
+        }
+    }
+    void nonFiniteNumbersAreRefused()
+    {
+        QFETCH(int, key);
+        QFETCH(QVariant, value);
+        for (const char* kind : {"path", "polygon", "text", "figure", "ink"}) {
+            ISlide slide;
+            IElement* element = makeElement(QString::fromLatin1(kind)); // owned by the slide
+            QGraphicsItem* item = itemOf(element);
+            item->setPos(5, 7);
+            slide.addElement(element);
+            const double z = element->zOrder();
+
+            element->setProperty(key, value);
+            QCOMPARE(item->pos(), QPointF(5, 7));
+            QCOMPARE(element->zOrder(), z);
+            QCOMPARE(item->zValue(), z);
+            QCOMPARE(element->property(key).toDouble(), key == IElement::PosXKey ? 5.0
+                                                        : key == IElement::PosYKey ? 7.0 : z);
+            // Still shown where it was, and the slide still stacks by numbers.
+            QVERIFY(slide.items(QPointF(10, 10)).contains(item));
+            slide.addElement(element);
+            QVERIFY(std::isfinite(slide.topZ()));
+            QCOMPARE(slide.topZ(), z + 0.01);
+        }
     }
 
     void zOrderKeyMovesItem_data() { addKindRows(); }

@@ -177,6 +177,8 @@ private slots:
     void edgeDragStretchesOneAxis_data();
     void edgeDragStretchesOneAxis();
     void shrinkingStopsAtMinimum();
+    void thinElementFollowsACornerAlongItsLength_data();
+    void thinElementFollowsACornerAlongItsLength();
     void smallElementGetsCentredMinimumFrame();
 
     void rotationHandleTurnsAboutCentre();
@@ -398,6 +400,50 @@ void TestElementFrame::shrinkingStopsAtMinimum()
     after = wide->sceneBoundingRect();
     QVERIFY2(std::abs(after.width() - 20) < 0.5 && std::abs(after.height() - 100) < 0.5, qPrintable(text(after)));
     QVERIFY(near(after.topRight(), QPointF(600, 100), 0.5));
+}
+
+void TestElementFrame::thinElementFollowsACornerAlongItsLength_data()
+{
+    QTest::addColumn<QRectF>("element");
+    QTest::addColumn<int>("handle");
+    QTest::addColumn<QPointF>("delta");
+    QTest::addColumn<double>("scale");
+    // The frame around a line is held at the minimum across it; that side
+    // neither blocks shrinking nor sets the scale.
+    const QRectF across(200, 300, 200, 4);
+    const QRectF upright(300, 150, 4, 200);
+    QTest::newRow("shrunk by half") << across << int(IAbstractFrame::BottomRightHandle) << QPointF(-100, -30) << 0.5;
+    QTest::newRow("shrunk from the other end") << across << int(IAbstractFrame::TopLeftHandle) << QPointF(150, 20) << 0.25;
+    QTest::newRow("shrunk to the minimum") << across << int(IAbstractFrame::BottomRightHandle) << QPointF(-400, 0) << 0.1;
+    QTest::newRow("grown") << across << int(IAbstractFrame::BottomRightHandle) << QPointF(50, 50) << 1.25;
+    QTest::newRow("upright, shrunk") << upright << int(IAbstractFrame::BottomLeftHandle) << QPointF(30, -120) << 0.4;
+}
+
+void TestElementFrame::thinElementFollowsACornerAlongItsLength()
+{
+    QFETCH(QRectF, element);
+    QFETCH(int, handle);
+    QFETCH(QPointF, delta);
+    QFETCH(double, scale);
+    Board b;
+    auto* line = b.add(new TestFigure(element));
+    b.select({line});
+    const QRectF before = line->sceneBoundingRect();
+    b.drag(b.handleRect(handle).center(), delta);
+
+    const QRectF after = line->sceneBoundingRect();
+    QVERIFY2(std::abs(after.width() - before.width() * scale) < 0.5
+                 && std::abs(after.height() - before.height() * scale) < 0.5,
+             qPrintable(text(after)));
+    // The end opposite the handle stays put.
+    const QPointF fixedBefore = handle == IAbstractFrame::BottomRightHandle ? before.topLeft()
+        : handle == IAbstractFrame::TopLeftHandle ? before.bottomRight() : before.topRight();
+    const QPointF fixedAfter = handle == IAbstractFrame::BottomRightHandle ? after.topLeft()
+        : handle == IAbstractFrame::TopLeftHandle ? after.bottomRight() : after.topRight();
+    QVERIFY2(near(fixedBefore, fixedAfter, 0.5), qPrintable(text(after)));
+    // The frame, still grabbable, surrounds what is left.
+    QVERIFY2(b.content().contains(after), qPrintable(text(b.content())));
+    QVERIFY(b.frame->contentRect().width() >= 20 && b.frame->contentRect().height() >= 20);
 }
 
 void TestElementFrame::smallElementGetsCentredMinimumFrame()

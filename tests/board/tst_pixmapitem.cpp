@@ -102,6 +102,128 @@ private slots:
         QVERIFY(near(shown.pixelColor(170, 40), Qt::white));
     }
 
+    void pictureIsSmoothedWhenNotAtItsOwnSize_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("smoothed");
+        // The picture is 100 x 100; the target fits it, the zoom is the view's.
+        QTest::newRow("enlarged to fit") << QSize(150, 150) << 1.0 << true;
+        QTest::newRow("reduced to fit") << QSize(70, 70) << 1.0 << true;
+        QTest::newRow("zoomed in") << QSize(100, 100) << 2.5 << true;
+        QTest::newRow("zoomed out") << QSize(100, 100) << 0.6 << true;
+        QTest::newRow("below half its size") << QSize(40, 40) << 1.0 << true;
+        QTest::newRow("a quarter, zoomed out") << QSize(50, 50) << 0.5 << true;
+        QTest::newRow("own size stays sharp") << QSize(100, 100) << 1.0 << false;
+    }
+    void pictureIsSmoothedWhenNotAtItsOwnSize()
+    {
+        QFETCH(QSize, target);
+        QFETCH(double, zoom);
+        QFETCH(bool, smoothed);
+        // Fine print at its sharpest: a black and white checkerboard of single pixels.
+        QImage fine(100, 100, QImage::Format_RGB888);
+        for (int y = 0; y < fine.height(); ++y) {
+            for (int x = 0; x < fine.width(); ++x)
+                fine.setPixelColor(x, y, (x + y) % 2 ? Qt::white : Qt::black);
+        }
+        QGraphicsScene scene;
+        auto* item = new IPixmapItem(target);
+        item->setImage(fine);
+        scene.addItem(item);
+
+        const QSize shownSize = (QSizeF(target) * zoom).toSize();
+        QImage shown(shownSize, QImage::Format_RGB32);
+        shown.fill(Qt::red);
+        QPainter painter(&shown);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(zoom, zoom);
+        scene.render(&painter, QRectF(QPointF(0, 0), target), QRectF(QPointF(0, 0), target));
+        painter.end();
+
+        // Greys in between black and white, inside the picture.
+        int greys = 0;
+        const QRect inside = shown.rect().adjusted(2, 2, -2, -2);
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                if (c.red() >= 40 && c.red() <= 215 && c.red() == c.blue())
+                    ++greys;
+            }
+        }
+        const int pixels = inside.width() * inside.height();
+        if (smoothed)
+            QVERIFY2(greys > pixels / 4, qPrintable(QStringLiteral("%1 of %2").arg(greys).arg(pixels)));
+        else
+            QCOMPARE(greys, 0);
+    }
+
+    void reducedPictureKeepsItsColoursInPlace_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("target");
+        const QList<QPair<const char*, int>> formats = {{"24-bit", int(QImage::Format_RGB888)},
+                                                       {"32-bit", int(QImage::Format_RGB32)},
+                                                       {"with alpha", int(QImage::Format_ARGB32)}};
+        for (const auto& format : formats) {
+            QTest::addRow("%s, three quarters", format.first) << format.second << QSize(400, 200) << QSize(300, 150);
+            QTest::addRow("%s, under half", format.first) << format.second << QSize(400, 200) << QSize(180, 90);
+            QTest::addRow("%s, a fifth", format.first) << format.second << QSize(400, 200) << QSize(80, 40);
+            QTest::addRow("%s, odd size", format.first) << format.second << QSize(401, 203) << QSize(100, 51);
+        }
+    }
+    void reducedPictureKeepsItsColoursInPlace()
+    {
+        QFETCH(int, format);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, target);
+        QGraphicsScene scene;
+        auto* item = new IPixmapItem(target);
+        item->setImage(quarters(picture, QImage::Format(format)));
+        scene.addItem(item);
+        const QRectF rect = item->boundingRect();
+        const QImage shown = render(scene, target + QSize(10, 10));
+
+        const double w = rect.width();
+        const double h = rect.height();
+        QVERIFY(near(shown.pixelColor(int(w / 4), int(h / 4)), kTopLeft));
+        QVERIFY(near(shown.pixelColor(int(3 * w / 4), int(h / 4)), kTopRight));
+        QVERIFY(near(shown.pixelColor(int(w / 4), int(3 * h / 4)), kBottomLeft));
+        QVERIFY(near(shown.pixelColor(int(3 * w / 4), int(3 * h / 4)), kBottomRight));
+        // The quarters meet in the middle, not shifted by the reduction.
+        QVERIFY(near(shown.pixelColor(int(w / 2) - 2, int(h / 4)), kTopLeft));
+        QVERIFY(near(shown.pixelColor(int(w / 2) + 2, int(h / 4)), kTopRight));
+        // Nothing right of or below the picture.
+        QVERIFY(near(shown.pixelColor(int(w) + 3, int(h / 2)), Qt::white));
+        QVERIFY(near(shown.pixelColor(int(w / 2), int(h) + 3), Qt::white));
+    }
+
+    void everyNewPictureShowsWhenReduced_data()
+    {
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("three quarters") << QSize(150, 75);
+        QTest::newRow("under half") << QSize(80, 40);
+    }
+    void everyNewPictureShowsWhenReduced()
+    {
+        // Camera frames of one size follow each other thirty times a second.
+        QFETCH(QSize, target);
+        QGraphicsScene scene;
+        auto* item = new IPixmapItem(target);
+        scene.addItem(item);
+        for (const QColor& colour : {kTopLeft, kTopRight, kBottomRight}) {
+            QImage frame(200, 100, QImage::Format_RGB888);
+            frame.fill(colour);
+            if (!item->swapImage(frame))
+                item->setImage(frame);
+            QVERIFY(near(render(scene, target).pixelColor(target.width() / 2, target.height() / 2), colour));
+        }
+        // The same frame at another size shows too.
+        item->setTargetSize(target * 2);
+        QVERIFY(near(render(scene, target * 2).pixelColor(target.width(), target.height()), kBottomRight));
+    }
+
     void greyFrameIsDrawn()
     {
         QImage grey(64, 64, QImage::Format_Indexed8);

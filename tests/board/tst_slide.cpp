@@ -232,6 +232,53 @@ private slots:
         QCOMPARE(other.elements(), QList<IElement*>{stranger});
     }
 
+    void addingToAnotherSlideMovesTheElement_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("unlocked") << false;
+        // A locked element cannot be removed, but once shown elsewhere it is
+        // no longer on its first slide either.
+        QTest::newRow("locked") << true;
+    }
+    void addingToAnotherSlideMovesTheElement()
+    {
+        QFETCH(bool, locked);
+        ISlide first;
+        ISlide second;
+        auto* stays = new Sticker;
+        auto* moves = new Sticker;
+        first.addElement(stays);
+        first.addElement(moves);
+        moves->setLocked(locked);
+        stays->setZOrder(2.5);
+        QSignalSpy removedFromFirst(&first, &ISlide::sgElementsRemovedEvent);
+        QSignalSpy changedFirst(&first, &ISlide::sgSlideChangedEvent);
+        QSignalSpy addedToSecond(&second, &ISlide::sgElementsAddedEvent);
+
+        second.addElement(moves);
+        QCOMPARE(second.elements(), QList<IElement*>{moves});
+        QCOMPARE(itemOf(moves)->scene(), &second);
+        QCOMPARE(listArg(addedToSecond, 0), QList<IElement*>{moves});
+        QCOMPARE(first.elements(), QList<IElement*>{stays});
+        QCOMPARE(first.topZ(), 2.0);
+        QCOMPARE(changedFirst.count(), 1);
+        // Whoever hears of a removal may delete the element: not while the
+        // second slide shows it.
+        QCOMPARE(removedFromFirst.count(), 0);
+
+        // Nothing the first slide does later hands it out.
+        QVERIFY(!first.removeElement(moves));
+        stays->setLocked(true);
+        QVERIFY(first.clearAllElements().isEmpty());
+        QCOMPARE(removedFromFirst.count(), 0);
+        QCOMPARE(second.elements(), QList<IElement*>{moves});
+
+        // Moving back works the same way.
+        first.addElement(moves);
+        QVERIFY(second.elements().isEmpty());
+        QCOMPARE(first.elements(), (QList<IElement*>{stays, moves}));
+    }
+
     void topZAfterRemoval_data()
     {
         QTest::addColumn<QList<double>>("zs");

@@ -594,8 +594,24 @@ void IElementFrame::scaleBy(const QPoint& delta)
     double sx = width / start.width();
     double sy = height / start.height();
     if (isCornerHandle(m_handle)) {
-        double s = (sx + sy) / 2;
-        s = std::max({s, kMinimumSize / start.width(), kMinimumSize / start.height()});
+        // A side already held at the minimum frames a thinner element (a
+        // line): it can neither shrink nor tell how the element grows, so the
+        // other side alone sets the scale and the minimum.
+        const bool wide = start.width() > kMinimumSize;
+        const bool high = start.height() > kMinimumSize;
+        double s = 1;
+        double smallest = 1;
+        if (wide && !high) {
+            s = sx;
+            smallest = kMinimumSize / start.width();
+        } else if (high && !wide) {
+            s = sy;
+            smallest = kMinimumSize / start.height();
+        } else {
+            s = (sx + sy) / 2;
+            smallest = std::max(kMinimumSize / start.width(), kMinimumSize / start.height());
+        }
+        s = std::max(s, smallest);
         sx = sy = s;
         width = start.width() * s;
         height = start.height() * s;

@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QGraphicsItem>
 
+#include <cmath>
+
 // Kind is the abstract element kind that derives from a Qt item class first
 // and from IElementImpl<Kind> second.
 template <typename Kind>
@@ -40,6 +42,10 @@ protected:
     void setDataLayout(const DataLayout& layout);
 
 private:
+    // A number for a z order or a position, or nothing: "nan" or "inf" would
+    // make the element vanish while it stays on its slide.
+    static bool finiteNumber(const QVariant& value, double* number);
+
     Kind* item() { return static_cast<Kind*>(this); }
     const Kind* item() const { return static_cast<const Kind*>(this); }
 
@@ -56,6 +62,8 @@ void IElementImpl<Kind>::setElementId(const QString& id)
 template <typename Kind>
 void IElementImpl<Kind>::setZOrder(double z)
 {
+    if (!std::isfinite(z))
+        return;
     item()->setData(m_layout.zOrder, z);
     if (m_layout.zOrderMovesItem)
         item()->setZValue(z);
@@ -80,8 +88,17 @@ bool IElementImpl<Kind>::isLocked() const
 }
 
 template <typename Kind>
+bool IElementImpl<Kind>::finiteNumber(const QVariant& value, double* number)
+{
+    // An unreadable number still reads as 0, as it always has.
+    *number = value.toDouble();
+    return std::isfinite(*number);
+}
+
+template <typename Kind>
 void IElementImpl<Kind>::setProperty(int key, const QVariant& value)
 {
+    double number = 0;
     switch (key) {
     case TypeKey:
         break;
@@ -92,17 +109,21 @@ void IElementImpl<Kind>::setProperty(int key, const QVariant& value)
         setLocked(value.toBool());
         break;
     case ZOrderKey:
-        setZOrder(value.toDouble());
-        item()->setZValue(value.toDouble());
+        if (finiteNumber(value, &number)) {
+            setZOrder(number);
+            item()->setZValue(number);
+        }
         break;
     case MatrixKey:
         item()->setTransform(matrixFromText(value.toString()));
         break;
     case PosXKey:
-        item()->setPos(value.toDouble(), item()->pos().y());
+        if (finiteNumber(value, &number))
+            item()->setPos(number, item()->pos().y());
         break;
     case PosYKey:
-        item()->setPos(item()->pos().x(), value.toDouble());
+        if (finiteNumber(value, &number))
+            item()->setPos(item()->pos().x(), number);
         break;
     case ResourceFileKey:
         setResourceFile(value.toString());
@@ -134,7 +155,9 @@ QVariant IElementImpl<Kind>::property(int key) const
     case ZOrderKey:
         return zOrder();
     case MatrixKey:
-        return matrixText(item()->sceneTransform());
+        // The item's own matrix, as written: the position is keys 27 and 28,
+        // so a scene matrix here would count it twice when read back.
+        return matrixText(item()->transform());
     case PosXKey:
         return item()->pos().x();
     case PosYKey:

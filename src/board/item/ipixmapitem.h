@@ -9,6 +9,9 @@
 class IPixmapItem : public QGraphicsPixmapItem
 {
 public:
+    // Where the picture lies on a slide: below the lowest z a slide gives.
+    static constexpr double kSlideZ = -9999999.0;
+
     explicit IPixmapItem(QGraphicsItem* parent = nullptr);
     explicit IPixmapItem(const QSize& targetSize, QGraphicsItem* parent = nullptr);
 
@@ -37,8 +40,15 @@ public:
 private:
     QRectF rectFor(const QSize& imageSize, const QSize& targetSize) const;
     void changeGeometry(const QSize& imageSize, const QSize& targetSize);
+    // The picture to filter when shown at `scale`: in a format Qt filters
+    // quickly, and halved as often as it is shown at half its size or less.
+    // Made once per picture and scale.
+    const QImage& filterableImage(double scale);
 
     QImage m_image;
+    QImage m_filterable;
+    qint64 m_filterableSource = 0;
+    int m_filterableHalvings = 0;
     QSize m_targetSize;
     bool m_paintSuppressed = false;
 };
