@@ -50,8 +50,30 @@ QByteArray exportFormatFor(const QString& suffix)
     return QByteArray();
 }
 
+QString diskRefused()
+{
+    // Qt loses the system's reason on a failed buffered write.
+    return QObject::tr("The disk did not take the whole file (it may be full, or the file too large)");
+}
+
+// Puts the written file in place. Qt 5's commit() takes a last flush that
+// failed for success and keeps the cut-off file, so flush first.
+bool commitWhole(QSaveFile& file, QString* error)
+{
+    if (!file.flush()) {
+        *error = diskRefused();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QObject::tr("The finished file could not be put in place: %1").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
 // Writes through a temporary file that replaces `path` only once it is
-// complete, so a crash mid-write never leaves a truncated picture behind.
+// complete, so a crash or a full disk never leaves a truncated picture behind.
 bool writeImage(const QImage& image, const QString& path, const QByteArray& format, QString* error)
 {
     const QFileInfo info(path);
@@ -68,15 +90,16 @@ bool writeImage(const QImage& image, const QString& path, const QByteArray& form
     if (format == "jpeg")
         writer.setQuality(100);
     if (!writer.write(image)) {
-        *error = writer.errorString();
+        if (writer.error() == QImageWriter::UnsupportedFormatError)
+            *error = QObject::tr("Pictures cannot be written as \"%1\" here").arg(QString::fromLatin1(format));
+        else if (file.error() != QFileDevice::NoError)
+            *error = diskRefused();
+        else
+            *error = writer.errorString();
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitWhole(file, error);
 }
 
 QString cannotRead(const QString& path, const QString& why)
@@ -488,7 +511,8 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
         return failures;
     }
     painter.end();
-    if (!file.commit())
-        failures << cannotWrite(targetPath, file.errorString());
+    QString error;
+    if (!commitWhole(file, &error))
+        failures << cannotWrite(targetPath, error);
     return failures;
 }

@@ -529,6 +529,67 @@ private slots:
         QCOMPARE(thread.pendingCaptureJobs(), 0);
     }
 
+    // Once the folder is there the write can still fail: the format cannot
+    // be written, the disk takes only part of the file, or the finished file
+    // cannot be put in place. Run in a helper process that sets up the fault.
+    void pictureWriteThatFailsIsReported_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing in the way") << "png" << QSize(40, 20) << "none" << true;
+        QTest::newRow("a format Qt reads but cannot write") << "gif" << QSize(40, 20) << "none" << false;
+        QTest::newRow("the disk refuses part of the picture") << "png" << QSize(400, 400) << "filesize" << false;
+        QTest::newRow("the disk refuses the last bytes") << "png" << QSize(40, 20) << "filesize" << false;
+        QTest::newRow("the finished file cannot be put in place") << "png" << QSize(40, 20) << "rename" << false;
+    }
+    void pictureWriteThatFailsIsReported()
+    {
+        QFETCH(QString, format);
+        QFETCH(QSize, size);
+        QFETCH(QString, fault);
+        QFETCH(bool, saved);
+        const bool writable = QImageWriter::supportedImageFormats().contains(format.toLatin1());
+        if (!saved && fault == "none"
+            && (writable || !QImageReader::supportedImageFormats().contains(format.toLatin1())))
+            QSKIP("this build does not read the format without writing it");
+        const QString folder = freshFolder(QString("writefail-%1").arg(QTest::currentDataTag()));
+
+        QByteArray output;
+        QCOMPARE(TestEnv::runProcess(TestEnv::peerPath("savepeer"),
+                                     {folder, format, QString::number(size.width()),
+                                      QString::number(size.height()), fault},
+                                     {}, 30000, &output),
+                 0);
+        QStringList captured, failed;
+        for (const QByteArray& line : output.split('\n')) {
+            const QStringList fields = QString::fromUtf8(line).split('\t');
+            if (fields[0] == "captured" && fields.size() == 2)
+                captured << fields[1];
+            else if (fields[0] == "failed" && fields.size() == 3)
+                failed << fields[1] << fields[2];
+        }
+
+        if (saved) {
+            QCOMPARE(failed, QStringList());
+            QCOMPARE(captured.size(), 1);
+            QCOMPARE(QImage(captured[0]).size(), size);
+            QCOMPARE(filesIn(folder), QStringList{QFileInfo(captured[0]).fileName()});
+            return;
+        }
+        QVERIFY2(captured.isEmpty(), output.constData());
+        QCOMPARE(failed.size(), 2);
+        QCOMPARE(QFileInfo(failed[0]).absolutePath() + "/", folder);
+        // A reason a user can act on, not Qt's "Unknown error".
+        const QString reason = failed[1];
+        QVERIFY2(!reason.isEmpty() && !reason.contains("Unknown error"), qPrintable(reason));
+        if (format == "gif")
+            QVERIFY2(reason.contains("gif"), qPrintable(reason));
+        // No picture under the final name, nor a temporary one beside it.
+        QCOMPARE(filesIn(folder), QStringList());
+    }
+
     void missingPhotoFolderIsCreated()
     {
         const QString folder = m_dir.filePath("not/yet/there") + "/";
