@@ -362,8 +362,11 @@ void IImageTansformThread::processCaptureJob()
 
     if (picture.isNull()) {
         emit sgCaptureFailed(QString(), tr("The camera gave no picture"));
-    } else if (job.targetFolder.isEmpty()) {
+    } else if (job.timelapse) {
         emit sgCaptureImage(picture, QString());
+    } else if (job.targetFolder.trimmed().isEmpty()) {
+        qDebug() << "capture not saved: no photo folder";
+        emit sgCaptureFailed(QString(), tr("No folder is set for pictures"));
     } else {
         const QString format = job.format;
         const QString path = uniquePath(job.targetFolder, format);

@@ -53,7 +53,8 @@ signals:
     // A thumbnail and the written file, or the full picture and "" for a
     // timelapse.
     void sgCaptureImage(QImage picture, QString path);
-    // The capture's picture could not be written to `path`.
+    // A capture that left no file: `path` is where it was to go (empty when
+    // there was nowhere), `error` says why, for the user.
     void sgCaptureFailed(QString path, QString error);
     // Every file of the export was written.
     void sgSaveFilesSuccess();

@@ -321,13 +321,25 @@ private slots:
         QCOMPARE(result.saved.size(), QSize(640, 480));
     }
 
+    // A timelapse frame is asked for as one; the folder plays no part.
+    void timelapseCaptureReturnsThePictureAndWritesNothing_data()
+    {
+        QTest::addColumn<bool>("withFolder");
+        QTest::newRow("no folder") << false;
+        QTest::newRow("photo folder set") << true;
+    }
     void timelapseCaptureReturnsThePictureAndWritesNothing()
     {
-        const QString folder = freshFolder("timelapse");
+        QFETCH(bool, withFolder);
+        const QString folder = freshFolder(QString("timelapse-%1").arg(withFolder));
         IImageTansformThread thread;
         QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
-        thread.addCaptureJob(jobFor(quarters(QSize(320, 240)), QString()));
+        QSignalSpy failed(&thread, &IImageTansformThread::sgCaptureFailed);
+        ICaptureJob job = jobFor(quarters(QSize(320, 240)), withFolder ? folder : QString());
+        job.timelapse = true;
+        thread.addCaptureJob(job);
         thread.processCaptureJob();
+        QCOMPARE(failed.size(), 0);
         QCOMPARE(images.size(), 1);
         QCOMPARE(images[0][1].toString(), QString());
         const QImage picture = images[0][0].value<QImage>();
@@ -526,6 +538,28 @@ private slots:
         QVERIFY(failed[0][0].toString().startsWith(blocker.fileName() + "/photo/"));
         QVERIFY(!failed[0][1].toString().isEmpty());
         // The job is done with; the queue moves on.
+        QCOMPARE(thread.pendingCaptureJobs(), 0);
+    }
+
+    // Nowhere to write is no timelapse frame: the user hears of it and a
+    // timed series can count the shot as lost.
+    void captureWithNowhereToGoIsReported_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("empty folder") << QString();
+        QTest::newRow("blank folder") << QString("   ");
+    }
+    void captureWithNowhereToGoIsReported()
+    {
+        QFETCH(QString, folder);
+        IImageTansformThread thread;
+        QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
+        QSignalSpy failed(&thread, &IImageTansformThread::sgCaptureFailed);
+        thread.addCaptureJob(jobFor(quarters(QSize(40, 20)), folder));
+        thread.processCaptureJob();
+        QCOMPARE(images.size(), 0);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!failed[0][1].toString().isEmpty());
         QCOMPARE(thread.pendingCaptureJobs(), 0);
     }
 
