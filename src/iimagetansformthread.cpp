@@ -331,10 +331,11 @@ QString IImageTansformThread::uniquePath(const QString& folder, const QString& f
 {
     // Never overwrite an earlier picture, even if the clock was set back.
     QDateTime when = QDateTime::currentDateTime();
-    QString path = folder + fileName(when, format);
+    const QDir dir(folder);
+    QString path = dir.filePath(fileName(when, format));
     while (QFileInfo::exists(path)) {
         when = when.addMSecs(1);
-        path = folder + fileName(when, format);
+        path = dir.filePath(fileName(when, format));
     }
     return path;
 }
@@ -443,8 +444,8 @@ QStringList IImageTansformThread::exportImages(const QString& targetPath, const 
         }
         const QString path = sourceFiles.size() == 1
             ? targetPath
-            : target.absolutePath() + "/" + target.completeBaseName() + QString::number(i + 1) + "."
-                + target.suffix();
+            : target.absoluteDir().filePath(target.completeBaseName() + QString::number(i + 1) + "."
+                                            + target.suffix());
         QString error;
         if (!writeImage(image, path, format, &error))
             failures << cannotWrite(path, error);

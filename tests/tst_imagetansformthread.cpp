@@ -563,6 +563,19 @@ private slots:
         QCOMPARE(thread.pendingCaptureJobs(), 0);
     }
 
+    void folderWithoutTrailingSlashGetsThePictureInside()
+    {
+        const QString folder = m_dir.filePath("noslash");
+        QVERIFY(QDir().mkpath(folder));
+        const CaptureResult result = capture(jobFor(quarters(QSize(40, 20)), folder));
+        QVERIFY(!result.saved.isNull());
+        QCOMPARE(QFileInfo(result.path).absolutePath(), folder);
+        QCOMPARE(filesIn(folder).size(), 1);
+        // Nothing beside the folder whose name starts with it.
+        QCOMPARE(QDir(m_dir.path()).entryList({"noslash*"}, QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"noslash"});
+    }
+
     // Once the folder is there the write can still fail: the format cannot
     // be written, the disk takes only part of the file, or the finished file
     // cannot be put in place. Run in a helper process that sets up the fault.

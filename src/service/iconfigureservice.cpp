@@ -57,7 +57,7 @@ IConfigureService::IConfigureService()
 
 QString IConfigureService::settingsFilePath()
 {
-    return appDataPath("ini/") + "application.ini";
+    return QDir(appDataPath("ini/")).filePath(QStringLiteral("application.ini"));
 }
 
 QString IConfigureService::versionString()

@@ -102,7 +102,7 @@ QString IImgList::proposedExportPath()
     // Without a remembered folder the name would point at the file system's root.
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    return folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+    return QDir(folder).filePath(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")));
 }
 
 void IImgList::addImage(const QImage& picture, const QString& path)
