@@ -1,4 +1,4 @@
-// Process-wide helpers: the data folder and the screen scale factors.
+// Process-wide helpers: the data folder, the screen scale factors and picture files.
 #include "iglobals.h"
 
 #include <QDir>
@@ -50,4 +50,34 @@ const IScaleFactors& scaleFactors()
 void setScaleFactors(const IScaleFactors& factors)
 {
     g_scaleFactors = factors;
+}
+
+const QVector<IPictureFormat>& pictureFormats()
+{
+    static const QVector<IPictureFormat> formats = {
+        {"jpeg", {QStringLiteral("jpeg"), QStringLiteral("jpg"), QStringLiteral("jpe")}},
+        {"png", {QStringLiteral("png")}},
+        {"bmp", {QStringLiteral("bmp")}},
+        {"tiff", {QStringLiteral("tiff"), QStringLiteral("tif")}},
+    };
+    return formats;
+}
+
+QByteArray pictureFormatOfSuffix(const QString& suffix)
+{
+    for (const IPictureFormat& format : pictureFormats()) {
+        if (format.suffixes.contains(suffix, Qt::CaseInsensitive))
+            return format.format;
+    }
+    return QByteArray();
+}
+
+QStringList pictureNameFilters()
+{
+    QStringList filters;
+    for (const IPictureFormat& format : pictureFormats()) {
+        for (const QString& suffix : format.suffixes)
+            filters << QStringLiteral("*.") + suffix;
+    }
+    return filters;
 }

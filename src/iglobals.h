@@ -1,9 +1,12 @@
-// Process-wide helpers every part of the program shares: the data folder and
-// the screen scale factors.
+// Process-wide helpers every part of the program shares: the data folder,
+// the screen scale factors and the picture files the program handles.
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 // The writable per-application data folder + "/" + sub, created on demand.
 QString appDataPath(const QString& sub);
@@ -26,3 +29,18 @@ const IScaleFactors& scaleFactors();
 void setScaleFactors(const IScaleFactors& factors);
 // Reference-screen pixels in this screen's pixels (uniform factor), rounded.
 int scaledPixels(double reference);
+
+// A picture format the program lists, imports and exports, with every file
+// suffix it goes by (lower case; suffixes compare case-insensitively).
+struct IPictureFormat
+{
+    QByteArray format;
+    QStringList suffixes;
+};
+// JPEG, PNG, BMP and TIFF, in that order.
+const QVector<IPictureFormat>& pictureFormats();
+// The format a file suffix stands for ("JPG" gives "jpeg"); empty for a
+// suffix that is none of them.
+QByteArray pictureFormatOfSuffix(const QString& suffix);
+// "*.jpeg", "*.jpg", ...: every suffix, lower case, for folder listings.
+QStringList pictureNameFilters();

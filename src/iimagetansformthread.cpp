@@ -38,18 +38,6 @@ QSize thumbnailSizeFor(double uniformScale)
     return QSize(int(std::lround(139 * uniformScale)), int(std::lround(94 * uniformScale)));
 }
 
-// Image formats an export may target, by lower-case suffix.
-QByteArray exportFormatFor(const QString& suffix)
-{
-    if (suffix == "png" || suffix == "bmp" || suffix == "jpeg" || suffix == "tiff")
-        return suffix.toLatin1();
-    if (suffix == "jpg")
-        return "jpeg";
-    if (suffix == "tif")
-        return "tiff";
-    return QByteArray();
-}
-
 QString diskRefused()
 {
     // Qt loses the system's reason on a failed buffered write.
@@ -408,9 +396,9 @@ void IImageTansformThread::processExportJob()
     QStringList failures;
     if (sourceFiles.isEmpty()) {
         failures << tr("No pictures to export");
-    } else if (!exportFormatFor(suffix).isEmpty()) {
+    } else if (!pictureFormatOfSuffix(suffix).isEmpty()) {
         failures = exportImages(targetPath, sourceFiles);
-        const QByteArray format = exportFormatFor(suffix);
+        const QByteArray format = pictureFormatOfSuffix(suffix);
         // A format this build cannot write would break every later capture.
         if (QImageWriter::supportedImageFormats().contains(format))
             updateSettings([format] { IConfigureService::instance()->setPhotoFormat(QString::fromLatin1(format)); });
@@ -433,7 +421,7 @@ void IImageTansformThread::processExportJob()
 QStringList IImageTansformThread::exportImages(const QString& targetPath, const QStringList& sourceFiles)
 {
     const QFileInfo target(targetPath);
-    const QByteArray format = exportFormatFor(target.suffix().toLower());
+    const QByteArray format = pictureFormatOfSuffix(target.suffix());
     QStringList failures;
     for (int i = 0; i < sourceFiles.size(); ++i) {
         QImageReader reader(sourceFiles[i]);

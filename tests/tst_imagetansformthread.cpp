@@ -659,6 +659,9 @@ private slots:
         QTest::newRow("three pictures to bmp") << 3 << "scan.bmp" << QStringList{"scan1.bmp", "scan2.bmp", "scan3.bmp"}
                                                << "bmp";
         QTest::newRow("one picture to jpeg") << 1 << "x.jpeg" << QStringList{"x.jpeg"} << "jpeg";
+        QTest::newRow("one picture to JPG") << 1 << "x.JPG" << QStringList{"x.JPG"} << "jpeg";
+        QTest::newRow("one picture to jpe") << 1 << "x.jpe" << QStringList{"x.jpe"} << "jpeg";
+        QTest::newRow("two pictures to tif") << 2 << "scan.tif" << QStringList{"scan1.tif", "scan2.tif"} << "tiff";
     }
     void exportToImages()
     {

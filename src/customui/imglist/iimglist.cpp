@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -44,14 +45,24 @@ QImage readFitted(const QString& path, const QSize& box, QString* error)
     return picture;
 }
 
-// "PNG File(*.png)" -> "png".
+// "JPEG File(*.jpeg *.jpg)" -> "jpeg".
 QString suffixOfFilter(const QString& filter)
 {
-    const int star = filter.indexOf(QLatin1String("*."));
-    if (star < 0)
-        return QString();
-    const int end = filter.indexOf(QLatin1Char(')'), star);
-    return filter.mid(star + 2, end < 0 ? -1 : end - star - 2).trimmed();
+    const QRegularExpression firstSuffix(QStringLiteral("\\*\\.([^\\s)]+)"));
+    return firstSuffix.match(filter).captured(1);
+}
+
+// "JPEG File(*.jpeg *.jpg *.jpe)" for a format of the shared list.
+QString saveFilter(const QString& label, const QByteArray& format)
+{
+    QStringList patterns;
+    for (const IPictureFormat& known : pictureFormats()) {
+        if (known.format == format) {
+            for (const QString& suffix : known.suffixes)
+                patterns << QStringLiteral("*.") + suffix;
+        }
+    }
+    return QStringLiteral("%1(%2)").arg(label, patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -129,9 +140,9 @@ void IImgList::load()
     if (folder.isEmpty() || !QDir(folder).exists())
         return;
     const QDir dir(folder);
-    const QFileInfoList found = dir.entryInfoList(
-        {QStringLiteral("*.png"), QStringLiteral("*.jpeg"), QStringLiteral("*.tiff"), QStringLiteral("*.bmp")},
-        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    // Without QDir::CaseSensitive the filters match "SHOT.JPG" too.
+    const QFileInfoList found =
+        dir.entryInfoList(pictureNameFilters(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     QStringList paths;
     for (int i = qMax(0, found.size() - kLoadedPictures); i < found.size(); ++i)
         paths << found[i].absoluteFilePath();
@@ -355,8 +366,9 @@ QString IImgList::askSaveFile(const QString& proposedPath)
     const QString png = QStringLiteral("PNG File(*.png)");
     QFileDialog dialog(this, tr("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("PDF File (*.pdf)"), QStringLiteral("BMP File(*.bmp)"),
-                           QStringLiteral("TIFF File(*.tiff)"), QStringLiteral("JPEG File(*.jpeg)"), png});
+    dialog.setNameFilters({QStringLiteral("PDF File (*.pdf)"), saveFilter(QStringLiteral("BMP File"), "bmp"),
+                           saveFilter(QStringLiteral("TIFF File"), "tiff"),
+                           saveFilter(QStringLiteral("JPEG File"), "jpeg"), png});
     // Shown filter and added suffix agree from the start.
     dialog.selectNameFilter(png);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -372,8 +384,11 @@ QString IImgList::askSaveFile(const QString& proposedPath)
 
 QStringList IImgList::askOpenFiles(const QString& folder)
 {
-    return QFileDialog::getOpenFileNames(this, tr("Import File"), folder,
-                                         QStringLiteral("*.png *.jpg *.jpeg *.bmp *.tiff"));
+    // Native dialogs may match patterns case-sensitively.
+    QStringList patterns = pictureNameFilters();
+    for (const QString& pattern : pictureNameFilters())
+        patterns << pattern.toUpper();
+    return QFileDialog::getOpenFileNames(this, tr("Import File"), folder, patterns.join(QLatin1Char(' ')));
 }
 
 void IImgList::slTimeout()
