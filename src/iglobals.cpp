@@ -1,6 +1,7 @@
 // Process-wide helpers: the data folder, the screen scale factors and picture files.
 #include "iglobals.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -80,4 +81,16 @@ QStringList pictureNameFilters()
             filters << QStringLiteral("*.") + suffix;
     }
     return filters;
+}
+
+QString pictureSizeProblem(const QSize& size)
+{
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels <= kMaxPicturePixels)
+        return QString();
+    return QCoreApplication::translate("IPictures",
+                                       "it is %1 x %2 pixels, more than the %3 million pixels a picture may have")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPicturePixels / 1000000);
 }

@@ -44,3 +44,9 @@ const QVector<IPictureFormat>& pictureFormats();
 QByteArray pictureFormatOfSuffix(const QString& suffix);
 // "*.jpeg", "*.jpg", ...: every suffix, lower case, for folder listings.
 QStringList pictureNameFilters();
+
+// Pictures above this many pixels are refused before they are decoded:
+// one of 25000 x 25000 alone would take 2.5 GB.
+constexpr qint64 kMaxPicturePixels = 100 * 1000 * 1000;
+// Empty when a picture of `size` may be decoded, else why not, for the user.
+QString pictureSizeProblem(const QSize& size);

@@ -95,9 +95,49 @@ QString cannotRead(const QString& path, const QString& why)
     return QObject::tr("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
 }
 
+QString leftOut(const QString& path, const QString& why)
+{
+    return QObject::tr("Left out \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
 QString cannotWrite(const QString& path, const QString& why)
 {
     return QObject::tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+// Reads a picture for an export, refusing one too large to hold before it
+// is decoded; `failure` gets the export's line for a picture it does not
+// return. A valid `fitInto` reads it no larger than that box, which spares
+// decoding all of a large JPEG.
+QImage readForExport(const QString& path, const QSize& fitInto, QString* failure)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    QString tooLarge = pictureSizeProblem(size);
+    if (!tooLarge.isEmpty()) {
+        *failure = leftOut(path, tooLarge);
+        return QImage();
+    }
+    if (fitInto.isValid() && size.isValid() && (size.width() > fitInto.width() || size.height() > fitInto.height())) {
+        reader.setScaledSize(size.scaled(fitInto, Qt::KeepAspectRatio));
+        // Below this the JPEG reader trades quality for speed.
+        reader.setQuality(100);
+    }
+    QImage image;
+    if (!reader.read(&image)) {
+        *failure = cannotRead(path, reader.errorString());
+        return QImage();
+    }
+    // A format that cannot tell its size before decoding is held to the
+    // same limit, so the export does not carry on with it.
+    if (!size.isValid()) {
+        tooLarge = pictureSizeProblem(image.size());
+        if (!tooLarge.isEmpty()) {
+            *failure = leftOut(path, tooLarge);
+            return QImage();
+        }
+    }
+    return image;
 }
 
 // The page's tilt, clockwise on screen, folded into [-45, 45), taken from
@@ -424,17 +464,16 @@ QStringList IImageTansformThread::exportImages(const QString& targetPath, const 
     const QByteArray format = pictureFormatOfSuffix(target.suffix());
     QStringList failures;
     for (int i = 0; i < sourceFiles.size(); ++i) {
-        QImageReader reader(sourceFiles[i]);
-        QImage image;
-        if (!reader.read(&image)) {
-            failures << cannotRead(sourceFiles[i], reader.errorString());
+        QString error;
+        const QImage image = readForExport(sourceFiles[i], QSize(), &error);
+        if (image.isNull()) {
+            failures << error;
             continue;
         }
         const QString path = sourceFiles.size() == 1
             ? targetPath
             : target.absoluteDir().filePath(target.completeBaseName() + QString::number(i + 1) + "."
                                             + target.suffix());
-        QString error;
         if (!writeImage(image, path, format, &error))
             failures << cannotWrite(path, error);
     }
@@ -463,10 +502,12 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
     QPainter painter;
     int pages = 0;
     for (const QString& source : sourceFiles) {
-        QImageReader reader(source);
-        QImage image;
-        if (!reader.read(&image)) {
-            failures << cannotRead(source, reader.errorString());
+        // One decoded picture at a time: read fitted to the page in that
+        // layout, and let go before the next one is read.
+        QString failure;
+        QImage image = readForExport(source, mode == PdfFittedOnA4 ? kA4Pixels : QSize(), &failure);
+        if (image.isNull()) {
+            failures << failure;
             continue;
         }
         if (mode == PdfPagePerPicture) {
@@ -491,9 +532,9 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
         if (mode == PdfActualSizeOnA4 || mode == PdfPagePerPicture) {
             painter.drawImage(0, 0, image);
         } else {
-            const QImage fitted = image.scaled(kA4Pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            painter.drawImage((kA4Pixels.width() - fitted.width()) / 2,
-                              (kA4Pixels.height() - fitted.height()) / 2, fitted);
+            image = image.scaled(kA4Pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage((kA4Pixels.width() - image.width()) / 2, (kA4Pixels.height() - image.height()) / 2,
+                              image);
         }
     }
 

@@ -58,7 +58,8 @@ signals:
     void sgCaptureFailed(QString path, QString error);
     // Every file of the export was written.
     void sgSaveFilesSuccess();
-    // One readable line per file that could not be read or written.
+    // One readable line per file that could not be read or written, with
+    // the file and the reason (a picture over the pixel limit included).
     void sgSaveFilesFailed(QStringList failures);
 
 protected:

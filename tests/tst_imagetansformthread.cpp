@@ -824,6 +824,56 @@ private slots:
         QCOMPARE(filesIn(out), written);
     }
 
+    // A picture with more pixels than the program decodes is refused by
+    // name, before it is read; the others still go. One at the limit goes.
+    void exportRefusesPicturesOverThePixelLimit_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("written");
+        const QSize over(10001, 10000);
+        QTest::newRow("over, to a fitted pdf") << "x.pdf" << 1 << over << QStringList{"x.pdf"};
+        QTest::newRow("over, to a pdf at actual size") << "x.pdf" << 0 << over << QStringList{"x.pdf"};
+        QTest::newRow("over, to png") << "x.png" << 1 << over << QStringList{"x2.png"};
+        QTest::newRow("at the limit, to png") << "x.png" << 1 << QSize(10000, 10000)
+                                              << QStringList{"x1.png", "x2.png"};
+    }
+    void exportRefusesPicturesOverThePixelLimit()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, mode);
+        QFETCH(QSize, size);
+        QFETCH(QStringList, written);
+        const QString folder = freshFolder(QString("limit-%1").arg(QTest::currentDataTag()));
+        const QString out = freshFolder(QString("limit-out-%1").arg(QTest::currentDataTag()));
+        // One bit a pixel keeps the test light; the limit counts pixels.
+        QImage large(size, QImage::Format_Mono);
+        large.fill(1);
+        QVERIFY(large.save(folder + "large.png"));
+        QVERIFY(quarters(QSize(60, 40)).save(folder + "small.png"));
+
+        IImageTansformThread thread;
+        QSignalSpy success(&thread, &IImageTansformThread::sgSaveFilesSuccess);
+        QSignalSpy failed(&thread, &IImageTansformThread::sgSaveFilesFailed);
+        thread.setExportJob(out + target, {folder + "large.png", folder + "small.png"}, mode);
+        thread.processExportJob();
+
+        QCOMPARE(filesIn(out), written);
+        if (written.size() == 2) {
+            QCOMPARE(success.size(), 1);
+            QCOMPARE(QImageReader(out + written[0]).size(), size);
+            return;
+        }
+        QCOMPARE(success.size(), 0);
+        QCOMPARE(failed.size(), 1);
+        const QStringList failures = failed[0][0].toStringList();
+        QCOMPARE(failures.size(), 1);
+        QVERIFY2(failures[0].contains("large.png") && failures[0].contains("100 million"), qPrintable(failures[0]));
+        if (target.endsWith(".pdf"))
+            QCOMPARE(readPdf(out + target).size(), 1);
+    }
+
     void pdfWithNoReadablePictureIsNotWritten()
     {
         const QString out = freshFolder("pdf-none");

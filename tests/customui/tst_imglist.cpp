@@ -235,6 +235,37 @@ private slots:
         QCOMPARE(list()->pendingCount(), 0);
     }
 
+    // A picture too large to decode safely is listed with a note instead
+    // of a thumbnail, and the viewer says why it shows nothing.
+    void picturesOverThePixelLimitAreListedButNotDecoded()
+    {
+        newPanel();
+        QImage large(10001, 10000, QImage::Format_Mono);
+        large.fill(0);
+        const QString largePath = m_folder->filePath("large.png");
+        QVERIFY(large.save(largePath));
+        const QString small = writePicture(m_folder->filePath("small.png"), QSize(64, 48), Qt::blue);
+
+        list()->load();
+        QTRY_COMPARE_WITH_TIMEOUT(list()->count(), 2, 20000);
+        QCOMPARE(list()->files(), QStringList({largePath, small}));
+        QVERIFY(list()->entry(0)->isTooLarge());
+        QVERIFY(list()->entry(0)->thumbnail().isNull());
+        QVERIFY2(list()->entry(0)->toolTip().contains("100 million"), qPrintable(list()->entry(0)->toolTip()));
+        QVERIFY(!list()->entry(1)->isTooLarge());
+        QVERIFY(!list()->entry(1)->thumbnail().isNull());
+
+        list()->setCurrentRow(0);
+        list()->viewCurrent();
+        QTRY_VERIFY_WITH_TIMEOUT(list()->viewer() && list()->viewer()->isVisible(), 20000);
+        auto* viewer = qobject_cast<QLabel*>(list()->viewer());
+        QVERIFY(viewer);
+        QVERIFY(viewer->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY2(viewer->text().contains("large.png") && viewer->text().contains("100 million"),
+                 qPrintable(viewer->text()));
+        viewer->close();
+    }
+
     void aMissingPhotoFolderLoadsNothing()
     {
         newPanel();

@@ -29,20 +29,24 @@ const char* const kListStyle =
     "QListWidget::item:hover{background-color:rgba(135,206,235,110);}";
 
 // Reads `path` no larger than `box` (smaller pictures keep their size).
-// Runs on the reader thread.
-QImage readFitted(const QString& path, const QSize& box, QString* error)
+// A picture over the pixel limit is refused before it is decoded: most
+// formats cannot decode less than all of it. Runs on the reader thread.
+IImgList::Read readFitted(const QString& path, const QSize& box)
 {
+    IImgList::Read result;
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
+    result.error = pictureSizeProblem(size);
+    if (!result.error.isEmpty()) {
+        result.tooLarge = true;
+        return result;
+    }
     if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
         reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    QImage picture;
-    if (!reader.read(&picture)) {
-        *error = reader.errorString();
-        return QImage();
-    }
-    return picture;
+    if (!reader.read(&result.picture))
+        result.error = reader.errorString();
+    return result;
 }
 
 // "JPEG File(*.jpeg *.jpg)" -> "jpeg".
@@ -125,7 +129,7 @@ void IImgList::addImage(const QImage& picture, const QString& path)
     Pending ready;
     ready.id = ++m_nextId;
     ready.path = path;
-    ready.thumbnail = picture;
+    ready.read.picture = picture;
     ready.ready = true;
     m_pending.append(ready);
     flushPending();
@@ -173,31 +177,26 @@ void IImgList::enqueueFiles(const QStringList& paths)
         waiting.path = path;
         m_pending.append(waiting);
         const quint64 id = waiting.id;
-        readAsync(path, box, [this, id](const QImage& thumbnail, const QString& error) {
-            onThumbnailRead(id, thumbnail, error);
-        });
+        readAsync(path, box, [this, id](const Read& read) { onThumbnailRead(id, read); });
     }
 }
 
-void IImgList::readAsync(const QString& path, const QSize& box,
-                         std::function<void(const QImage&, const QString&)> done)
+void IImgList::readAsync(const QString& path, const QSize& box, std::function<void(const Read&)> done)
 {
     // The list outlives every task (the destructor waits), so posting back
     // to it is safe; an answer still queued when it goes is dropped with it.
     m_reader.start([this, path, box, done] {
-        QString error;
-        const QImage picture = readFitted(path, box, &error);
+        const Read read = readFitted(path, box);
         QMetaObject::invokeMethod(
-            this, [done, picture, error] { done(picture, error); }, Qt::QueuedConnection);
+            this, [done, read] { done(read); }, Qt::QueuedConnection);
     });
 }
 
-void IImgList::onThumbnailRead(quint64 id, const QImage& thumbnail, const QString& error)
+void IImgList::onThumbnailRead(quint64 id, const Read& read)
 {
     for (Pending& waiting : m_pending) {
         if (waiting.id == id) {
-            waiting.thumbnail = thumbnail;
-            waiting.error = error;
+            waiting.read = read;
             waiting.ready = true;
             break;
         }
@@ -209,16 +208,24 @@ void IImgList::flushPending()
 {
     while (!m_pending.isEmpty() && m_pending.first().ready) {
         const Pending done = m_pending.takeFirst();
-        if (done.thumbnail.isNull())
-            qDebug() << "read Image failed" << done.path << done.error;
-        else
-            appendEntry(done.path, done.thumbnail);
+        if (done.read.tooLarge) {
+            // Still listed, so the user sees it is there and why it shows
+            // no picture; viewing and exporting it say the same.
+            qDebug() << "picture too large" << done.path << done.read.error;
+            appendEntry(done.path, QImage(), done.read.error);
+        } else if (done.read.picture.isNull()) {
+            qDebug() << "read Image failed" << done.path << done.read.error;
+        } else {
+            appendEntry(done.path, done.read.picture);
+        }
     }
 }
 
-void IImgList::appendEntry(const QString& path, const QImage& thumbnail)
+void IImgList::appendEntry(const QString& path, const QImage& thumbnail, const QString& tooLarge)
 {
     auto* widget = new IImgListItem(path, count() + 1, thumbnail);
+    if (!tooLarge.isEmpty())
+        widget->setTooLarge(tooLarge);
     auto* item = new QListWidgetItem(this);
     item->setSizeHint(widget->size());
     setItemWidget(item, widget);
@@ -322,12 +329,10 @@ void IImgList::viewCurrent()
     if (const QScreen* where = screen())
         box = where->availableGeometry().size() * 0.8;
     const QString path = current->path();
-    readAsync(path, box, [this, path](const QImage& picture, const QString& error) {
-        showInViewer(path, picture, error);
-    });
+    readAsync(path, box, [this, path](const Read& read) { showInViewer(path, read); });
 }
 
-void IImgList::showInViewer(const QString& path, const QImage& picture, const QString& error)
+void IImgList::showInViewer(const QString& path, const Read& read)
 {
     if (!m_viewer) {
         m_viewer = new QLabel(this, Qt::Window);
@@ -336,13 +341,18 @@ void IImgList::showInViewer(const QString& path, const QImage& picture, const QS
         m_viewer->setTextFormat(Qt::PlainText);
     }
     m_viewer->setWindowTitle(QFileInfo(path).fileName());
-    if (picture.isNull()) {
-        qDebug() << "read Image failed" << path << error;
-        m_viewer->setText(tr("The picture \"%1\" cannot be read: %2").arg(QDir::toNativeSeparators(path), error));
+    if (read.tooLarge) {
+        qDebug() << "picture too large" << path << read.error;
+        m_viewer->setText(
+            tr("The picture \"%1\" is not shown: %2").arg(QDir::toNativeSeparators(path), read.error));
+        m_viewer->adjustSize();
+    } else if (read.picture.isNull()) {
+        qDebug() << "read Image failed" << path << read.error;
+        m_viewer->setText(tr("The picture \"%1\" cannot be read: %2").arg(QDir::toNativeSeparators(path), read.error));
         m_viewer->adjustSize();
     } else {
-        m_viewer->setPixmap(QPixmap::fromImage(picture));
-        m_viewer->resize(picture.size());
+        m_viewer->setPixmap(QPixmap::fromImage(read.picture));
+        m_viewer->resize(read.picture.size());
     }
     m_viewer->show();
     m_viewer->raise();
