@@ -18,9 +18,12 @@ struct ICaptureJob
     double scaleY = 1.0;
     // Degrees, clockwise on screen, as the board view is turned.
     int rotation = 0;
-    // With its trailing "/"; empty when the picture feeds a timelapse and no
-    // file is written.
+    // The folder the picture is written to. A job without one, unless it
+    // feeds a timelapse, is reported as failed rather than dropped.
     QString targetFolder;
+    // The picture goes back to the caller as a timelapse frame, full size,
+    // and no file is written; the target folder is not used.
+    bool timelapse = false;
     // The photo format in force when the picture was taken; filled in by
     // the save thread's addCaptureJob, on the caller's thread.
     QString format;

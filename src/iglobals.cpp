@@ -1,4 +1,4 @@
-// Process-wide helpers: the data folder and the screen scale factors.
+// Process-wide helpers: the data folder, the screen scale factors and picture files.
 #include "iglobals.h"
 
 #include <QCoreApplication>
@@ -60,4 +60,46 @@ void processEventsFor(int ms)
     settle.start();
     while (settle.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+const QVector<IPictureFormat>& pictureFormats()
+{
+    static const QVector<IPictureFormat> formats = {
+        {"jpeg", {QStringLiteral("jpeg"), QStringLiteral("jpg"), QStringLiteral("jpe")}},
+        {"png", {QStringLiteral("png")}},
+        {"bmp", {QStringLiteral("bmp")}},
+        {"tiff", {QStringLiteral("tiff"), QStringLiteral("tif")}},
+    };
+    return formats;
+}
+
+QByteArray pictureFormatOfSuffix(const QString& suffix)
+{
+    for (const IPictureFormat& format : pictureFormats()) {
+        if (format.suffixes.contains(suffix, Qt::CaseInsensitive))
+            return format.format;
+    }
+    return QByteArray();
+}
+
+QStringList pictureNameFilters()
+{
+    QStringList filters;
+    for (const IPictureFormat& format : pictureFormats()) {
+        for (const QString& suffix : format.suffixes)
+            filters << QStringLiteral("*.") + suffix;
+    }
+    return filters;
+}
+
+QString pictureSizeProblem(const QSize& size)
+{
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels <= kMaxPicturePixels)
+        return QString();
+    return QCoreApplication::translate("IPictures",
+                                       "it is %1 x %2 pixels, more than the %3 million pixels a picture may have")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPicturePixels / 1000000);
 }

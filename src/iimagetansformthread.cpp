@@ -39,20 +39,30 @@ QSize thumbnailSizeFor(double uniformScale)
     return QSize(int(std::lround(139 * uniformScale)), int(std::lround(94 * uniformScale)));
 }
 
-// Image formats an export may target, by lower-case suffix.
-QByteArray exportFormatFor(const QString& suffix)
+QString diskRefused()
 {
-    if (suffix == "png" || suffix == "bmp" || suffix == "jpeg" || suffix == "tiff")
-        return suffix.toLatin1();
-    if (suffix == "jpg")
-        return "jpeg";
-    if (suffix == "tif")
-        return "tiff";
-    return QByteArray();
+    // Qt loses the system's reason on a failed buffered write.
+    return QObject::tr("The disk did not take the whole file (it may be full, or the file too large)");
+}
+
+// Puts the written file in place. Qt 5's commit() takes a last flush that
+// failed for success and keeps the cut-off file, so flush first.
+bool commitWhole(QSaveFile& file, QString* error)
+{
+    if (!file.flush()) {
+        *error = diskRefused();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QObject::tr("The finished file could not be put in place: %1").arg(file.errorString());
+        return false;
+    }
+    return true;
 }
 
 // Writes through a temporary file that replaces `path` only once it is
-// complete, so a crash mid-write never leaves a truncated picture behind.
+// complete, so a crash or a full disk never leaves a truncated picture behind.
 bool writeImage(const QImage& image, const QString& path, const QByteArray& format, QString* error)
 {
     const QFileInfo info(path);
@@ -69,15 +79,16 @@ bool writeImage(const QImage& image, const QString& path, const QByteArray& form
     if (format == "jpeg")
         writer.setQuality(100);
     if (!writer.write(image)) {
-        *error = writer.errorString();
+        if (writer.error() == QImageWriter::UnsupportedFormatError)
+            *error = QObject::tr("Pictures cannot be written as \"%1\" here").arg(QString::fromLatin1(format));
+        else if (file.error() != QFileDevice::NoError)
+            *error = diskRefused();
+        else
+            *error = writer.errorString();
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitWhole(file, error);
 }
 
 QString cannotRead(const QString& path, const QString& why)
@@ -85,9 +96,49 @@ QString cannotRead(const QString& path, const QString& why)
     return QObject::tr("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
 }
 
+QString leftOut(const QString& path, const QString& why)
+{
+    return QObject::tr("Left out \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
 QString cannotWrite(const QString& path, const QString& why)
 {
     return QObject::tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+// Reads a picture for an export, refusing one too large to hold before it
+// is decoded; `failure` gets the export's line for a picture it does not
+// return. A valid `fitInto` reads it no larger than that box, which spares
+// decoding all of a large JPEG.
+QImage readForExport(const QString& path, const QSize& fitInto, QString* failure)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    QString tooLarge = pictureSizeProblem(size);
+    if (!tooLarge.isEmpty()) {
+        *failure = leftOut(path, tooLarge);
+        return QImage();
+    }
+    if (fitInto.isValid() && size.isValid() && (size.width() > fitInto.width() || size.height() > fitInto.height())) {
+        reader.setScaledSize(size.scaled(fitInto, Qt::KeepAspectRatio));
+        // Below this the JPEG reader trades quality for speed.
+        reader.setQuality(100);
+    }
+    QImage image;
+    if (!reader.read(&image)) {
+        *failure = cannotRead(path, reader.errorString());
+        return QImage();
+    }
+    // A format that cannot tell its size before decoding is held to the
+    // same limit, so the export does not carry on with it.
+    if (!size.isValid()) {
+        tooLarge = pictureSizeProblem(image.size());
+        if (!tooLarge.isEmpty()) {
+            *failure = leftOut(path, tooLarge);
+            return QImage();
+        }
+    }
+    return image;
 }
 
 // The page's tilt, clockwise on screen, folded into [-45, 45), taken from
@@ -310,10 +361,11 @@ QString IImageTansformThread::uniquePath(const QString& folder, const QString& f
 {
     // Never overwrite an earlier picture, even if the clock was set back.
     QDateTime when = QDateTime::currentDateTime();
-    QString path = folder + fileName(when, format);
+    const QDir dir(folder);
+    QString path = dir.filePath(fileName(when, format));
     while (QFileInfo::exists(path)) {
         when = when.addMSecs(1);
-        path = folder + fileName(when, format);
+        path = dir.filePath(fileName(when, format));
     }
     return path;
 }
@@ -341,8 +393,11 @@ void IImageTansformThread::processCaptureJob()
 
     if (picture.isNull()) {
         emit sgCaptureFailed(QString(), tr("The camera gave no picture"));
-    } else if (job.targetFolder.isEmpty()) {
+    } else if (job.timelapse) {
         emit sgCaptureImage(picture, QString());
+    } else if (job.targetFolder.trimmed().isEmpty()) {
+        qDebug() << "capture not saved: no photo folder";
+        emit sgCaptureFailed(QString(), tr("No folder is set for pictures"));
     } else {
         const QString format = job.format;
         const QString path = uniquePath(job.targetFolder, format);
@@ -383,9 +438,9 @@ void IImageTansformThread::processExportJob()
     QStringList failures;
     if (sourceFiles.isEmpty()) {
         failures << tr("No pictures to export");
-    } else if (!exportFormatFor(suffix).isEmpty()) {
+    } else if (!pictureFormatOfSuffix(suffix).isEmpty()) {
         failures = exportImages(targetPath, sourceFiles);
-        const QByteArray format = exportFormatFor(suffix);
+        const QByteArray format = pictureFormatOfSuffix(suffix);
         // A format this build cannot write would break every later capture.
         if (QImageWriter::supportedImageFormats().contains(format))
             updateSettings([format] { IConfigureService::instance()->setPhotoFormat(QString::fromLatin1(format)); });
@@ -408,20 +463,19 @@ void IImageTansformThread::processExportJob()
 QStringList IImageTansformThread::exportImages(const QString& targetPath, const QStringList& sourceFiles)
 {
     const QFileInfo target(targetPath);
-    const QByteArray format = exportFormatFor(target.suffix().toLower());
+    const QByteArray format = pictureFormatOfSuffix(target.suffix());
     QStringList failures;
     for (int i = 0; i < sourceFiles.size(); ++i) {
-        QImageReader reader(sourceFiles[i]);
-        QImage image;
-        if (!reader.read(&image)) {
-            failures << cannotRead(sourceFiles[i], reader.errorString());
+        QString error;
+        const QImage image = readForExport(sourceFiles[i], QSize(), &error);
+        if (image.isNull()) {
+            failures << error;
             continue;
         }
         const QString path = sourceFiles.size() == 1
             ? targetPath
-            : target.absolutePath() + "/" + target.completeBaseName() + QString::number(i + 1) + "."
-                + target.suffix();
-        QString error;
+            : target.absoluteDir().filePath(target.completeBaseName() + QString::number(i + 1) + "."
+                                            + target.suffix());
         if (!writeImage(image, path, format, &error))
             failures << cannotWrite(path, error);
     }
@@ -450,10 +504,12 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
     QPainter painter;
     int pages = 0;
     for (const QString& source : sourceFiles) {
-        QImageReader reader(source);
-        QImage image;
-        if (!reader.read(&image)) {
-            failures << cannotRead(source, reader.errorString());
+        // One decoded picture at a time: read fitted to the page in that
+        // layout, and let go before the next one is read.
+        QString failure;
+        QImage image = readForExport(source, mode == PdfFittedOnA4 ? kA4Pixels : QSize(), &failure);
+        if (image.isNull()) {
+            failures << failure;
             continue;
         }
         if (mode == PdfPagePerPicture) {
@@ -478,9 +534,9 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
         if (mode == PdfActualSizeOnA4 || mode == PdfPagePerPicture) {
             painter.drawImage(0, 0, image);
         } else {
-            const QImage fitted = image.scaled(kA4Pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            painter.drawImage((kA4Pixels.width() - fitted.width()) / 2,
-                              (kA4Pixels.height() - fitted.height()) / 2, fitted);
+            image = image.scaled(kA4Pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage((kA4Pixels.width() - image.width()) / 2, (kA4Pixels.height() - image.height()) / 2,
+                              image);
         }
     }
 
@@ -490,7 +546,8 @@ QStringList IImageTansformThread::exportPdf(const QString& targetPath, const QSt
         return failures;
     }
     painter.end();
-    if (!file.commit())
-        failures << cannotWrite(targetPath, file.errorString());
+    QString error;
+    if (!commitWhole(file, &error))
+        failures << cannotWrite(targetPath, error);
     return failures;
 }

@@ -53,11 +53,13 @@ signals:
     // A thumbnail and the written file, or the full picture and "" for a
     // timelapse.
     void sgCaptureImage(QImage picture, QString path);
-    // The capture's picture could not be written to `path`.
+    // A capture that left no file: `path` is where it was to go (empty when
+    // there was nowhere), `error` says why, for the user.
     void sgCaptureFailed(QString path, QString error);
     // Every file of the export was written.
     void sgSaveFilesSuccess();
-    // One readable line per file that could not be read or written.
+    // One readable line per file that could not be read or written, with
+    // the file and the reason (a picture over the pixel limit included).
     void sgSaveFilesFailed(QStringList failures);
 
 protected:

@@ -321,13 +321,25 @@ private slots:
         QCOMPARE(result.saved.size(), QSize(640, 480));
     }
 
+    // A timelapse frame is asked for as one; the folder plays no part.
+    void timelapseCaptureReturnsThePictureAndWritesNothing_data()
+    {
+        QTest::addColumn<bool>("withFolder");
+        QTest::newRow("no folder") << false;
+        QTest::newRow("photo folder set") << true;
+    }
     void timelapseCaptureReturnsThePictureAndWritesNothing()
     {
-        const QString folder = freshFolder("timelapse");
+        QFETCH(bool, withFolder);
+        const QString folder = freshFolder(QString("timelapse-%1").arg(withFolder));
         IImageTansformThread thread;
         QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
-        thread.addCaptureJob(jobFor(quarters(QSize(320, 240)), QString()));
+        QSignalSpy failed(&thread, &IImageTansformThread::sgCaptureFailed);
+        ICaptureJob job = jobFor(quarters(QSize(320, 240)), withFolder ? folder : QString());
+        job.timelapse = true;
+        thread.addCaptureJob(job);
         thread.processCaptureJob();
+        QCOMPARE(failed.size(), 0);
         QCOMPARE(images.size(), 1);
         QCOMPARE(images[0][1].toString(), QString());
         const QImage picture = images[0][0].value<QImage>();
@@ -529,6 +541,102 @@ private slots:
         QCOMPARE(thread.pendingCaptureJobs(), 0);
     }
 
+    // Nowhere to write is no timelapse frame: the user hears of it and a
+    // timed series can count the shot as lost.
+    void captureWithNowhereToGoIsReported_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("empty folder") << QString();
+        QTest::newRow("blank folder") << QString("   ");
+    }
+    void captureWithNowhereToGoIsReported()
+    {
+        QFETCH(QString, folder);
+        IImageTansformThread thread;
+        QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
+        QSignalSpy failed(&thread, &IImageTansformThread::sgCaptureFailed);
+        thread.addCaptureJob(jobFor(quarters(QSize(40, 20)), folder));
+        thread.processCaptureJob();
+        QCOMPARE(images.size(), 0);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!failed[0][1].toString().isEmpty());
+        QCOMPARE(thread.pendingCaptureJobs(), 0);
+    }
+
+    void folderWithoutTrailingSlashGetsThePictureInside()
+    {
+        const QString folder = m_dir.filePath("noslash");
+        QVERIFY(QDir().mkpath(folder));
+        const CaptureResult result = capture(jobFor(quarters(QSize(40, 20)), folder));
+        QVERIFY(!result.saved.isNull());
+        QCOMPARE(QFileInfo(result.path).absolutePath(), folder);
+        QCOMPARE(filesIn(folder).size(), 1);
+        // Nothing beside the folder whose name starts with it.
+        QCOMPARE(QDir(m_dir.path()).entryList({"noslash*"}, QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"noslash"});
+    }
+
+    // Once the folder is there the write can still fail: the format cannot
+    // be written, the disk takes only part of the file, or the finished file
+    // cannot be put in place. Run in a helper process that sets up the fault.
+    void pictureWriteThatFailsIsReported_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing in the way") << "png" << QSize(40, 20) << "none" << true;
+        QTest::newRow("a format Qt reads but cannot write") << "gif" << QSize(40, 20) << "none" << false;
+        QTest::newRow("the disk refuses part of the picture") << "png" << QSize(400, 400) << "filesize" << false;
+        QTest::newRow("the disk refuses the last bytes") << "png" << QSize(40, 20) << "filesize" << false;
+        QTest::newRow("the finished file cannot be put in place") << "png" << QSize(40, 20) << "rename" << false;
+    }
+    void pictureWriteThatFailsIsReported()
+    {
+        QFETCH(QString, format);
+        QFETCH(QSize, size);
+        QFETCH(QString, fault);
+        QFETCH(bool, saved);
+        const bool writable = QImageWriter::supportedImageFormats().contains(format.toLatin1());
+        if (!saved && fault == "none"
+            && (writable || !QImageReader::supportedImageFormats().contains(format.toLatin1())))
+            QSKIP("this build does not read the format without writing it");
+        const QString folder = freshFolder(QString("writefail-%1").arg(QTest::currentDataTag()));
+
+        QByteArray output;
+        QCOMPARE(TestEnv::runProcess(TestEnv::peerPath("savepeer"),
+                                     {folder, format, QString::number(size.width()),
+                                      QString::number(size.height()), fault},
+                                     {}, 30000, &output),
+                 0);
+        QStringList captured, failed;
+        for (const QByteArray& line : output.split('\n')) {
+            const QStringList fields = QString::fromUtf8(line).split('\t');
+            if (fields[0] == "captured" && fields.size() == 2)
+                captured << fields[1];
+            else if (fields[0] == "failed" && fields.size() == 3)
+                failed << fields[1] << fields[2];
+        }
+
+        if (saved) {
+            QCOMPARE(failed, QStringList());
+            QCOMPARE(captured.size(), 1);
+            QCOMPARE(QImage(captured[0]).size(), size);
+            QCOMPARE(filesIn(folder), QStringList{QFileInfo(captured[0]).fileName()});
+            return;
+        }
+        QVERIFY2(captured.isEmpty(), output.constData());
+        QCOMPARE(failed.size(), 2);
+        QCOMPARE(QFileInfo(failed[0]).absolutePath() + "/", folder);
+        // A reason a user can act on, not Qt's "Unknown error".
+        const QString reason = failed[1];
+        QVERIFY2(!reason.isEmpty() && !reason.contains("Unknown error"), qPrintable(reason));
+        if (format == "gif")
+            QVERIFY2(reason.contains("gif"), qPrintable(reason));
+        // No picture under the final name, nor a temporary one beside it.
+        QCOMPARE(filesIn(folder), QStringList());
+    }
+
     void missingPhotoFolderIsCreated()
     {
         const QString folder = m_dir.filePath("not/yet/there") + "/";
@@ -551,6 +659,9 @@ private slots:
         QTest::newRow("three pictures to bmp") << 3 << "scan.bmp" << QStringList{"scan1.bmp", "scan2.bmp", "scan3.bmp"}
                                                << "bmp";
         QTest::newRow("one picture to jpeg") << 1 << "x.jpeg" << QStringList{"x.jpeg"} << "jpeg";
+        QTest::newRow("one picture to JPG") << 1 << "x.JPG" << QStringList{"x.JPG"} << "jpeg";
+        QTest::newRow("one picture to jpe") << 1 << "x.jpe" << QStringList{"x.jpe"} << "jpeg";
+        QTest::newRow("two pictures to tif") << 2 << "scan.tif" << QStringList{"scan1.tif", "scan2.tif"} << "tiff";
     }
     void exportToImages()
     {
@@ -711,6 +822,56 @@ private slots:
         QVERIFY2(failures[0].contains(mentioned), qPrintable(failures[0]));
         // What could be exported still was.
         QCOMPARE(filesIn(out), written);
+    }
+
+    // A picture with more pixels than the program decodes is refused by
+    // name, before it is read; the others still go. One at the limit goes.
+    void exportRefusesPicturesOverThePixelLimit_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("written");
+        const QSize over(10001, 10000);
+        QTest::newRow("over, to a fitted pdf") << "x.pdf" << 1 << over << QStringList{"x.pdf"};
+        QTest::newRow("over, to a pdf at actual size") << "x.pdf" << 0 << over << QStringList{"x.pdf"};
+        QTest::newRow("over, to png") << "x.png" << 1 << over << QStringList{"x2.png"};
+        QTest::newRow("at the limit, to png") << "x.png" << 1 << QSize(10000, 10000)
+                                              << QStringList{"x1.png", "x2.png"};
+    }
+    void exportRefusesPicturesOverThePixelLimit()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, mode);
+        QFETCH(QSize, size);
+        QFETCH(QStringList, written);
+        const QString folder = freshFolder(QString("limit-%1").arg(QTest::currentDataTag()));
+        const QString out = freshFolder(QString("limit-out-%1").arg(QTest::currentDataTag()));
+        // One bit a pixel keeps the test light; the limit counts pixels.
+        QImage large(size, QImage::Format_Mono);
+        large.fill(1);
+        QVERIFY(large.save(folder + "large.png"));
+        QVERIFY(quarters(QSize(60, 40)).save(folder + "small.png"));
+
+        IImageTansformThread thread;
+        QSignalSpy success(&thread, &IImageTansformThread::sgSaveFilesSuccess);
+        QSignalSpy failed(&thread, &IImageTansformThread::sgSaveFilesFailed);
+        thread.setExportJob(out + target, {folder + "large.png", folder + "small.png"}, mode);
+        thread.processExportJob();
+
+        QCOMPARE(filesIn(out), written);
+        if (written.size() == 2) {
+            QCOMPARE(success.size(), 1);
+            QCOMPARE(QImageReader(out + written[0]).size(), size);
+            return;
+        }
+        QCOMPARE(success.size(), 0);
+        QCOMPARE(failed.size(), 1);
+        const QStringList failures = failed[0][0].toStringList();
+        QCOMPARE(failures.size(), 1);
+        QVERIFY2(failures[0].contains("large.png") && failures[0].contains("100 million"), qPrintable(failures[0]));
+        if (target.endsWith(".pdf"))
+            QCOMPARE(readPdf(out + target).size(), 1);
     }
 
     void pdfWithNoReadablePictureIsNotWritten()

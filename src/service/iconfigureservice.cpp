@@ -9,9 +9,11 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -26,6 +28,17 @@ QColor colorFromSetting(const QVariant& stored)
     QColor color;
     color.setNamedColor(stored.toString());
     return color;
+}
+
+// A folder pictures or recordings can go to: set, there, and taking files.
+// Trying a file tells the truth where permission bits do not (root, read-only
+// or special file systems).
+bool usableFolder(const QString& path)
+{
+    if (path.trimmed().isEmpty() || !QFileInfo(path).isDir())
+        return false;
+    QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".veskaroo-probe-XXXXXX")));
+    return probe.open();
 }
 
 } // namespace
@@ -44,7 +57,7 @@ IConfigureService::IConfigureService()
 
 QString IConfigureService::settingsFilePath()
 {
-    return appDataPath("ini/") + "application.ini";
+    return QDir(appDataPath("ini/")).filePath(QStringLiteral("application.ini"));
 }
 
 QString IConfigureService::versionString()
@@ -121,10 +134,17 @@ void IConfigureService::readConfigure()
     m_photoSound = s.value("photo/sound", m_photoSound).toBool();
     m_frameRate = s.value("screenRecording/frameRate", m_frameRate).toInt();
 
-    if (!QDir(m_photoPath).exists())
+    // An empty or unusable folder would lose every capture or recording.
+    if (!usableFolder(m_photoPath)) {
+        if (m_photoPath != appDataLocation("photo/"))
+            qDebug() << "photo folder" << m_photoPath << "cannot be used, the default is used instead";
         setPhotoPath(appDataPath("photo/"));
-    if (!QDir(m_videoPath).exists())
+    }
+    if (!usableFolder(m_videoPath)) {
+        if (m_videoPath != appDataLocation("video/"))
+            qDebug() << "video folder" << m_videoPath << "cannot be used, the default is used instead";
         setVideoPath(appDataPath("video/"));
+    }
 }
 
 void IConfigureService::writeAllConfigure()

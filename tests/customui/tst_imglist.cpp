@@ -7,6 +7,7 @@
 #include "customui/imglist/iimglistitem.h"
 #include "customui/imglist/iimglistwidget.h"
 #include "customui/common/iitoolbutton.h"
+#include "iglobals.h"
 #include "iimagetansformthread.h"
 #include "service/iconfigureservice.h"
 
@@ -14,10 +15,13 @@
 #include <algorithm>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,7 +31,9 @@ QString writePicture(const QString& path, const QSize& size, const QColor& color
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(color);
-    if (!picture.save(path))
+    // In the format its suffix names, PNG for any other suffix.
+    const QByteArray format = pictureFormatOfSuffix(QFileInfo(path).suffix());
+    if (!picture.save(path, format.isEmpty() ? "png" : format.constData()))
         qWarning("cannot write %s", qPrintable(path));
     return QFileInfo(path).absoluteFilePath();
 }
@@ -143,7 +149,7 @@ private slots:
             written << writePicture(m_folder->filePath(name), QSize(400, 300), QColor(i * 10, 80, 120));
         }
         // Not among the names the list loads.
-        writePicture(m_folder->filePath("shot99.jpg"), QSize(40, 30), Qt::red);
+        writePicture(m_folder->filePath("notes.txt"), QSize(40, 30), Qt::red);
 
         list()->load();
         // Reading happens off the GUI thread: nothing is in yet.
@@ -165,6 +171,99 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(list()->count(), 20);
         QCOMPARE(list()->pendingCount(), 0);
+    }
+
+    // Whatever a camera or another program named them: the usual suffixes
+    // of JPEG, PNG, BMP and TIFF in any case.
+    void loadTakesTheUsualSuffixesInAnyCase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed");
+        for (const char* name : {"shot.jpg", "SHOT.JPG", "shot.jpe", "shot.Jpeg", "shot.tif", "shot.TIFF", "shot.PNG",
+                                 "shot.Bmp"})
+            QTest::newRow(name) << QString(name) << true;
+        // Readable, but not a format the program keeps pictures in.
+        QTest::newRow("shot.gif") << "shot.gif" << false;
+        QTest::newRow("shot.txt") << "shot.txt" << false;
+    }
+    void loadTakesTheUsualSuffixesInAnyCase()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
+        newPanel();
+        const QString path = writePicture(m_folder->filePath(name), QSize(64, 48), Qt::darkGreen);
+
+        list()->load();
+        QTRY_COMPARE_WITH_TIMEOUT(list()->pendingCount(), 0, 20000);
+        QCOMPARE(list()->files(), listed ? QStringList{path} : QStringList());
+        if (listed)
+            QCOMPARE(list()->entry(0)->thumbnail().isNull(), false);
+    }
+
+    // The import dialog offers them too.
+    void importDialogOffersTheUsualSuffixesInAnyCase()
+    {
+        newPanel();
+        const QStringList pictures = {"a.jpg", "b.JPG", "c.jpeg", "d.jpe", "e.png", "f.bmp", "g.tif", "h.TIFF"};
+        for (const QString& name : pictures)
+            writePicture(m_folder->filePath(name), QSize(8, 8), Qt::gray);
+        writePicture(m_folder->filePath("i.txt"), QSize(8, 8), Qt::gray);
+        IConfigureService::instance()->setFileDialogFolder(m_folder->path());
+
+        // Qt's own dialog (no native one offscreen), read once it has listed
+        // the folder, then cancelled.
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            QFileDialog* dialog = nullptr;
+            auto opened = [&] { return (dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); };
+            if (!QTest::qWaitFor(opened, 10000))
+                return;
+            if (auto* model = dialog->findChild<QFileSystemModel*>()) {
+                // The folder is listed in the background.
+                const QModelIndex folder = model->index(m_folder->path());
+                if (!QTest::qWaitFor([&] { return model->rowCount(folder) >= pictures.size(); }, 10000))
+                    qWarning("the dialog lists fewer files than there are pictures");
+                QTest::qWait(200); // in case more come
+                for (int row = 0; row < model->rowCount(folder); ++row)
+                    offered << model->index(row, 0, folder).data().toString();
+            }
+            dialog->reject();
+        });
+        m_panel->button(IImgListWidget::ImportFile)->click();
+        offered.sort();
+        QCOMPARE(offered, pictures);
+        QCOMPARE(list()->pendingCount(), 0);
+    }
+
+    // A picture too large to decode safely is listed with a note instead
+    // of a thumbnail, and the viewer says why it shows nothing.
+    void picturesOverThePixelLimitAreListedButNotDecoded()
+    {
+        newPanel();
+        QImage large(10001, 10000, QImage::Format_Mono);
+        large.fill(0);
+        const QString largePath = m_folder->filePath("large.png");
+        QVERIFY(large.save(largePath));
+        const QString small = writePicture(m_folder->filePath("small.png"), QSize(64, 48), Qt::blue);
+
+        list()->load();
+        QTRY_COMPARE_WITH_TIMEOUT(list()->count(), 2, 20000);
+        QCOMPARE(list()->files(), QStringList({largePath, small}));
+        QVERIFY(list()->entry(0)->isTooLarge());
+        QVERIFY(list()->entry(0)->thumbnail().isNull());
+        QVERIFY2(list()->entry(0)->toolTip().contains("100 million"), qPrintable(list()->entry(0)->toolTip()));
+        QVERIFY(!list()->entry(1)->isTooLarge());
+        QVERIFY(!list()->entry(1)->thumbnail().isNull());
+
+        list()->setCurrentRow(0);
+        list()->viewCurrent();
+        QTRY_VERIFY_WITH_TIMEOUT(list()->viewer() && list()->viewer()->isVisible(), 20000);
+        auto* viewer = qobject_cast<QLabel*>(list()->viewer());
+        QVERIFY(viewer);
+        QVERIFY(viewer->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY2(viewer->text().contains("large.png") && viewer->text().contains("100 million"),
+                 qPrintable(viewer->text()));
+        viewer->close();
     }
 
     void aMissingPhotoFolderLoadsNothing()

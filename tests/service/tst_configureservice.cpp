@@ -81,6 +81,39 @@ private slots:
         QCOMPARE(stored("path/video").toString(), TestEnv::dataFolder() + "/video/");
     }
 
+    // A folder nothing can be saved in would lose every capture and
+    // recording without a word; the default folder takes its place.
+    void unusableFoldersAreReplacedByTheDefaults_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << QString("  ");
+        QTest::newRow("a file, not a folder") << QString("file");
+        // Nobody, root included, can create a file there.
+        QTest::newRow("a folder that takes no files") << QString("/proc/1");
+    }
+    void unusableFoldersAreReplacedByTheDefaults()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir scratch;
+        if (folder == "file") {
+            folder = scratch.filePath("file");
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        writeStored("path/photo", folder);
+        writeStored("path/video", folder);
+        service()->readConfigure();
+        const QString photo = TestEnv::dataFolder() + "/photo/";
+        const QString video = TestEnv::dataFolder() + "/video/";
+        QCOMPARE(service()->photoPath(), photo);
+        QCOMPARE(service()->videoPath(), video);
+        QCOMPARE(stored("path/photo").toString(), photo);
+        QCOMPARE(stored("path/video").toString(), video);
+        QVERIFY(QDir(photo).exists());
+        QVERIFY(QDir(video).exists());
+    }
+
     void existingFoldersAreKept()
     {
         QTemporaryDir photos;
@@ -88,6 +121,9 @@ private slots:
         service()->readConfigure();
         QCOMPARE(service()->photoPath(), photos.path());
         QCOMPARE(stored("path/photo").toString(), photos.path());
+        // Finding out that it takes files leaves nothing behind.
+        QCOMPARE(QDir(photos.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     void storedValuesAreRead()

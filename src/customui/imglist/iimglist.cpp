@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -28,30 +29,44 @@ const char* const kListStyle =
     "QListWidget::item:hover{background-color:rgba(135,206,235,110);}";
 
 // Reads `path` no larger than `box` (smaller pictures keep their size).
-// Runs on the reader thread.
-QImage readFitted(const QString& path, const QSize& box, QString* error)
+// A picture over the pixel limit is refused before it is decoded: most
+// formats cannot decode less than all of it. Runs on the reader thread.
+IImgList::Read readFitted(const QString& path, const QSize& box)
 {
+    IImgList::Read result;
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
+    result.error = pictureSizeProblem(size);
+    if (!result.error.isEmpty()) {
+        result.tooLarge = true;
+        return result;
+    }
     if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
         reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    QImage picture;
-    if (!reader.read(&picture)) {
-        *error = reader.errorString();
-        return QImage();
-    }
-    return picture;
+    if (!reader.read(&result.picture))
+        result.error = reader.errorString();
+    return result;
 }
 
-// "PNG File(*.png)" -> "png".
+// "JPEG File(*.jpeg *.jpg)" -> "jpeg".
 QString suffixOfFilter(const QString& filter)
 {
-    const int star = filter.indexOf(QLatin1String("*."));
-    if (star < 0)
-        return QString();
-    const int end = filter.indexOf(QLatin1Char(')'), star);
-    return filter.mid(star + 2, end < 0 ? -1 : end - star - 2).trimmed();
+    const QRegularExpression firstSuffix(QStringLiteral("\\*\\.([^\\s)]+)"));
+    return firstSuffix.match(filter).captured(1);
+}
+
+// "JPEG File(*.jpeg *.jpg *.jpe)" for a format of the shared list.
+QString saveFilter(const QString& label, const QByteArray& format)
+{
+    QStringList patterns;
+    for (const IPictureFormat& known : pictureFormats()) {
+        if (known.format == format) {
+            for (const QString& suffix : known.suffixes)
+                patterns << QStringLiteral("*.") + suffix;
+        }
+    }
+    return QStringLiteral("%1(%2)").arg(label, patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -101,7 +116,7 @@ QString IImgList::proposedExportPath()
     // Without a remembered folder the name would point at the file system's root.
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    return folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+    return QDir(folder).filePath(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")));
 }
 
 void IImgList::addImage(const QImage& picture, const QString& path)
@@ -113,7 +128,7 @@ void IImgList::addImage(const QImage& picture, const QString& path)
     Pending ready;
     ready.id = ++m_nextId;
     ready.path = path;
-    ready.thumbnail = picture;
+    ready.read.picture = picture;
     ready.ready = true;
     m_pending.append(ready);
     flushPending();
@@ -128,9 +143,9 @@ void IImgList::load()
     if (folder.isEmpty() || !QDir(folder).exists())
         return;
     const QDir dir(folder);
-    const QFileInfoList found = dir.entryInfoList(
-        {QStringLiteral("*.png"), QStringLiteral("*.jpeg"), QStringLiteral("*.tiff"), QStringLiteral("*.bmp")},
-        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    // Without QDir::CaseSensitive the filters match "SHOT.JPG" too.
+    const QFileInfoList found =
+        dir.entryInfoList(pictureNameFilters(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     QStringList paths;
     for (int i = qMax(0, found.size() - kLoadedPictures); i < found.size(); ++i)
         paths << found[i].absoluteFilePath();
@@ -161,31 +176,26 @@ void IImgList::enqueueFiles(const QStringList& paths)
         waiting.path = path;
         m_pending.append(waiting);
         const quint64 id = waiting.id;
-        readAsync(path, box, [this, id](const QImage& thumbnail, const QString& error) {
-            onThumbnailRead(id, thumbnail, error);
-        });
+        readAsync(path, box, [this, id](const Read& read) { onThumbnailRead(id, read); });
     }
 }
 
-void IImgList::readAsync(const QString& path, const QSize& box,
-                         std::function<void(const QImage&, const QString&)> done)
+void IImgList::readAsync(const QString& path, const QSize& box, std::function<void(const Read&)> done)
 {
     // The list outlives every task (the destructor waits), so posting back
     // to it is safe; an answer still queued when it goes is dropped with it.
     m_reader.start([this, path, box, done] {
-        QString error;
-        const QImage picture = readFitted(path, box, &error);
+        const Read read = readFitted(path, box);
         QMetaObject::invokeMethod(
-            this, [done, picture, error] { done(picture, error); }, Qt::QueuedConnection);
+            this, [done, read] { done(read); }, Qt::QueuedConnection);
     });
 }
 
-void IImgList::onThumbnailRead(quint64 id, const QImage& thumbnail, const QString& error)
+void IImgList::onThumbnailRead(quint64 id, const Read& read)
 {
     for (Pending& waiting : m_pending) {
         if (waiting.id == id) {
-            waiting.thumbnail = thumbnail;
-            waiting.error = error;
+            waiting.read = read;
             waiting.ready = true;
             break;
         }
@@ -197,16 +207,24 @@ void IImgList::flushPending()
 {
     while (!m_pending.isEmpty() && m_pending.first().ready) {
         const Pending done = m_pending.takeFirst();
-        if (done.thumbnail.isNull())
-            qDebug() << "read Image failed" << done.path << done.error;
-        else
-            appendEntry(done.path, done.thumbnail);
+        if (done.read.tooLarge) {
+            // Still listed, so the user sees it is there and why it shows
+            // no picture; viewing and exporting it say the same.
+            qDebug() << "picture too large" << done.path << done.read.error;
+            appendEntry(done.path, QImage(), done.read.error);
+        } else if (done.read.picture.isNull()) {
+            qDebug() << "read Image failed" << done.path << done.read.error;
+        } else {
+            appendEntry(done.path, done.read.picture);
+        }
     }
 }
 
-void IImgList::appendEntry(const QString& path, const QImage& thumbnail)
+void IImgList::appendEntry(const QString& path, const QImage& thumbnail, const QString& tooLarge)
 {
     auto* widget = new IImgListItem(path, count() + 1, thumbnail);
+    if (!tooLarge.isEmpty())
+        widget->setTooLarge(tooLarge);
     auto* item = new QListWidgetItem(this);
     item->setSizeHint(widget->size());
     setItemWidget(item, widget);
@@ -310,12 +328,10 @@ void IImgList::viewCurrent()
     if (const QScreen* where = screen())
         box = where->availableGeometry().size() * 0.8;
     const QString path = current->path();
-    readAsync(path, box, [this, path](const QImage& picture, const QString& error) {
-        showInViewer(path, picture, error);
-    });
+    readAsync(path, box, [this, path](const Read& read) { showInViewer(path, read); });
 }
 
-void IImgList::showInViewer(const QString& path, const QImage& picture, const QString& error)
+void IImgList::showInViewer(const QString& path, const Read& read)
 {
     if (!m_viewer) {
         m_viewer = new QLabel(this, Qt::Window);
@@ -324,13 +340,18 @@ void IImgList::showInViewer(const QString& path, const QImage& picture, const QS
         m_viewer->setTextFormat(Qt::PlainText);
     }
     m_viewer->setWindowTitle(QFileInfo(path).fileName());
-    if (picture.isNull()) {
-        qDebug() << "read Image failed" << path << error;
-        m_viewer->setText(tr("The picture \"%1\" cannot be read: %2").arg(QDir::toNativeSeparators(path), error));
+    if (read.tooLarge) {
+        qDebug() << "picture too large" << path << read.error;
+        m_viewer->setText(
+            tr("The picture \"%1\" is not shown: %2").arg(QDir::toNativeSeparators(path), read.error));
+        m_viewer->adjustSize();
+    } else if (read.picture.isNull()) {
+        qDebug() << "read Image failed" << path << read.error;
+        m_viewer->setText(tr("The picture \"%1\" cannot be read: %2").arg(QDir::toNativeSeparators(path), read.error));
         m_viewer->adjustSize();
     } else {
-        m_viewer->setPixmap(QPixmap::fromImage(picture));
-        m_viewer->resize(picture.size());
+        m_viewer->setPixmap(QPixmap::fromImage(read.picture));
+        m_viewer->resize(read.picture.size());
     }
     m_viewer->show();
     m_viewer->raise();
@@ -354,8 +375,9 @@ QString IImgList::askSaveFile(const QString& proposedPath)
     const QString png = QStringLiteral("PNG File(*.png)");
     QFileDialog dialog(this, tr("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("PDF File (*.pdf)"), QStringLiteral("BMP File(*.bmp)"),
-                           QStringLiteral("TIFF File(*.tiff)"), QStringLiteral("JPEG File(*.jpeg)"), png});
+    dialog.setNameFilters({QStringLiteral("PDF File (*.pdf)"), saveFilter(QStringLiteral("BMP File"), "bmp"),
+                           saveFilter(QStringLiteral("TIFF File"), "tiff"),
+                           saveFilter(QStringLiteral("JPEG File"), "jpeg"), png});
     // Shown filter and added suffix agree from the start.
     dialog.selectNameFilter(png);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -371,8 +393,11 @@ QString IImgList::askSaveFile(const QString& proposedPath)
 
 QStringList IImgList::askOpenFiles(const QString& folder)
 {
-    return QFileDialog::getOpenFileNames(this, tr("Import File"), folder,
-                                         QStringLiteral("*.png *.jpg *.jpeg *.bmp *.tiff"));
+    // Native dialogs may match patterns case-sensitively.
+    QStringList patterns = pictureNameFilters();
+    for (const QString& pattern : pictureNameFilters())
+        patterns << pattern.toUpper();
+    return QFileDialog::getOpenFileNames(this, tr("Import File"), folder, patterns.join(QLatin1Char(' ')));
 }
 
 void IImgList::slTimeout()

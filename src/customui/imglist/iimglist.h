@@ -4,6 +4,7 @@
 // the window.
 #pragma once
 
+#include <QImage>
 #include <QListWidget>
 #include <QPointer>
 #include <QThreadPool>
@@ -23,6 +24,15 @@ public:
     // answer them; an empty answer means cancelled.
     using SaveFileChooser = std::function<QString(const QString& proposedPath)>;
     using OpenFilesChooser = std::function<QStringList(const QString& folder)>;
+
+    // A picture read from disk for the list or the viewer.
+    struct Read
+    {
+        QImage picture;
+        QString error;
+        // Over the pixel limit: refused without decoding.
+        bool tooLarge = false;
+    };
 
     explicit IImgList(QWidget* parent = nullptr);
     // Waits for a picture being read, so no result outlives the list.
@@ -85,20 +95,19 @@ private:
     {
         quint64 id = 0;
         QString path;
-        QImage thumbnail;
-        QString error;
+        Read read;
         bool ready = false;
     };
 
     IImgListItem* entryOf(QListWidgetItem* item) const;
     void enqueueFiles(const QStringList& paths);
-    void readAsync(const QString& path, const QSize& box,
-                   std::function<void(const QImage&, const QString&)> done);
-    void onThumbnailRead(quint64 id, const QImage& thumbnail, const QString& error);
+    void readAsync(const QString& path, const QSize& box, std::function<void(const Read&)> done);
+    void onThumbnailRead(quint64 id, const Read& read);
     void flushPending();
-    void appendEntry(const QString& path, const QImage& thumbnail);
+    // `tooLarge`, when set, says why the picture is not shown.
+    void appendEntry(const QString& path, const QImage& thumbnail, const QString& tooLarge = QString());
     void renumber();
-    void showInViewer(const QString& path, const QImage& picture, const QString& error);
+    void showInViewer(const QString& path, const Read& read);
     QString askSaveFile(const QString& proposedPath);
     QStringList askOpenFiles(const QString& folder);
 

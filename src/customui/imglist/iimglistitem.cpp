@@ -113,3 +113,16 @@ QPixmap IImgListItem::thumbnail() const
 {
     return m_pictureLabel->pixmap(Qt::ReturnByValue);
 }
+
+void IImgListItem::setTooLarge(const QString& why)
+{
+    m_tooLarge = true;
+    m_pictureLabel->setWordWrap(true);
+    m_pictureLabel->setText(tr("Too large to show"));
+    setToolTip(m_path + QLatin1Char('\n') + why);
+}
+
+bool IImgListItem::isTooLarge() const
+{
+    return m_tooLarge;
+}

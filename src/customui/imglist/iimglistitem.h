@@ -28,9 +28,14 @@ public:
     void setCurrent(bool current);
     // The picture as shown, fitted into the thumbnail box.
     QPixmap thumbnail() const;
+    // Marks a picture over the pixel limit: a note in place of the
+    // thumbnail, `why` in the tooltip.
+    void setTooLarge(const QString& why);
+    bool isTooLarge() const;
 
 private:
     QString m_path;
+    bool m_tooLarge = false;
     int m_number = 0;
     QLabel* m_numberLabel = nullptr;
     QLabel* m_pictureLabel = nullptr;
