@@ -26,7 +26,6 @@
 
 #include <QCloseEvent>
 #include <QDebug>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
@@ -48,7 +47,6 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     const qreal low = -qreal(1 << 30);
     const qreal high = qreal(std::numeric_limits<int>::max());
     m_board->setSceneRect(QRectF(QPointF(low, low), QPointF(high, high)));
-    m_board->init();
 
     // Frameless top-level window with system menu, minimise and maximise.
     setWindowFlags(Qt::WindowFlags(59393));
@@ -82,9 +80,8 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     connect(IBoardService::instance(), &IBoardService::sgToolSelectionCleared, m_boardToolBar,
             &IBoardToolBar::resetSelection);
 
+    // Snap reads the mode when it is pressed.
     m_captureModeFrame = new ICaptureModeFrame(this, this);
-    connect(m_captureModeFrame, &ICaptureModeFrame::sgButtonClick, this,
-            [](CaptureMode mode) { qDebug() << "capture mode" << int(mode); });
     m_timerCaptureFrame = new ITimerCaptureFrame(this, this);
     m_timerCaptureFrame->hide();
     m_timerCaptureFrame->setBarAnchor(m_cameraToolBar, ICameraToolBar::PhotoMode);
@@ -146,7 +143,10 @@ void MainFrame::buildActions()
         {{CameraBar, ICameraToolBar::Freeze}, [this](bool checked) { freeze(checked); }},
         {{CameraBar, ICameraToolBar::AutoEdge}, [](bool checked) { ICamera::instance()->setEdgeDetection(checked); }},
         {{CameraBar, ICameraToolBar::Snap}, [this](bool) { m_capture->snap(m_captureModeFrame->currentMode()); }},
-        {{CameraBar, ICameraToolBar::Pdf}, [this](bool) { exportPdf(); }},
+        {{CameraBar, ICameraToolBar::Pdf}, [this](bool) {
+             if (!m_imgList->list()->exportPdf())
+                 showTimedMessage(QStringLiteral("请先选择左边列表文件"));
+         }},
     };
 }
 
@@ -185,20 +185,10 @@ void MainFrame::InitData()
     m_capture->start();
     IImageTansformThread* saver = m_capture->imageThread();
     connect(saver, &IImageTansformThread::sgCaptureImage, this, &MainFrame::slCaputerImage);
-    connect(saver, &IImageTansformThread::sgSaveFilesSuccess, this,
-            [this] { showTimedMessage(tr("Save Successful.")); });
-    connect(saver, &IImageTansformThread::sgSaveFilesFailed, this, [this](const QStringList& failures) {
-        showTimedMessage(tr("Some files could not be saved:\n%1").arg(failures.join('\n')), 3000);
-    });
     connect(m_imgList->list(), &IImgList::sgExportFiles, saver, &IImageTansformThread::setExportJob);
 
     m_usbWatcher = new IWinUsbDevice(this);
     connect(m_usbWatcher, &IWinUsbDevice::connectionChanged, this, &MainFrame::onUsbDeviceChanged);
-}
-
-void MainFrame::takePicture(int filterKind)
-{
-    m_capture->takePicture(filterKind);
 }
 
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
@@ -270,18 +260,16 @@ void MainFrame::setPictureButtonsEnabled(bool enabled)
 
 void MainFrame::keyPressEvent(QKeyEvent* event)
 {
+    // Ctrl+Alt and these keys click camera toolbar buttons.
+    static const std::map<int, int> clicks = {
+        {Qt::Key_Minus, ICameraToolBar::ZoomOut}, {Qt::Key_7, ICameraToolBar::ZoomOut},
+        {Qt::Key_Plus, ICameraToolBar::ZoomIn},   {Qt::Key_Equal, ICameraToolBar::ZoomIn},
+        {Qt::Key_6, ICameraToolBar::ZoomIn},      {Qt::Key_5, ICameraToolBar::Snap},
+    };
+    const auto click = clicks.find(event->key());
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (mods == (Qt::ControlModifier | Qt::AltModifier)) {
-        switch (event->key()) {
-        case Qt::Key_Minus:
-        case Qt::Key_7: slCameratoolbarClick(true, int(ICameraToolBar::ZoomOut)); break;
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-        case Qt::Key_6: slCameratoolbarClick(true, int(ICameraToolBar::ZoomIn)); break;
-        case Qt::Key_5: slCameratoolbarClick(true, int(ICameraToolBar::Snap)); break;
-        default: break;
-        }
-    }
+    if (mods == (Qt::ControlModifier | Qt::AltModifier) && click != clicks.end())
+        slCameratoolbarClick(true, click->second);
     QWidget::keyPressEvent(event);
 }
 
@@ -307,30 +295,6 @@ void MainFrame::stopSeries()
 {
     m_timerCaptureFrame->stop();
     m_timerCaptureFrame->showFrame(false);
-}
-
-void MainFrame::setPdfFileChooser(PdfFileChooser chooser)
-{
-    m_pdfChooser = std::move(chooser);
-}
-
-void MainFrame::exportPdf()
-{
-    const QStringList selected = m_imgList->selectedFiles();
-    if (selected.isEmpty()) {
-        showTimedMessage(QStringLiteral("请先选择左边列表文件"));
-        return;
-    }
-    const QString proposed = IImgList::proposedExportPath();
-    QString name = m_pdfChooser ? m_pdfChooser(proposed)
-                                : QFileDialog::getSaveFileName(this, tr("Save"), proposed,
-                                                               QStringLiteral("PDF File (*.pdf)"));
-    if (name.isEmpty() || !imageThread())
-        return;
-    // "x.PDF" is a PDF name already.
-    if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        name += QLatin1String(".pdf");
-    imageThread()->setExportJob(name, selected, PdfFittedOnA4);
 }
 
 void MainFrame::onSwitchCamera(const ICameraInfo& info)

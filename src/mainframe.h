@@ -48,8 +48,6 @@ public:
     IWinUsbDevice* usbWatcher() const { return m_usbWatcher; }
     IImageTansformThread* imageThread() const;
 
-    // Takes a picture with a filter kind (1 none, 2 grey, 3 black and white).
-    void takePicture(int filterKind);
     // Shows a notice for durationMs, centred over the window.
     void showTimedMessage(const QString& text, int durationMs = 1000);
 
@@ -64,11 +62,6 @@ public:
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
-
-    // Answers the PDF export's save dialog instead of the user: given the
-    // proposed name, returns the chosen one (empty when cancelled).
-    using PdfFileChooser = std::function<QString(const QString& proposedPath)>;
-    void setPdfFileChooser(PdfFileChooser chooser);
 
 public slots:
     void slHideSecondWidget(int barType = 0, QVariant flag = QVariant());
@@ -98,7 +91,6 @@ private:
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
     void onSwitchCamera(const ICameraInfo& info);
     void stopSeries();
-    void exportPdf();
 
     bool m_firstOpen = true;
     // The window has had its restored size once; later opens keep it.
@@ -117,7 +109,6 @@ private:
     ICaptureController* m_capture = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
-    PdfFileChooser m_pdfChooser;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };

@@ -164,7 +164,7 @@ class TestMainFrame : public QObject
     // dialog answered with `answer`.
     void exportPdfAs(const QString& answer, QString* proposed = nullptr)
     {
-        m_window->setPdfFileChooser([answer, proposed](const QString& name) {
+        m_window->imgListWidget()->list()->setPdfFileChooser([answer, proposed](const QString& name) {
             if (proposed)
                 *proposed = name;
             return answer;
@@ -270,7 +270,7 @@ private slots:
         IImgList* list = m_window->imgListWidget()->list();
         list->deselectAll();
         bool asked = false;
-        m_window->setPdfFileChooser([&asked](const QString&) {
+        m_window->imgListWidget()->list()->setPdfFileChooser([&asked](const QString&) {
             asked = true;
             return QString();
         });

@@ -242,8 +242,8 @@ bool IBoard::isBoardElement(const QGraphicsItem* item)
     if (!item)
         return false;
     const int type = item->type();
-    return type == 65538 || (type >= 65540 && type <= 65548) || type == 65550 || type == 65551
-        || type == 65552;
+    return type == InkElementType || (type >= FigureElementType && type <= TextLikeElementType12)
+        || type == GroupElementType || type == PathElementType || type == ElementType16;
 }
 
 QSizeF IBoard::fittedPictureSize() const
@@ -491,7 +491,7 @@ void IBoard::mousePressEvent(QMouseEvent* event)
     const QPointF scenePos = mapToScene(event->pos());
     QGraphicsItem* top = itemAt(event->pos());
     QGraphicsItem* frame = m_currentSlide->sceneElementFrame();
-    const bool onText = top && top->type() == IElement::TextElementType;
+    const bool onText = top && top->type() == TextElementType;
     const bool onFrame = frame && frame->isVisible() && frame->contains(frame->mapFromScene(scenePos));
     // Dragging text or its frame moves the text, not the view.
     if (onText || onFrame)

@@ -23,13 +23,13 @@ QGraphicsItem* itemOf(IElement* element)
 
 bool isDrawing(int type)
 {
-    return type == IElement::InkElementType || type == IElement::FigureElementType
-        || type == IElement::PathElementType;
+    return type == InkElementType || type == FigureElementType
+        || type == PathElementType;
 }
 
 bool isPathOrText(int type)
 {
-    return type == IElement::PathElementType || type == IElement::TextElementType;
+    return type == PathElementType || type == TextElementType;
 }
 
 } // namespace

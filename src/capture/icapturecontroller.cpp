@@ -41,6 +41,12 @@ void ICaptureController::start()
             [this](const QString&, const QString& error) {
                 shotFailed(tr("The picture could not be saved: %1").arg(error));
             });
+    // Exports of listed pictures run on the same thread.
+    connect(m_imageThread, &IImageTansformThread::sgSaveFilesSuccess, this,
+            [this] { emit sgMessage(tr("Save Successful."), 1000); });
+    connect(m_imageThread, &IImageTansformThread::sgSaveFilesFailed, this, [this](const QStringList& failures) {
+        emit sgMessage(tr("Some files could not be saved:\n%1").arg(failures.join('\n')), 3000);
+    });
     m_imageThread->start();
 }
 

@@ -125,8 +125,8 @@ private slots:
         auto* frame = new QGraphicsRectItem(0, 0, 20, 20);
         m_slide->setSceneElementFrame(frame);
         frame->show();
-        auto* drawing = new Sticker(IElement::InkElementType);
-        auto* text = new Sticker(IElement::TextElementType);
+        auto* drawing = new Sticker(InkElementType);
+        auto* text = new Sticker(TextElementType);
         m_slide->addElement(drawing);
         m_slide->addElement(text);
 

@@ -326,15 +326,15 @@ private slots:
         QFETCH(QList<int>, removedIndexes);
         ISlide slide;
         const QList<QPair<int, bool>> kinds = {
-            {IElement::InkElementType, false},        // 0
-            {IElement::FigureElementType, false},     // 1
-            {IElement::PathElementType, false},       // 2
-            {IElement::TextElementType, false},       // 3
-            {IElement::PolygonInkElementType, false}, // 4: not a drawing of its own
+            {InkElementType, false},        // 0
+            {FigureElementType, false},     // 1
+            {PathElementType, false},       // 2
+            {TextElementType, false},       // 3
+            {PolygonInkElementType, false}, // 4: not a drawing of its own
             {QGraphicsItem::UserType + 5, false},     // 5: a number no filter names
-            {IElement::PathElementType, true},        // locked ones stay
-            {IElement::InkElementType, true},
-            {IElement::TextElementType, true},
+            {PathElementType, true},        // locked ones stay
+            {InkElementType, true},
+            {TextElementType, true},
         };
         QList<IElement*> all;
         for (const auto& kind : kinds) {
@@ -369,17 +369,17 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<QList<int>>("types");
         QTest::addColumn<bool>("locked");
-        const QList<int> every = {IElement::InkElementType, IElement::FigureElementType,
-                                  IElement::PathElementType, IElement::TextElementType};
+        const QList<int> every = {InkElementType, FigureElementType,
+                                  PathElementType, TextElementType};
         QTest::newRow("all, all locked") << int(ClearAll) << every << true;
         QTest::newRow("drawings, all locked") << int(ClearDrawn) << every << true;
         QTest::newRow("paths and texts, all locked") << int(ClearPathAndText) << every << true;
         QTest::newRow("all, empty slide") << int(ClearAll) << QList<int>{} << false;
         QTest::newRow("drawings, only text")
-            << int(ClearDrawn) << QList<int>{IElement::TextElementType} << false;
+            << int(ClearDrawn) << QList<int>{TextElementType} << false;
         QTest::newRow("paths and texts, ink and figures")
             << int(ClearPathAndText)
-            << QList<int>{IElement::InkElementType, IElement::FigureElementType} << false;
+            << QList<int>{InkElementType, FigureElementType} << false;
     }
     void clearWithNothingToRemoveIsSilent()
     {
@@ -400,8 +400,8 @@ private slots:
     void clearReturnsOnlyItsOwnRemovals()
     {
         ISlide slide;
-        auto* text = new Sticker(IElement::TextElementType);
-        auto* ink = new Sticker(IElement::InkElementType);
+        auto* text = new Sticker(TextElementType);
+        auto* ink = new Sticker(InkElementType);
         slide.addElement(text);
         slide.addElement(ink);
         const QSet<IElement*> first = slide.clearPathAndTextElements();
@@ -416,10 +416,10 @@ private slots:
     void clearKeepsTopZOfLockedElements()
     {
         ISlide slide;
-        auto* locked = new Sticker(IElement::InkElementType, true);
+        auto* locked = new Sticker(InkElementType, true);
         slide.addElement(locked);
         locked->setZOrder(4.6);
-        slide.addElement(new Sticker(IElement::InkElementType));
+        slide.addElement(new Sticker(InkElementType));
         release(slide.clearAllElements());
         QCOMPARE(slide.topZ(), 4.0);
     }

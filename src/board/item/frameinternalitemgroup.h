@@ -2,14 +2,15 @@
 // moves, scales or turns them as one.
 #pragma once
 
+#include "board/item/ielementtype.h"
+
 #include <QGraphicsItemGroup>
 
 class FrameInternalItemGroup : public QGraphicsItemGroup
 {
 public:
-    // Auxiliary items carry the top bit so that nothing takes them for an
-    // element; the value is the 32-bit pattern 0x80010003.
-    enum { Type = static_cast<int>(0x80010003u) };
+    // Not an element: the top bit is set.
+    enum { Type = FrameInternalGroupType };
 
     FrameInternalItemGroup();
     int type() const override { return Type; }

@@ -2,6 +2,8 @@
 // user data, an attached resource file and key-addressed properties.
 #pragma once
 
+#include "board/item/ielementtype.h"
+
 #include <QGraphicsItem>
 #include <QMetaType>
 #include <QString>
@@ -11,16 +13,6 @@
 class IElement
 {
 public:
-    // Numbers answered by the items' type(); they are written to hosts and
-    // compared by the slide's clear filters, so they never change.
-    enum ElementType : int {
-        PolygonInkElementType = QGraphicsItem::UserType + 1,
-        InkElementType = QGraphicsItem::UserType + 2,
-        FigureElementType = QGraphicsItem::UserType + 4,
-        TextElementType = QGraphicsItem::UserType + 11,
-        PathElementType = QGraphicsItem::UserType + 15,
-    };
-
     // Keys of setProperty()/property(), common to all elements.
     enum PropertyKey : int {
         TypeKey = 0,

@@ -665,11 +665,11 @@ void IElementFrame::translateBy(const QPoint& delta)
 bool IElementFrame::isUnturnable(const QGraphicsItem* item)
 {
     switch (item->type()) {
-    case QGraphicsItem::UserType + 5:
-    case QGraphicsItem::UserType + 6:
-    case QGraphicsItem::UserType + 10:
-    case IElement::TextElementType:
-    case QGraphicsItem::UserType + 12:
+    case UprightElementType5:
+    case UprightElementType6:
+    case TextLikeElementType10:
+    case TextElementType:
+    case TextLikeElementType12:
     case QGraphicsTextItem::Type:
     case QGraphicsSimpleTextItem::Type:
         return true;

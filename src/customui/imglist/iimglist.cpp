@@ -3,6 +3,7 @@
 
 #include "customui/imglist/iimglistitem.h"
 #include "iglobals.h"
+#include "ipdflayout.h"
 #include "service/iconfigureservice.h"
 
 #include <QContextMenuEvent>
@@ -269,6 +270,11 @@ void IImgList::setSaveFileChooser(SaveFileChooser chooser)
     m_saveChooser = std::move(chooser);
 }
 
+void IImgList::setPdfFileChooser(SaveFileChooser chooser)
+{
+    m_pdfChooser = std::move(chooser);
+}
+
 void IImgList::setOpenFilesChooser(OpenFilesChooser chooser)
 {
     m_openChooser = std::move(chooser);
@@ -367,7 +373,25 @@ void IImgList::saveAs()
     const QString target = m_saveChooser ? m_saveChooser(proposed) : askSaveFile(proposed);
     if (target.isEmpty())
         return;
-    emit sgExportFiles(target, sources, 1);
+    emit sgExportFiles(target, sources, PdfFittedOnA4);
+}
+
+bool IImgList::exportPdf()
+{
+    const QStringList sources = selectedFiles();
+    if (sources.isEmpty())
+        return false;
+    const QString proposed = proposedExportPath();
+    QString target = m_pdfChooser ? m_pdfChooser(proposed)
+                                  : QFileDialog::getSaveFileName(this, tr("Save"), proposed,
+                                                                 QStringLiteral("PDF File (*.pdf)"));
+    if (target.isEmpty())
+        return true;
+    // "x.PDF" is a PDF name already.
+    if (!target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        target += QLatin1String(".pdf");
+    emit sgExportFiles(target, sources, PdfFittedOnA4);
+    return true;
 }
 
 QString IImgList::askSaveFile(const QString& proposedPath)

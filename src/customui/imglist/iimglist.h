@@ -58,6 +58,7 @@ public:
     int pendingCount() const;
 
     void setSaveFileChooser(SaveFileChooser chooser);
+    void setPdfFileChooser(SaveFileChooser chooser);
     void setOpenFilesChooser(OpenFilesChooser chooser);
     QMenu* contextMenu() const;
     // The window "View" shows pictures in; null until first used.
@@ -75,6 +76,9 @@ public slots:
     void viewCurrent();
     // Asks for a target and exports the marked entries to it.
     void saveAs();
+    // Asks for a PDF file and exports the marked entries into it, each
+    // fitted on an A4 page; false when no entry is marked.
+    bool exportPdf();
 
     void slTimeout();
     void slItemClicked(QListWidgetItem* item);
@@ -119,6 +123,7 @@ private:
     QTimer* m_scrollTimer = nullptr;
     QPointer<QLabel> m_viewer;
     SaveFileChooser m_saveChooser;
+    SaveFileChooser m_pdfChooser;
     OpenFilesChooser m_openChooser;
     // Undoes the mark change of a double-click's first click.
     QListWidgetItem* m_lastClicked = nullptr;
