@@ -44,6 +44,14 @@ private slots:
 
         const QString window = TestEnv::findVisibleWindow("^Veskaroo$");
         QVERIFY(!window.isEmpty());
+        // The display has no window manager to maximise it: the window shows
+        // at its restored size, smaller than the screen and in its middle,
+        // so that "Restore" has something to restore to.
+        const QRect screen(QPoint(0, 0), TestEnv::displaySize());
+        const QRect shown = TestEnv::windowGeometry(window);
+        QVERIFY2(shown.isValid() && screen.contains(shown) && shown.width() < screen.width(),
+                 qPrintable(QString("%1x%2 at %3,%4").arg(shown.width()).arg(shown.height()).arg(shown.x()).arg(shown.y())));
+        QVERIFY((shown.center() - screen.center()).manhattanLength() <= 4);
         QVERIFY(TestEnv::pressKeys(window, "ctrl+alt+5"));
 
         const QDir photos(profile + "/photo");

@@ -79,6 +79,18 @@ private:
         return shown().pixelColor(m_board->mapFromScene(scenePoint));
     }
 
+    // A still square and a smaller one that the test moves, both shown.
+    void addTwoFigures(TestFigure** still, TestFigure** moving)
+    {
+        *still = new TestFigure(QRectF(0, 0, 100, 100));
+        (*still)->setPos(300, 200);
+        *moving = new TestFigure(QRectF(0, 0, 60, 60));
+        (*moving)->setPos(40, 40);
+        m_slide->addElement(*still);
+        m_slide->addElement(*moving);
+        verifyShownAsPainted("added");
+    }
+
 private slots:
     void init()
     {
@@ -112,13 +124,9 @@ private slots:
 
     void changedElementsShowAtOnce()
     {
-        auto* still = new TestFigure(QRectF(0, 0, 100, 100));
-        still->setPos(300, 200);
-        auto* moving = new TestFigure(QRectF(0, 0, 60, 60));
-        moving->setPos(40, 40);
-        m_slide->addElement(still);
-        m_slide->addElement(moving);
-        verifyShownAsPainted("added");
+        TestFigure* still = nullptr;
+        TestFigure* moving = nullptr;
+        addTwoFigures(&still, &moving);
 
         moving->setPos(160, 60);
         m_board->setBackgroundImage(cameraPicture(Qt::darkRed));
@@ -152,13 +160,9 @@ private slots:
     void changePaintedAtOnceShows()
     {
         QFETCH(bool, grab);
-        auto* still = new TestFigure(QRectF(0, 0, 100, 100));
-        still->setPos(300, 200);
-        auto* moving = new TestFigure(QRectF(0, 0, 60, 60));
-        moving->setPos(40, 40);
-        m_slide->addElement(still);
-        m_slide->addElement(moving);
-        verifyShownAsPainted("added");
+        TestFigure* still = nullptr;
+        TestFigure* moving = nullptr;
+        addTwoFigures(&still, &moving);
 
         // Painted before the event loop runs, as when a camera picture is
         // already waiting or the window is grabbed for a snap.

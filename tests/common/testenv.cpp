@@ -2,6 +2,7 @@
 #include "common/testenv.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -72,6 +73,29 @@ bool pressKeys(const QString& window, const QString& keys)
 {
     return runProcess("xdotool", {"windowfocus", "--sync", window}, {}, 10000) == 0
         && runProcess("xdotool", {"key", keys}, {}, 10000) == 0;
+}
+
+QRect windowGeometry(const QString& window)
+{
+    QByteArray shell;
+    if (runProcess("xdotool", {"getwindowgeometry", "--shell", window}, {}, 10000, &shell) != 0)
+        return QRect();
+    QMap<QString, int> values;
+    for (const QString& line : QString::fromLatin1(shell).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList pair = line.split('=');
+        if (pair.size() == 2)
+            values[pair[0].trimmed()] = pair[1].trimmed().toInt();
+    }
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
+}
+
+QSize displaySize()
+{
+    QByteArray size;
+    if (runProcess("xdotool", {"getdisplaygeometry"}, {}, 10000, &size) != 0)
+        return QSize();
+    const QStringList parts = QString::fromLatin1(size).split(' ', Qt::SkipEmptyParts);
+    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
 }
 
 QString peerPath(const QString& name)

@@ -1,6 +1,7 @@
 // Test harness: every test process runs on a private, temporary data folder.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,6 +36,10 @@ bool canDriveWindows();
 QString findVisibleWindow(const QString& namePattern, int timeoutMs = 30000);
 // Focuses `window` and types `keys` (xdotool key names, e.g. "ctrl+alt+5").
 bool pressKeys(const QString& window, const QString& keys);
+// Where `window` is on the display; null when it cannot be told.
+QRect windowGeometry(const QString& window);
+// The size of the X display the windows are on.
+QSize displaySize();
 
 } // namespace TestEnv
 
