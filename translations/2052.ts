@@ -124,6 +124,35 @@
     </message>
 </context>
 <context>
+    <name>ICaptureController</name>
+    <message>
+        <source>The picture could not be saved: %1</source>
+        <translation>无法保存图片：%1</translation>
+    </message>
+    <message>
+        <source>Save Successful.</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Some files could not be saved:
+%1</source>
+        <translation>部分文件无法保存：
+%1</translation>
+    </message>
+    <message>
+        <source>The camera sent no picture.</source>
+        <translation>摄像头没有送来画面。</translation>
+    </message>
+    <message>
+        <source>The chosen area does not cover the picture.</source>
+        <translation>所选区域不在画面内。</translation>
+    </message>
+    <message>
+        <source>Succeed!</source>
+        <translation>成功！</translation>
+    </message>
+</context>
+<context>
     <name>ICaptureFrame</name>
     <message>
         <source>Back</source>
@@ -202,6 +231,10 @@
         <source>None of the pictures could be read</source>
         <translation>所有图片都无法读取</translation>
     </message>
+    <message>
+        <source>No folder is set for pictures</source>
+        <translation>没有设置图片文件夹</translation>
+    </message>
 </context>
 <context>
     <name>IImgList</name>
@@ -224,6 +257,21 @@
     <message>
         <source>Import File</source>
         <translation>导入文件</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not shown: %2</source>
+        <translation>图片“%1”无法显示：%2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>IImgListItem</name>
+    <message>
+        <source>Too large to show</source>
+        <translation>太大，无法显示</translation>
     </message>
 </context>
 <context>
@@ -293,6 +341,13 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>IPictures</name>
+    <message>
+        <source>it is %1 x %2 pixels, more than the %3 million pixels a picture may have</source>
+        <translation>它有 %1 x %2 像素，超过了图片允许的 %3 百万像素</translation>
     </message>
 </context>
 <context>
@@ -375,24 +430,6 @@
 <context>
     <name>MainFrame</name>
     <message>
-        <source>Save Successful.</source>
-        <translation>保存成功。</translation>
-    </message>
-    <message>
-        <source>Some files could not be saved:
-%1</source>
-        <translation>部分文件无法保存：
-%1</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved: %1</source>
-        <translation>无法保存图片：%1</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
         <source>Resolution settings failed, please re-select.</source>
         <translation>分辨率设置失败，请重新选择。</translation>
     </message>
@@ -403,14 +440,6 @@
     <message>
         <source>No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not connected properly. 2. Driver program is not installed successfully. 3. The device is damaged.</source>
         <translation>未找到 Veskaroo 设备！可能的原因：1. Veskaroo 未正确连接。2. 驱动程序未成功安装。3. 设备已损坏。</translation>
-    </message>
-    <message>
-        <source>Succeed!</source>
-        <translation>成功！</translation>
-    </message>
-    <message>
-        <source>The chosen area does not cover the picture.</source>
-        <translation>所选区域不在画面内。</translation>
     </message>
 </context>
 <context>
@@ -426,6 +455,22 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The disk did not take the whole file (it may be full, or the file too large)</source>
+        <translation>磁盘没有写入完整的文件（磁盘可能已满，或文件太大）</translation>
+    </message>
+    <message>
+        <source>The finished file could not be put in place: %1</source>
+        <translation>写好的文件无法放到目标位置：%1</translation>
+    </message>
+    <message>
+        <source>Pictures cannot be written as &quot;%1&quot; here</source>
+        <translation>此处无法把图片写成“%1”格式</translation>
+    </message>
+    <message>
+        <source>Left out &quot;%1&quot;: %2</source>
+        <translation>已跳过“%1”：%2</translation>
     </message>
 </context>
 </TS>
