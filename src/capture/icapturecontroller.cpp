@@ -22,6 +22,10 @@ ICaptureController::ICaptureController(QWidget* window, IBoard* board, QObject* 
     , m_window(window)
     , m_board(board)
 {
+    // A still, or a network camera's own picture, taken on request.
+    ICamera* camera = ICamera::instance();
+    connect(camera, &ICamera::sgStillImage, this, &ICaptureController::submit);
+    connect(camera, &ICamera::sgCaptureImage, this, &ICaptureController::submit);
 }
 
 ICaptureController::~ICaptureController()
@@ -33,9 +37,6 @@ void ICaptureController::start()
 {
     if (m_imageThread)
         return;
-    ICamera* camera = ICamera::instance();
-    connect(camera, &ICamera::sgStillImage, this, &ICaptureController::submit);
-    connect(camera, &ICamera::sgCaptureImage, this, &ICaptureController::submit);
     m_imageThread = new IImageTansformThread;
     connect(m_imageThread, &IImageTansformThread::sgCaptureFailed, this,
             [this](const QString&, const QString& error) {

@@ -26,8 +26,7 @@ public:
     ICaptureController(QWidget* window, IBoard* board, QObject* parent = nullptr);
     ~ICaptureController() override;
 
-    // Creates and starts the save thread and takes the camera's stills and
-    // pictures; nothing is captured before.
+    // Creates and starts the save thread; nothing is captured before.
     void start();
     // Stops and deletes the save thread (its destructor waits).
     void stop();
