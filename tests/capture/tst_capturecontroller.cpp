@@ -131,6 +131,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(m_window->isVisible(), 30000);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // The window fits the view to the picture 200 ms after the camera opened.
+        QTest::qWait(400);
     }
 
     void cleanupTestCase()
