@@ -56,8 +56,6 @@ public:
     IBoardToolBar* boardToolBar() const { return m_boardToolBar; }
     ICameraToolBar* cameraToolBar() const { return m_cameraToolBar; }
     IImgListWidget* imgListWidget() const { return m_imgList; }
-    IPanelHost* panelHost() const { return m_panels; }
-    ICaptureController* captureController() const { return m_capture; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     // Null until the first partial capture.

@@ -47,9 +47,6 @@ public:
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const { return m_captureFrame; }
 
-    // A still-capture camera that never answers must not hold "Snap".
-    static constexpr int kStillTimeoutMs = 5000;
-
 signals:
     // Whether "Snap" may be pressed.
     void sgSnapEnabled(bool enabled);
@@ -58,6 +55,9 @@ signals:
     void sgMessage(QString text, int durationMs);
 
 private:
+    // A still-capture camera that never answers must not hold "Snap".
+    static constexpr int kStillTimeoutMs = 5000;
+
     void submit(const QImage& picture);
     // Frees "Snap", tells the series and the user.
     void shotFailed(const QString& message);

@@ -36,7 +36,6 @@ public:
     // is narrowest, when the button is too narrow for one; the button is
     // then one line taller. Never cut in a word.
     void setTwoLineLabel(bool on);
-    bool hasTwoLineLabel() const { return m_twoLines; }
     // The label's lines as painted at the current width.
     QStringList labelLines() const;
     // The button's width with its label on one line, the least width at
