@@ -425,11 +425,7 @@ void IBoard::onStateChanged(int type, const QVariant& value)
 {
     if (type != IBoardState::InkColor || currentModeType() != TK_IBOARD_ENUM::PencilMode)
         return;
-    const QImage picture(QStringLiteral(":/cursors/cursors/pencil_red.png"));
-    if (picture.isNull())
-        return;
-    const QImage tinted = ICursorRecolor::recolor(picture, Qt::red, value.value<QColor>());
-    setBoardCursor(QCursor(QPixmap::fromImage(tinted), 4, 16));
+    setBoardCursor(ICursorRecolor::pencilCursor(value.value<QColor>()));
 }
 
 bool IBoard::pictureContains(const QPointF& viewPos) const

@@ -1,6 +1,8 @@
 // Hue shift of cursor pictures.
 #include "board/icursorrecolor.h"
 
+#include <QPixmap>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -78,4 +80,12 @@ QImage ICursorRecolor::recolor(const QImage& picture, const QColor& reference,
         }
     }
     return result;
+}
+
+QCursor ICursorRecolor::pencilCursor(const QColor& color)
+{
+    const QImage picture(QStringLiteral(":/cursors/cursors/pencil_red.png"));
+    if (picture.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(recolor(picture, Qt::red, color)), 4, 16);
 }

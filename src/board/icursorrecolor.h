@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCursor>
 #include <QImage>
 
 class ICursorRecolor
@@ -12,4 +13,7 @@ public:
     // The result is always 32-bit ARGB.
     static QImage recolor(const QImage& picture, const QColor& reference, const QColor& target,
                           int hueTolerance = 40);
+    // The pencil cursor in `color`, hot spot at the tip; the arrow when the
+    // picture is missing.
+    static QCursor pencilCursor(const QColor& color);
 };

@@ -75,11 +75,7 @@ void IDragMode::cancel()
 
 QPointF IDragMode::pointOf(const DeviceInput& input) const
 {
-    if (!m_board)
-        return input.position();
-    // Not mapToScene: it rounds to whole view pixels, which touch and pens
-    // are finer than.
-    return m_board->viewportTransform().inverted().map(input.position());
+    return scenePoint(input);
 }
 
 void IDragMode::abortAll()

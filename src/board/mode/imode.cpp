@@ -1,6 +1,7 @@
 // Pressed-device bookkeeping shared by the board tools.
 #include "board/mode/imode.h"
 
+#include "board/iboard.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodeeventhandle.h"
 
@@ -58,4 +59,20 @@ void IMode::deactivate()
 void IMode::cancel()
 {
     m_activeDevices.clear();
+}
+
+QPointF IMode::scenePoint(const DeviceInput& input) const
+{
+    if (!m_board)
+        return input.position();
+    // Not mapToScene: it rounds to whole view pixels, which touch and pens
+    // are finer than.
+    return m_board->viewportTransform().inverted().map(input.position());
+}
+
+double IMode::viewScale() const
+{
+    // m11 alone is zero on a view turned by a quarter.
+    const double scale = m_board ? m_board->scaleFactor() : 1.0;
+    return scale > 0 ? scale : 1.0;
 }

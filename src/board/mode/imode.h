@@ -4,6 +4,7 @@
 #include "board/mode/imodebase.h"
 
 #include <QList>
+#include <QPointF>
 
 class IMode : public IModeBase
 {
@@ -26,5 +27,11 @@ public:
     QList<int> activeDevices() const { return m_activeDevices; }
 
 protected:
+    // The input's position on the slide; the view position without a board.
+    QPointF scenePoint(const DeviceInput& input) const;
+    // How many view pixels a scene unit takes at the current zoom, whatever
+    // the rotation; 1 without a board.
+    double viewScale() const;
+
     QList<int> m_activeDevices;
 };
