@@ -10,6 +10,7 @@
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodemanager.h"
+#include "board/mode/iselectormode.h"
 #include "board/tk_iboard_enum.h"
 #include "customui/common/itimemsgbox.h"
 
@@ -235,6 +236,18 @@ void IBoard::hideSelection()
         m_elementFrame->clearSelection(true);
     if (QGraphicsItem* frame = sceneElementFrame())
         frame->hide();
+}
+
+void IBoard::showFrameFor(const QList<QGraphicsItem*>& items)
+{
+    if (items.isEmpty())
+        return;
+    if (ISelectorMode::isTextElement(items.first())) {
+        if (auto* frame = dynamic_cast<IAbstractFrame*>(sceneElementFrame()))
+            frame->setSelection(items, true);
+        return;
+    }
+    elementFrame()->setSelection(items, true);
 }
 
 bool IBoard::isBoardElement(const QGraphicsItem* item)

@@ -64,6 +64,8 @@ public:
     // first use.
     IElementFrame* elementFrame();
     void hideSelection();
+    // Text goes to the slide's text frame, everything else to the element frame.
+    void showFrameFor(const QList<QGraphicsItem*>& items);
     static bool isBoardElement(const QGraphicsItem* item);
 
     void zoomBy(double factor);

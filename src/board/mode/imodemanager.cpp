@@ -4,6 +4,7 @@
 #include "board/mode/deviceinput.h"
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/inonemode.h"
+#include "board/mode/iselectormode.h"
 #include "board/tk_iboard_enum.h"
 
 namespace {
@@ -27,7 +28,7 @@ IModeManager::IModeManager(IBoard* board)
     auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
     auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IIdleMode>());
     auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IIdleFigureMode>());
-    addMode(QStringLiteral("selector"), std::make_unique<IIdleMode>());
+    addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
     addMode(QStringLiteral("point eraser"), std::make_unique<IIdleMode>());
     auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IIdleMode>());
     addMode(QStringLiteral("path text"), std::make_unique<IIdleMode>());
