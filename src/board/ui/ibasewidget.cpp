@@ -7,13 +7,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
 
 IBaseWidget::IBaseWidget(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     const double s = scaleFactors().uniform;
-    // Only the rounded background is painted; the corners stay see-through.
-    setAttribute(Qt::WA_TranslucentBackground, true);
 
     m_title = new QLabel(this);
     m_title->setStyleSheet(QStringLiteral("QLabel{color:rgb(51,51,51);background:transparent;font-size:%1px;}")
@@ -77,13 +77,28 @@ void IBaseWidget::done(int result)
     emit sgClose();
 }
 
+QPainterPath IBaseWidget::outline() const
+{
+    QPainterPath path;
+    const qreal radius = 8 * scaleFactors().uniform;
+    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    return path;
+}
+
+void IBaseWidget::resizeEvent(QResizeEvent* event)
+{
+    // The corners are cut off rather than painted see-through: without a
+    // compositing window manager see-through pixels show black.
+    setMask(QRegion(outline().toFillPolygon().toPolygon()));
+    QDialog::resizeEvent(event);
+}
+
 void IBaseWidget::paintEvent(QPaintEvent*)
 {
-    const double s = scaleFactors().uniform;
     QPainter painter(this);
+    painter.fillRect(rect(), m_background);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(m_border, 1));
-    painter.setBrush(m_background);
-    const qreal radius = 8 * s;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline());
 }

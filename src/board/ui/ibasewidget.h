@@ -8,6 +8,7 @@
 
 class IToolButton;
 class QLabel;
+class QPainterPath;
 class QVBoxLayout;
 
 class IBaseWidget : public QDialog
@@ -31,8 +32,12 @@ protected:
     // Where subclasses put their content, under the title row.
     QVBoxLayout* contentLayout() const;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The rounded edge, in the widget's coordinates.
+    QPainterPath outline() const;
+
     QLabel* m_title = nullptr;
     IToolButton* m_close = nullptr;
     QVBoxLayout* m_content = nullptr;

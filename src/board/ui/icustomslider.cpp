@@ -37,7 +37,10 @@ ICustomSlider::ICustomSlider(int orientation, double multiplier, QWidget* parent
     m_slider->setFocusPolicy(Qt::NoFocus);
     m_box = new QLineEdit(this);
     m_box->setAlignment(Qt::AlignCenter);
-    m_box->setStyleSheet(QString::fromLatin1(kBoxStyle).arg(qRound(3 * s)).arg(qMax(9, qRound(13 * s * k))));
+    // An upright box is as narrow as its slider: a smaller font keeps three
+    // digits whole.
+    const double fontPx = horizontal ? 13 : 11;
+    m_box->setStyleSheet(QString::fromLatin1(kBoxStyle).arg(qRound(3 * s)).arg(qMax(8, qRound(fontPx * s * k))));
     m_check = new QToolButton(this);
     m_check->setCheckable(true);
     m_check->setChecked(true);
