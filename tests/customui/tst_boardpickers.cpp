@@ -24,6 +24,7 @@
 #include "service/iconfigureservice.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
@@ -346,6 +347,43 @@ private slots:
         frame.show();
         QCOMPARE(frame.slider()->value(), 60);
         frame.hide();
+    }
+
+    void slidersShowWholeOnEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("ultrawide 2560x1080") << QSize(2560, 1080);
+        QTest::newRow("4:3 1024x768") << QSize(1024, 768);
+    }
+
+    void slidersShowWholeOnEveryScreen()
+    {
+        QFETCH(QSize, screen);
+        const IScaleFactors before = scaleFactors();
+        setScaleFactors(IScaleFactors::fromScreen(screen));
+        ITransparentFrame transparency;
+        IEraseFrame eraser;
+        setScaleFactors(before);
+        for (QWidget* picker : {static_cast<QWidget*>(&transparency), static_cast<QWidget*>(&eraser)}) {
+            picker->show();
+            QVERIFY(QTest::qWaitForWindowExposed(picker));
+            // Inside the margins, and the box clear of the slider.
+            const QRect inside = picker->layout()->contentsRect();
+            auto* slider = picker->findChild<ICustomSlider*>();
+            QRect parts[2];
+            int i = 0;
+            for (QWidget* part : {static_cast<QWidget*>(slider->slider()), static_cast<QWidget*>(slider->numberBox())}) {
+                const QRect at(part->mapTo(picker, QPoint(0, 0)), part->size());
+                parts[i++] = at;
+                QVERIFY2(inside.contains(at),
+                         qPrintable(QString("%1 at %2,%3 %4x%5 in %6,%7 %8x%9").arg(part->metaObject()->className())
+                                        .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())
+                                        .arg(inside.x()).arg(inside.y()).arg(inside.width()).arg(inside.height())));
+            }
+            QVERIFY(!parts[0].intersects(parts[1]));
+        }
     }
 
     void pickersOpenLeftOfTheirButtonAndCloseOnASecondClick_data()

@@ -16,7 +16,8 @@ IEraseFrame::IEraseFrame(QWidget* parent)
 {
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(IPanelStyle::sheet(QStringLiteral("IEraseFrame")));
-    setFixedWidth(scaledPixels(50));
+    // Wider only where the slider is (screens wider than 16:9).
+    setMinimumWidth(scaledPixels(50));
 
     auto* column = new QVBoxLayout(this);
     const int margin = scaledPixels(10);

@@ -28,7 +28,6 @@ ITransparentFrame::ITransparentFrame(QWidget* parent)
     column->setSpacing(scaledPixels(8));
     m_slider = new ICustomSlider(ICustomSlider::Horizontal, 1.0, this);
     m_slider->checkButton()->hide();
-    m_slider->setFixedWidth(scaledPixels(260));
     m_slider->setRange(0, 255);
     m_preview = new QLabel(this);
     m_preview->setFixedSize(scaledPixels(260), scaledPixels(100));
