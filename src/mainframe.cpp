@@ -4,6 +4,10 @@
 #include "board/iboard.h"
 #include "board/islide.h"
 #include "board/item/ipixmapitem.h"
+#include "board/ui/icolorframe.h"
+#include "board/ui/ieraseframe.h"
+#include "board/ui/ithicknessframe.h"
+#include "board/ui/itransparentframe.h"
 #include "capture/icapturecontroller.h"
 #include "customui/capture/icapturemodeframe.h"
 #include "customui/capture/itimercaptureframe.h"
@@ -92,6 +96,17 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_panels->addToolBar(CameraBar, m_cameraToolBar);
     m_panels->addCloser([this] { m_title->hideMenus(); });
     m_panels->addPanel(CameraBar, ICameraToolBar::PhotoMode, m_captureModeFrame);
+    m_thicknessFrame = new IThicknessFrame(this);
+    m_colorFrame = new IColorFrame(this);
+    m_transparentFrame = new ITransparentFrame(this);
+    m_eraseFrame = new IEraseFrame(this);
+    m_panels->addPanel(BoardBar, IBoardToolBar::Thickness, m_thicknessFrame, Qt::LeftEdge, 10);
+    m_panels->addPanel(BoardBar, IBoardToolBar::Color, m_colorFrame, Qt::LeftEdge, 10);
+    m_panels->addPanel(BoardBar, IBoardToolBar::Transparency, m_transparentFrame, Qt::LeftEdge, 10);
+    m_panels->addPanel(BoardBar, IBoardToolBar::Eraser, m_eraseFrame, Qt::LeftEdge, 10);
+    // A press on the board closes the pickers before it reaches the tool,
+    // so the eraser already has the size just chosen.
+    connect(m_board, &IBoard::sgClickOnBoard, this, [this] { slHideSecondWidget(AnyBar); });
 
     m_capture = new ICaptureController(this, m_board, this);
     m_capture->setTimerCapture(m_timerCaptureFrame);

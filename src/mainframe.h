@@ -19,13 +19,17 @@ class ICameraToolBar;
 class ICaptureController;
 class ICaptureFrame;
 class ICaptureModeFrame;
+class IColorFrame;
+class IEraseFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
 class IPanelHost;
 class IRightToolBar;
+class IThicknessFrame;
 class ITimeMsgBox;
 class ITimerCaptureFrame;
+class ITransparentFrame;
 class IWinUsbDevice;
 struct ICameraInfo;
 
@@ -107,6 +111,11 @@ private:
     ICaptureController* m_capture = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
+    // The pen's pickers beside the board toolbar.
+    IThicknessFrame* m_thicknessFrame = nullptr;
+    IColorFrame* m_colorFrame = nullptr;
+    ITransparentFrame* m_transparentFrame = nullptr;
+    IEraseFrame* m_eraseFrame = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };

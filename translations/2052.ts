@@ -199,6 +199,48 @@
     </message>
 </context>
 <context>
+    <name>IColorFrame</name>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+</context>
+<context>
+    <name>IColorPanel</name>
+    <message>
+        <source>Color Panel</source>
+        <translation>调色板</translation>
+    </message>
+</context>
+<context>
     <name>IConfigureService</name>
     <message>
         <source>Veskaroo</source>
@@ -375,6 +417,13 @@
     <message>
         <source>Self-adapting</source>
         <translation>自适应</translation>
+    </message>
+</context>
+<context>
+    <name>IThicknessFrame</name>
+    <message>
+        <source>%1 thickness</source>
+        <translation>粗细 %1</translation>
     </message>
 </context>
 <context>
