@@ -294,11 +294,20 @@ private slots:
         QCOMPARE(rendered(cube, QSize(200, 200)).pixelColor(100, 160), QColor(Qt::white));
         delete cube;
 
+        // Red whatever the fill colour; in red ink its equator still shows.
         auto* ball = IFigureCatalog::create(IFigureKind::Ball);
         ball->setFillColor(yellow);
+        ball->setPenColor(Qt::red);
+        ball->setThickness(5);
         drag(ball, QPointF(20, 20), QPointF(180, 180));
         QVERIFY(ball->finishDrag());
-        QCOMPARE(rendered(ball, QSize(200, 200)).pixelColor(100, 50), QColor(Qt::red));
+        const QImage ballImage = rendered(ball, QSize(200, 200));
+        for (const QPoint& inside : {QPoint(100, 50), QPoint(60, 150), QPoint(140, 100), QPoint(100, 105)}) {
+            const QColor c = ballImage.pixelColor(inside);
+            QVERIFY(c.red() == 255 && c.green() == c.blue());
+        }
+        QCOMPARE(ballImage.pixelColor(100, 120), QColor(Qt::red)); // the near half of the equator
+        QVERIFY(ballImage.pixelColor(100, 105).green() > 60);
         delete ball;
 
         // A flat figure does take the colour.
@@ -510,9 +519,10 @@ private slots:
         const SyntheticDocument page = SyntheticDocument::render({1280, 720}, 0.0);
         f.board->setBackgroundImage(IOpencvApi::cvMat2Image(page.frame));
         f.board->resetView();
-        f.board->boardState()->setInkColor(QColor(200, 20, 20));
-        f.board->boardState()->setFigureThickness(3);
-        f.board->boardState()->setFigureBackground(QColor(60, 120, 220, 90));
+        // What the board starts with.
+        f.board->boardState()->setInkColor(Qt::red);
+        f.board->boardState()->setFigureThickness(5);
+        f.board->boardState()->setFigureBackground(Qt::blue);
         QTest::qWait(50);
 
         const QList<QPair<int, int>> kinds{

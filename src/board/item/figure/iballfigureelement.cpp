@@ -4,6 +4,7 @@
 #include "board/item/figure/ifigurekind.h"
 
 #include <QPainter>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +30,13 @@ void IBallFigureElement::paintSolid(QPainter* painter) const
 {
     const QRectF disc = figureRect();
     const double d = disc.width();
-    painter->setBrush(Qt::red);
+    // Red, lit from the upper left: flat red would swallow an equator drawn
+    // in the red ink the board starts with, leaving a disc, not a ball.
+    QRadialGradient shading(disc.center(), d / 2, disc.topLeft() + QPointF(0.35 * d, 0.3 * d));
+    shading.setColorAt(0, QColor(255, 170, 170));
+    shading.setColorAt(0.75, Qt::red);
+    shading.setColorAt(1, Qt::red);
+    painter->setBrush(shading);
     painter->drawEllipse(disc);
     painter->setBrush(Qt::NoBrush);
     drawBaseEllipse(painter, QRectF(disc.x(), disc.y() + 3 * d / 8, d, d / 4));

@@ -1,4 +1,4 @@
-// A ball: a red disc with its equator, the far half dashed.
+// A ball: a red sphere with its equator, the far half dashed.
 #pragma once
 
 #include "board/item/figure/isolidfigureelement.h"
