@@ -281,7 +281,7 @@ private slots:
             QVERIFY(std::abs(top.first().x() + top.last().x() - 400) < 1e-9);
     }
 
-    void solidsStayUnfilledAndTheBallIsRed()
+    void solidsAndWavesStayUnfilledAndTheBallIsRed()
     {
         const QColor yellow(250, 200, 0);
         auto* cube = IFigureCatalog::create(IFigureKind::Cube);
@@ -317,6 +317,22 @@ private slots:
         QVERIFY(star->finishDrag());
         QCOMPARE(rendered(star, QSize(200, 200)).pixelColor(100, 110), yellow);
         delete star;
+
+        // Nor does a wave line fill its waves against the chord.
+        IWaveLineFigureElement wave;
+        wave.setFillColor(yellow);
+        wave.setThickness(8);
+        drag(&wave, QPointF(10, 100), QPointF(190, 100));
+        const QImage waveImage = rendered(&wave, QSize(200, 200));
+        int yellowPixels = 0, inked = 0;
+        for (int y = 70; y < 130; ++y) {
+            for (int x = 10; x < 190; ++x) {
+                yellowPixels += waveImage.pixelColor(x, y) == yellow;
+                inked += waveImage.pixelColor(x, y) == QColor(Qt::black);
+            }
+        }
+        QCOMPARE(yellowPixels, 0);
+        QVERIFY(inked > 500);
     }
 
     void drawnUpwardsTheTriangleStandsOnItsHead()
@@ -447,8 +463,21 @@ private slots:
         auto* cube = dynamic_cast<IFigureElement*>(f.slide()->elements().at(1));
         QCOMPARE(cube->figureKind(), int(IFigureKind::Cube));
         QVERIFY(!f.board->boardState()->isDrawing());
-        // The tool shows its kind's picture.
-        QCOMPARE(f.board->viewport()->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void everyFigureToolShowsItsCursor()
+    {
+        BoardFixture f;
+        QVERIFY(f.ok);
+        for (int number : {11, 13, 15, 17, 23, 25, 26, 27, 28, 29, 30, 32, 33, 34, 36, 37, 38, 39}) {
+            f.board->setMode(number);
+            const QCursor cursor = f.board->viewport()->cursor();
+            QVERIFY2(cursor.shape() == Qt::BitmapCursor && !cursor.pixmap().isNull(), qPrintable(QString::number(number)));
+            // The hot spot is the cross-hair's centre.
+            QCOMPARE(cursor.hotSpot(), QPoint(cursor.pixmap().width() / 2, cursor.pixmap().height() / 2));
+        }
+        f.board->setMode(TK_IBOARD_ENUM::NoneMode);
+        QCOMPARE(f.board->viewport()->cursor().shape(), Qt::ArrowCursor);
     }
 
     void aClickOrAFigureWithoutSizeLeavesNothing()
