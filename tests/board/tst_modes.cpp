@@ -360,7 +360,7 @@ private slots:
         manager.setModeType(number);
         QCOMPARE(manager.currentMode()->name(), tool);
         if (figure >= 0) {
-            auto* figureMode = dynamic_cast<IIdleFigureMode*>(manager.currentMode());
+            auto* figureMode = dynamic_cast<IFigureTool*>(manager.currentMode());
             QVERIFY(figureMode);
             QCOMPARE(figureMode->figureKind(), figure);
         }

@@ -2,6 +2,7 @@
 #include "board/mode/imodemanager.h"
 
 #include "board/mode/deviceinput.h"
+#include "board/mode/ifiguremode.h"
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/inonemode.h"
 #include "board/mode/iselectormode.h"
@@ -27,7 +28,7 @@ IModeManager::IModeManager(IBoard* board)
     auto* none = addMode(QStringLiteral("none"), std::make_unique<INoneMode>());
     auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
     auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IIdleMode>());
-    auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IIdleFigureMode>());
+    auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IFigureMode>());
     addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
     addMode(QStringLiteral("point eraser"), std::make_unique<IIdleMode>());
     auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IIdleMode>());
