@@ -120,8 +120,9 @@ void IPointEraseMode::startPass(const QPointF& point, int device)
 
 void IPointEraseMode::eraseAlong(const QPointF& from, const QPointF& to)
 {
-    m_last = to;
     const QPolygonF capsule = ICapsule::capsulePolygon(QLineF(from, to), eraserWidth());
+    // Not before: `from` is usually m_last itself.
+    m_last = to;
     if (capsule.isEmpty() || !m_slide)
         return;
     QPainterPath eraser;
