@@ -88,8 +88,6 @@ private slots:
         const QList<IPolygonInkElement*> pieces = stroke->cutPieces();
         QCOMPARE(pieces.size(), 2);
         const double middle = f.scenePos(QPoint(250, 150)).x();
-        const QRectF left = pieces.at(0)->sceneBoundingRect().united(pieces.at(1)->sceneBoundingRect());
-        QVERIFY(left.left() < middle - 100 && left.right() > middle + 100);
         for (const IPolygonInkElement* piece : pieces) {
             const QRectF r = piece->sceneBoundingRect();
             QVERIFY(r.right() < middle - 19 || r.left() > middle + 19);
@@ -135,7 +133,6 @@ private slots:
         QCOMPARE(eraserCircle(f), circle);
         QVERIFY(circle->isVisible());
         f.release(QPoint(200, 100));
-        QVERIFY(!circle->isVisible());
 
         // On another slide the circle follows.
         auto* other = new ISlide(f.board.get());
@@ -143,7 +140,6 @@ private slots:
         f.press(QPoint(200, 100));
         QCOMPARE(circle->scene(), other);
         QVERIFY(circle->isVisible());
-        f.release(QPoint(200, 100));
     }
 
     void cancelledPassKeepsWhatItErasedAndAnnouncesIt()
@@ -217,8 +213,7 @@ private slots:
         f.tap(QPoint(300, 200));
         QCOMPARE(f.slide->elements().contains(figure), locked);
         QCOMPARE(removed.count(), locked ? 0 : 1);
-        if (!locked)
-            QVERIFY(changed.count() >= 1);
+        QCOMPARE(changed.count(), locked ? 0 : 1);
     }
 
     void tapBetweenTheLinesOfAStrokeMissesIt()
