@@ -4,6 +4,7 @@
 #include "board/iannotationlayer.h"
 #include "board/iboardstate.h"
 #include "board/icursorrecolor.h"
+#include "board/ielementbin.h"
 #include "board/islide.h"
 #include "board/item/icommonelementframe.h"
 #include "board/item/ielement.h"
@@ -181,6 +182,7 @@ void IBoard::insertSlide(ISlide* slide, bool makeCurrent)
     if (!slide->parent())
         slide->setParent(this);
     m_slides.append(slide);
+    IElementBin::of(this)->watch(slide);
     if (makeCurrent)
         setCurrentSlide(slide);
     emit sgAfterSlideInsert(currentIndex, newIndex);

@@ -263,14 +263,12 @@ private slots:
     }
 
     // --- the manager ---------------------------------------------------------
-    void startsOnTheSelectorWithThePencilSwitchedOff()
+    void startsOnTheSelector()
     {
         IModeManager manager(nullptr);
         QCOMPARE(manager.modeType(), 1);
         QCOMPARE(manager.currentMode(), tool(manager, "path selector"));
         QCOMPARE(tool(manager, "path selector")->activations(), 1);
-        QCOMPARE(tool(manager, "pencil")->deactivations(), 1);
-        QCOMPARE(tool(manager, "pencil")->activations(), 0);
     }
 
     void pencilSelectedTwiceIsActivatedTwice()

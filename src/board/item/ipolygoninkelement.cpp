@@ -78,6 +78,8 @@ void IPolygonInkElement::copyItemParameters(IElement* target) const
     other->m_width = m_width;
     other->setTransform(transform());
     other->setData(ZOrderKey, data(ZOrderKey));
+    // Stacked among the stroke's other segments as the original was.
+    other->setZValue(zValue());
     other->m_textureName = m_textureName;
     other->m_texturePath = m_texturePath;
     if (!m_texturePath.isEmpty())

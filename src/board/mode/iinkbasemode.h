@@ -19,4 +19,9 @@ public:
     void activate() override {}
     // Back to the arrow; the pressed devices are forgotten.
     void deactivate() override;
+
+protected:
+    // The board's ink colour at the board's ink opacity (both alphas count);
+    // black without a board.
+    QColor inkColor() const;
 };

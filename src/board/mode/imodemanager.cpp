@@ -5,6 +5,9 @@
 #include "board/mode/ifiguremode.h"
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/inonemode.h"
+#include "board/mode/iobjecterasemode.h"
+#include "board/mode/ipencilmode.h"
+#include "board/mode/ipointerasemode.h"
 #include "board/mode/iselectormode.h"
 #include "board/tk_iboard_enum.h"
 
@@ -27,11 +30,11 @@ IModeManager::IModeManager(IBoard* board)
     // make them current directly; no number selects them.
     auto* none = addMode(QStringLiteral("none"), std::make_unique<INoneMode>());
     auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
-    auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IIdleMode>());
+    auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IPencilMode>());
     auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IFigureMode>());
     addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
-    addMode(QStringLiteral("point eraser"), std::make_unique<IIdleMode>());
-    auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IIdleMode>());
+    addMode(QStringLiteral("point eraser"), std::make_unique<IPointEraseMode>());
+    auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IObjectEraseMode>());
     addMode(QStringLiteral("path text"), std::make_unique<IIdleMode>());
     auto* pathErase = addMode(QStringLiteral("path eraser"), std::make_unique<IIdleMode>());
     auto* pathPencil = addMode(QStringLiteral("path pencil"), std::make_unique<IIdleMode>());
