@@ -152,8 +152,11 @@ QImage IBoard::renderAnnotations(double scaleX, double scaleY)
     // Nothing drawn over the picture: no layer to make, which at 4K saves
     // the GUI thread a 33 MB image per snap.
     const QList<QGraphicsItem*> over = m_currentSlide->items(area);
-    const bool anythingDrawn = std::any_of(over.begin(), over.end(), [this](const QGraphicsItem* item) {
-        return item != m_pictureItem && item->isVisible();
+    const QGraphicsItem* idleOverlay = m_pathRenderWidget && !m_pathRenderWidget->isActive()
+        ? m_pathRenderWidget.get()
+        : nullptr;
+    const bool anythingDrawn = std::any_of(over.begin(), over.end(), [&](const QGraphicsItem* item) {
+        return item != m_pictureItem && item != idleOverlay && item->isVisible();
     });
     if (!anythingDrawn)
         return QImage();

@@ -199,7 +199,7 @@ private slots:
         QVERIFY2(std::abs(live.red() - kept.red()) <= 2 && std::abs(live.green() - kept.green()) <= 2,
                  qPrintable(live.name() + " " + kept.name()));
         QCOMPARE(f.strokes().first()->alpha(), 128);
-        QVERIFY(!f.board->pathRenderWidget()->isVisible());
+        QVERIFY(!f.board->pathRenderWidget()->isActive());
     }
 
     void cancelDropsEveryPendingStroke()
@@ -301,17 +301,24 @@ private slots:
     void liveInkShowsAllOverTheChangedView_data()
     {
         QTest::addColumn<bool>("turned");
-        QTest::newRow("resized") << false;
-        QTest::newRow("resized and turned") << true;
+        QTest::addColumn<bool>("midStroke");
+        QTest::newRow("resized") << false << false;
+        QTest::newRow("resized and turned") << true << false;
+        QTest::newRow("resized mid-stroke") << false << true;
     }
 
     void liveInkShowsAllOverTheChangedView()
     {
         QFETCH(bool, turned);
+        QFETCH(bool, midStroke);
         PenFixture f;
         QVERIFY(f.ok);
         // The overlay is first used at the board's first size.
-        f.stroke(QPointF(100, 100), QPointF(150, 100));
+        const QPointF early(300, 200);
+        f.press(early);
+        f.dragTo(early + QPointF(100, 0));
+        if (!midStroke)
+            f.release(early + QPointF(100, 0));
         f.window->resize(1200, 700);
         f.board->resize(1200, 700);
         if (turned)
@@ -324,11 +331,28 @@ private slots:
         const QPointF to = f.board->mapToScene(QPoint(900, 500));
         QVERIFY(f.board->pictureSceneRect().contains(from));
         QVERIFY(f.board->pictureSceneRect().contains(to));
-        f.press(from);
+        if (midStroke)
+            f.dragTo(from);
+        else
+            f.press(from);
         f.dragTo(to);
         QVERIFY(isInk(f.colourAt((from + to) / 2)));
+        // What was drawn before the change still shows where it was drawn.
+        QVERIFY(isInk(f.colourAt(early + QPointF(50, 0))));
         f.release(to);
         QVERIFY(isInk(f.colourAt((from + to) / 2)));
+        QCOMPARE(f.strokes().size(), midStroke ? 1 : 2);
+    }
+
+    void snapOfAClearedBoardHasNoLayer()
+    {
+        PenFixture f;
+        QVERIFY(f.ok);
+        f.stroke(QPointF(100, 100), QPointF(200, 100));
+        QVERIFY(!f.board->renderAnnotations(1, 1).isNull());
+        f.slide->clearAllElements();
+        // The pen's idle overlay is nothing drawn.
+        QVERIFY(f.board->renderAnnotations(1, 1).isNull());
     }
 
     // --- the eraser ------------------------------------------------------------------

@@ -37,11 +37,14 @@ IPathRenderWidget::IPathRenderWidget(IBoard* board)
     // The exposed area tells paint which part of the image to copy.
     setFlag(ItemUsesExtendedStyleOption);
     setAcceptedMouseButtons(Qt::NoButton);
-    setVisible(false);
 }
 
 void IPathRenderWidget::setActive(bool active)
 {
+    // Once on a slide the overlay stays there, shown: showing, hiding or
+    // re-flagging an item of the view's size would have the board repaint
+    // all its elements at every stroke's start and end. Between strokes it
+    // paints nothing, and only the pixels a stroke drew are repainted.
     if (active) {
         ISlide* slide = m_board->currentSlide();
         if (slide && scene() != slide) {
@@ -53,13 +56,13 @@ void IPathRenderWidget::setActive(bool active)
         followView();
         if (IBoardState* state = m_board->boardState())
             setOpacity(state->inkOpacity() / 255.0);
-        setVisible(true);
         return;
     }
     m_active = false;
     m_strokes.clear();
+    const QRect shown = m_drawn;
     clearImage();
-    setVisible(false);
+    repaint(shown);
 }
 
 void IPathRenderWidget::press(int device, const QPointF& scenePoint)
@@ -101,9 +104,17 @@ void IPathRenderWidget::addSegment(int device, const QPointF& to)
 void IPathRenderWidget::drawSegment(const QPointF& from, const QPointF& to)
 {
     followView();
-    const QRect touched = rasterise(from, to);
-    if (!touched.isEmpty())
-        update(touched);
+    repaint(rasterise(from, to));
+}
+
+void IPathRenderWidget::repaint(const QRect& pixels)
+{
+    if (pixels.isEmpty() || !scene())
+        return;
+    // Through the scene, not update(): an item's update reaches the board's
+    // layer as the item's whole bounding rectangle, which here is the whole
+    // view, and would repaint it all for every segment.
+    scene()->update(sceneTransform().mapRect(QRectF(pixels)));
 }
 
 QRect IPathRenderWidget::rasterise(const QPointF& from, const QPointF& to)
@@ -141,7 +152,7 @@ void IPathRenderWidget::endStroke(int device)
     const QRect shown = m_drawn;
     clearImage();
     redrawPendingStrokes();
-    update(shown);
+    repaint(shown);
 }
 
 void IPathRenderWidget::followView()

@@ -26,8 +26,8 @@ public:
 
     explicit IPathRenderWidget(IBoard* board);
 
-    // On: shown on the current slide, following the view, at the ink's
-    // opacity. Off: every live stroke is dropped and the overlay hidden.
+    // On: painted over the current slide, following the view, at the ink's
+    // opacity. Off: every live stroke is dropped and nothing is painted.
     virtual void setActive(bool active);
     bool isActive() const { return m_active; }
 
@@ -64,6 +64,8 @@ private:
     void addSegment(int device, const QPointF& to);
     // Fills the segment's outline into the image; returns the pixels touched.
     QRect rasterise(const QPointF& from, const QPointF& to);
+    // Has the board show these pixels of the image again.
+    void repaint(const QRect& pixels);
     void redrawPendingStrokes();
     void clearImage();
 
