@@ -16,6 +16,8 @@
 #include "board/tk_iboard_enum.h"
 
 #include <QGraphicsEllipseItem>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QSignalSpy>
 
 #include <memory>
@@ -134,6 +136,7 @@ private slots:
         PenFixture f;
         QVERIFY(f.ok);
         f.board->boardState()->setInkThickness(ink);
+        QTest::ignoreMessage(QtDebugMsg, "one point");
         f.press(QPointF(200, 150));
         f.release(QPointF(200, 150));
 
@@ -161,6 +164,39 @@ private slots:
         QCOMPARE(line->points(), (QVector<QPointF>{{100, 150}, {300, 150}}));
         QVERIFY(isInk(f.colourAt(QPointF(200, 150))));
         QVERIFY(isInk(f.colourAt(QPointF(295, 150))));
+    }
+
+    void cloneCarriesTheStrokeAndWhatWasErased()
+    {
+        PenFixture f;
+        QVERIFY(f.ok);
+        f.board->boardState()->setInkOpacity(100);
+        f.stroke(QPointF(100, 100), QPointF(300, 100));
+        IPencilPathElement* source = f.strokes().first();
+        source->addEraseRegion(QRegion(180, 80, 40, 40));
+        std::unique_ptr<IPencilPathElement> copy(dynamic_cast<IPencilPathElement*>(source->clone()));
+        QVERIFY(copy);
+        QCOMPARE(copy->points(), source->points());
+        QCOMPARE(copy->color(), source->color());
+        QCOMPARE(copy->alpha(), 100);
+        QCOMPARE(copy->width(), source->width());
+        QCOMPARE(copy->eraseRegion(), source->eraseRegion());
+        QCOMPARE(copy->baseRegion(), source->baseRegion());
+        QVERIFY(copy->elementId() != source->elementId());
+
+        // The copy shows just what the source shows.
+        const QRect area(90, 90, 220, 20);
+        const auto render = [&](QGraphicsItem* item) {
+            QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.translate(-area.topLeft());
+            QStyleOptionGraphicsItem option;
+            item->paint(&painter, &option, nullptr);
+            return image;
+        };
+        QCOMPARE(render(copy.get()), render(source));
+        QCOMPARE(render(source).pixelColor(QPoint(200, 100) - area.topLeft()).alpha(), 0);
     }
 
     void secondPressOfAPendingDeviceIsIgnored()

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSet>
 
 class IElement;
