@@ -634,8 +634,14 @@ bool IBoard::handleTouch(QTouchEvent* event)
     event->accept();
     if (!m_currentSlide)
         return true;
-    if (event->type() == QEvent::TouchBegin && isInteractive())
-        emit sgClickOnBoard();
+    if (event->type() == QEvent::TouchBegin) {
+        // The fingers of the last touch never came up here (a window took
+        // them): drop what they drew rather than carry it on.
+        if (!m_touches.isEmpty())
+            cancelInput();
+        if (isInteractive())
+            emit sgClickOnBoard();
+    }
     for (const QTouchEvent::TouchPoint& point : event->touchPoints()) {
         const int id = point.id();
         const QPointF pos = point.pos();

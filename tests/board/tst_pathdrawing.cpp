@@ -333,6 +333,28 @@ private slots:
         QCOMPARE(f.strokes().first()->points().last(), f.board->mapToScene(f.at(lastInside)));
     }
 
+    void touchWhoseEndNeverCameIsDropped()
+    {
+        PenFixture f;
+        QVERIFY(f.ok);
+        const auto send = [&](QEvent::Type type, Qt::TouchPointState state, const QPointF& at) {
+            QTouchEvent::TouchPoint point(1);
+            point.setState(state);
+            point.setPos(f.at(at));
+            QTouchEvent touch(type, nullptr, Qt::NoModifier, state, {point});
+            QApplication::sendEvent(f.board->viewport(), &touch);
+            return touch.isAccepted();
+        };
+        QVERIFY(send(QEvent::TouchBegin, Qt::TouchPointPressed, QPointF(100, 100)));
+        send(QEvent::TouchUpdate, Qt::TouchPointMoved, QPointF(200, 100));
+        // A new touch begins without the last one having ended.
+        send(QEvent::TouchBegin, Qt::TouchPointPressed, QPointF(100, 250));
+        send(QEvent::TouchEnd, Qt::TouchPointReleased, QPointF(200, 250));
+        QCOMPARE(f.strokes().size(), 1);
+        QCOMPARE(f.strokes().first()->points().first(), QPointF(100, 250));
+        QVERIFY(!isInk(f.colourAt(QPointF(150, 100))));
+    }
+
     // --- the overlay follows the view ---------------------------------------------
     void liveInkShowsAllOverTheChangedView_data()
     {
