@@ -56,6 +56,9 @@ void IPencilPathElement::rebuildPath()
         outline.addPolygon(QPolygonF(m_points));
     }
     setPath(outline);
+    // Asked for at every repaint of the board, for every element on it.
+    const double w = width();
+    m_bounds = outline.boundingRect().adjusted(-w, -w, w, w);
     applyLook();
 }
 
@@ -96,8 +99,7 @@ void IPencilPathElement::setWidth(int width)
 
 QRectF IPencilPathElement::boundingRect() const
 {
-    const double w = width();
-    return path().boundingRect().adjusted(-w, -w, w, w);
+    return m_bounds;
 }
 
 QPainterPath IPencilPathElement::shape() const

@@ -36,4 +36,6 @@ private:
 
     QVector<QPointF> m_points;
     bool m_dot = false;
+    // The path's box widened by the width on every side.
+    QRectF m_bounds;
 };
