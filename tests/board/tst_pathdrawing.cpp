@@ -16,8 +16,6 @@
 #include "board/tk_iboard_enum.h"
 
 #include <QGraphicsEllipseItem>
-#include <QPainter>
-#include <QStyleOptionGraphicsItem>
 #include <QSignalSpy>
 
 #include <memory>
@@ -183,20 +181,6 @@ private slots:
         QCOMPARE(copy->eraseRegion(), source->eraseRegion());
         QCOMPARE(copy->baseRegion(), source->baseRegion());
         QVERIFY(copy->elementId() != source->elementId());
-
-        // The copy shows just what the source shows.
-        const QRect area(90, 90, 220, 20);
-        const auto render = [&](QGraphicsItem* item) {
-            QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            painter.translate(-area.topLeft());
-            QStyleOptionGraphicsItem option;
-            item->paint(&painter, &option, nullptr);
-            return image;
-        };
-        QCOMPARE(render(copy.get()), render(source));
-        QCOMPARE(render(source).pixelColor(QPoint(200, 100) - area.topLeft()).alpha(), 0);
     }
 
     void secondPressOfAPendingDeviceIsIgnored()
