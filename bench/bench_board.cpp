@@ -1,7 +1,8 @@
-// Board repaint per camera frame at 1080p with 0, 100 and 1000 strokes on the slide.
+// Board repaint per camera frame at 1080p with 0, 100 and 1000 pen strokes on the slide.
+#include "penstrokes.h"
+
 #include "board/iboard.h"
 #include "board/islide.h"
-#include "board/item/iabstractgraphicsshapeelement.h"
 #include "board/item/ipixmapitem.h"
 
 #include <benchmark/benchmark.h>
@@ -13,33 +14,6 @@
 #include <memory>
 
 namespace {
-
-// A short freehand stroke, the most common thing on a presenter's board.
-class Stroke : public IAbstractGraphicsShapeElement
-{
-public:
-    explicit Stroke(QRandomGenerator& random)
-    {
-        QPointF p(random.bounded(1800.0), random.bounded(1000.0));
-        m_path.moveTo(p);
-        for (int i = 0; i < 20; ++i) {
-            p += QPointF(random.bounded(12.0) - 4, random.bounded(12.0) - 4);
-            m_path.lineTo(p);
-        }
-        m_bounds = m_path.boundingRect().adjusted(-3, -3, 3, 3);
-    }
-    QRectF boundingRect() const override { return m_bounds; }
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
-    {
-        painter->setPen(QPen(Qt::red, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter->drawPath(m_path);
-    }
-    IElement* clone() const override { return nullptr; }
-
-private:
-    QPainterPath m_path;
-    QRectF m_bounds;
-};
 
 QImage cameraFrame(const QColor& colour)
 {
@@ -63,7 +37,7 @@ void BM_BoardFrame(benchmark::State& state)
 
     QRandomGenerator random(7);
     for (int i = 0; i < state.range(0); ++i)
-        slide->addElement(new Stroke(random));
+        slide->addElement(randomPenStroke(random));
 
     // Alternate two pictures so every frame really changes the picture item.
     const QImage frames[2] = {cameraFrame(Qt::darkGray), cameraFrame(Qt::gray)};
