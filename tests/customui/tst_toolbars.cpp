@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 #include <memory>
 
 namespace {
@@ -382,7 +384,14 @@ private slots:
             w.window.resize(screen.width(), 300);
         else
             w.window.resize(400, screen.height());
-        QTest::qWait(50);
+        // The layout settles on a later turn of the event loop, late on a busy machine.
+        const auto settled = [&w] {
+            const QList<IIToolButton*> buttons = w.bar->buttons();
+            return std::all_of(buttons.cbegin(), buttons.cend(), [](const IIToolButton* b) {
+                return b->isHidden() || b->height() >= b->sizeHint().height();
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), 5000);
         // The labels show, on one line or two.
         QCOMPARE(w.bar->buttons().first()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         const int padding = 2 * qRound(2 * scaleFactors().uniform);
