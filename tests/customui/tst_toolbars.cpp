@@ -14,7 +14,6 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
-
 #include <memory>
 
 namespace {
