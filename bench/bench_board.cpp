@@ -1,5 +1,6 @@
 // Board repaint per camera frame at 1080p with 0, 100 and 1000 pen strokes on the slide.
 #include "penstrokes.h"
+#include "widgetbenchmarkmain.h"
 
 #include "board/iboard.h"
 #include "board/islide.h"
@@ -55,12 +56,4 @@ void BM_BoardFrame(benchmark::State& state)
 
 BENCHMARK(BM_BoardFrame)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VESKAROO_WIDGET_BENCHMARK_MAIN()

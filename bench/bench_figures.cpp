@@ -7,6 +7,7 @@
 #include "board/mode/ifiguremode.h"
 #include "board/mode/imodemanager.h"
 #include "board/tk_iboard_enum.h"
+#include "widgetbenchmarkmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -106,12 +107,4 @@ void everyKind(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_FigureDragMove)->ArgNames({"kind", "repaint"})->Apply(everyKind)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VESKAROO_WIDGET_BENCHMARK_MAIN()

@@ -6,6 +6,7 @@
 #include "board/islide.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodemanager.h"
+#include "widgetbenchmarkmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -101,12 +102,4 @@ void BM_PointEraserPass(benchmark::State& state)
 BENCHMARK(BM_PencilStroke)->Arg(255)->Arg(128)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PointEraserPass)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VESKAROO_WIDGET_BENCHMARK_MAIN()

@@ -7,6 +7,7 @@
 // - a pen tap (press to the finished dot shown) on such boards;
 // - one eraser move over a board holding 1000 pen strokes.
 #include "penstrokes.h"
+#include "widgetbenchmarkmain.h"
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
@@ -267,12 +268,4 @@ BENCHMARK(BM_PenSegment)->Arg(10)->Arg(10000)->UseManualTime()->Iterations(20)->
 BENCHMARK(BM_PenLatency)->Arg(0)->Arg(1000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EraserMove)->Arg(20)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VESKAROO_WIDGET_BENCHMARK_MAIN()
