@@ -132,6 +132,8 @@ private:
     bool handleGesture(QEvent* event);
     void remember(const DeviceInput& input);
     bool pictureContains(const QPointF& viewPos) const;
+    // A text element, or the slide's visible frame, lies under the view point.
+    bool onTextOrItsFrame(const QPoint& viewPos);
     QSizeF fittedPictureSize() const;
 
     IBoardState* m_state = nullptr;

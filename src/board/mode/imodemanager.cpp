@@ -5,6 +5,7 @@
 #include "board/mode/iidlefiguremode.h"
 #include "board/mode/inonemode.h"
 #include "board/mode/iselectormode.h"
+#include "board/mode/itextmode.h"
 #include "board/tk_iboard_enum.h"
 
 namespace {
@@ -25,7 +26,7 @@ IModeManager::IModeManager(IBoard* board)
     // The ink pencil, ink selector and point eraser are kept for hosts that
     // make them current directly; no number selects them.
     auto* none = addMode(QStringLiteral("none"), std::make_unique<INoneMode>());
-    auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
+    auto* text = addMode(QStringLiteral("text"), std::make_unique<ITextMode>());
     auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IIdleMode>());
     auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IIdleFigureMode>());
     addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
