@@ -28,9 +28,7 @@
 namespace {
 
 const QColor kOutline(95, 177, 222);
-// The outline lies this far outside the text, and presses this near it catch
-// the frame; view pixels, whatever the zoom.
-constexpr double kPadPixels = 4.0;
+// Presses this near the outline catch the frame; view pixels, whatever the zoom.
 constexpr double kBandPixels = 5.0;
 // Hidden by opacity rather than visibility, a handle keeps its mouse grab.
 constexpr double kGestureOpacity = 0.0001;
@@ -334,7 +332,7 @@ void ITextElementFrame::refreshFrame()
     if (!m_text)
         return;
     m_layoutZoom = zoom();
-    const double pad = kPadPixels / m_layoutZoom;
+    const double pad = frameMargin() / m_layoutZoom;
     const QRectF around = m_text->sceneBoundingRect().adjusted(-pad, -pad, pad, pad);
     prepareGeometryChange();
     setRect(around);
@@ -696,7 +694,9 @@ double ITextElementFrame::handleExtent() const
 
 double ITextElementFrame::frameMargin() const
 {
-    return kPadPixels;
+    // The outline lies this far outside the text (view pixels), so that the
+    // handles on it leave the letters uncovered.
+    return m_handleSize.width() / 2 + 2;
 }
 
 bool ITextElementFrame::scaleHandlesShown() const

@@ -20,13 +20,18 @@ namespace {
 // 6 list line height, 7 arrow size; pixels.
 const char* const kComboStyle =
     "QComboBox{border:%1px solid gray;border-radius:%3px;padding:%1px %2px;height:%5px;min-width:5em;"
-    "color:rgb(224,224,224);background-color:rgb(60,60,64);}"
-    "QComboBox QAbstractItemView{color:rgb(224,224,224);background-color:rgb(60,60,64);"
-    "selection-background-color:rgb(235,120,7);outline:0px;}"
+    "color:rgb(224,224,224);background-color:rgb(60,60,64);combobox-popup:0;}"
     "QComboBox QAbstractItemView::item{height:%6px;}"
     "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;width:%4px;"
     "border-left:%1px solid darkgray;border-top-right-radius:%3px;border-bottom-right-radius:%3px;}"
     "QComboBox::down-arrow{image:url(:/ui/ui/downArrow.svg);width:%7px;height:%7px;}";
+
+// The open list in the toolbar's colours; its own sheet, as the list is a
+// window of its own. 1 line height, 2 side padding.
+const char* const kListStyle =
+    "QListView{color:rgb(224,224,224);background-color:rgb(60,60,64);border:1px solid rgb(90,90,94);outline:0px;}"
+    "QListView::item{height:%1px;padding:0px %2px;}"
+    "QListView::item:selected,QListView::item:hover{color:white;background-color:rgb(235,120,7);}";
 
 } // namespace
 
@@ -51,7 +56,7 @@ ITextElementToolBar::ITextElementToolBar(ITextElement* item, QGraphicsView* boar
     m_family->setToolTip(tr("Font"));
     // Some family names are very long; the list shows them whole.
     m_family->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_family->setMinimumContentsLength(9);
+    m_family->setMinimumContentsLength(13);
     m_family->view()->setMinimumWidth(scaledPixels(220));
     m_family->addItems(QFontDatabase().families());
     m_family->setCurrentText(QStringLiteral("Arial"));
@@ -113,7 +118,9 @@ QComboBox* ITextElementToolBar::makeBox(int fontPixels)
 {
     auto* box = new QComboBox(this);
     // A list view, so that the style sheet's line height applies to the list.
-    box->setView(new QListView(box));
+    auto* list = new QListView(box);
+    list->setStyleSheet(QString::fromLatin1(kListStyle).arg(scaledPixels(26)).arg(scaledPixels(4)));
+    box->setView(list);
     // Taking the keyboard would end the typing the box is meant to serve.
     box->setFocusPolicy(Qt::NoFocus);
     box->setMaxVisibleItems(12);
