@@ -339,6 +339,49 @@ private slots:
         QVERIFY(!frame->barButton(QStringLiteral("Lock"))->isVisible());
     }
 
+    void endingTheTypingLeavesOtherToolsChosen()
+    {
+        TestTextBoard b;
+        QVERIFY(b.ok);
+        ITextElement* text = b.addText(QStringLiteral("Tool"), QPointF(200, 150));
+        ICommonTextElementFrame* frame = b.frame();
+        frame->setSelection({text}, true);
+        frame->enterEditor();
+        QCOMPARE(b.board->currentModeType(), int(TK_IBOARD_ENUM::SelectorMode));
+
+        // Clearing the board while the pencil is chosen keeps the pencil.
+        b.board->setMode(TK_IBOARD_ENUM::PencilMode);
+        b.board->hideSelection();
+        QCOMPARE(b.board->currentModeType(), int(TK_IBOARD_ENUM::PencilMode));
+        QVERIFY(!text->isEditing());
+        QVERIFY(!frame->isVisible());
+
+        // The text tool hands over to the selector.
+        b.board->setMode(TK_IBOARD_ENUM::TextMode);
+        frame->setSelection({text}, true);
+        b.board->hideSelection();
+        QCOMPARE(b.board->currentModeType(), int(TK_IBOARD_ENUM::SelectorMode));
+    }
+
+    void anEmptiedBoxShowsItsPlaceholderUntilTypedInto()
+    {
+        TestTextBoard b;
+        QVERIFY(b.ok);
+        ITextElement* text = b.addText(QString(), QPointF(200, 150));
+        text->setPlaceholder(QStringLiteral("<i>Type here</i>"), QStringLiteral("Type here"));
+        ICommonTextElementFrame* frame = b.frame();
+        frame->setSelection({text}, true);
+        frame->enterEditor();
+        frame->leaveEditor();
+        QVERIFY(text->isPlaceholderShown());
+
+        frame->enterEditor();
+        b.type(QStringLiteral("abc"));
+        QCOMPARE(text->toPlainText(), QStringLiteral("abc"));
+        text->setPointSize(40);
+        QCOMPARE(formatAt(text->document(), 1).font().resolve(text->font()).pointSizeF(), 40.0);
+    }
+
     void copyAndDeleteFromTheBar()
     {
         TestTextBoard b;

@@ -227,8 +227,7 @@ void ITextElement::finishEditing()
         setHtml(m_placeholderHtml);
         m_placeholderShown = true;
     }
-    // The ideal width leaves out the fraction of a pixel a line may need.
-    setTextWidth(std::ceil(document()->idealWidth()));
+    setTextWidth(document()->idealWidth());
     setEditable(false);
     setSelected(false);
 }
