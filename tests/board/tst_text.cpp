@@ -284,6 +284,26 @@ private slots:
         QVERIFY(frame->rect().contains(text->sceneBoundingRect()));
     }
 
+    void handlesKeepTheirSizeOnScreenWhenTheBoardZooms()
+    {
+        TestTextBoard b;
+        QVERIFY(b.ok);
+        ITextElement* text = b.addText(QStringLiteral("Zoomed"), QPointF(200, 150));
+        ICommonTextElementFrame* frame = b.frame();
+        frame->setSelection({text}, true);
+        const auto onScreen = [&b, frame] {
+            const QRectF handle = frame->handle(IAbstractFrame::BottomRightHandle)->sceneBoundingRect();
+            return b.board->viewportTransform().mapRect(handle).width();
+        };
+        const double before = onScreen();
+
+        b.board->zoomBy(2);
+        b.board->viewport()->repaint();
+        QCoreApplication::processEvents();
+        QVERIFY2(qAbs(onScreen() - before) < 1.0, qPrintable(QString::number(onScreen())));
+        QVERIFY(frame->rect().contains(text->sceneBoundingRect()));
+    }
+
     void anEmptyBoxGoesWhenTheFrameMovesOn()
     {
         TestTextBoard b;
