@@ -291,6 +291,8 @@ private slots:
         ITextElement* text = b.addText(QStringLiteral("Zoomed"), QPointF(200, 150));
         ICommonTextElementFrame* frame = b.frame();
         frame->setSelection({text}, true);
+        b.board->viewport()->repaint();
+        QCoreApplication::processEvents();
         const auto onScreen = [&b, frame] {
             const QRectF handle = frame->handle(IAbstractFrame::BottomRightHandle)->sceneBoundingRect();
             return b.board->viewportTransform().mapRect(handle).width();
