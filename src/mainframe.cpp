@@ -2,9 +2,9 @@
 #include "mainframe.h"
 
 #include "board/iboard.h"
-#include "board/tk_iboard_enum.h"
 #include "board/islide.h"
 #include "board/item/ipixmapitem.h"
+#include "board/tk_iboard_enum.h"
 #include "board/ui/icolorframe.h"
 #include "board/ui/ieraseframe.h"
 #include "board/ui/ithicknessframe.h"
