@@ -4,6 +4,7 @@
 #include "board/iboard.h"
 #include "board/islide.h"
 #include "board/item/ipixmapitem.h"
+#include "board/tk_iboard_enum.h"
 #include "board/ui/icolorframe.h"
 #include "board/ui/ieraseframe.h"
 #include "board/ui/ithicknessframe.h"
@@ -83,6 +84,12 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     // Text editing that ends by itself leaves the board selecting again.
     connect(IBoardService::instance(), &IBoardService::sgToolSelectionCleared, m_boardToolBar,
             &IBoardToolBar::resetSelection);
+    // So does typing into a new text box: the text tool places one box and
+    // hands the board to the selector.
+    connect(m_board, &IBoard::sgAfterModeChanged, m_boardToolBar, [this] {
+        if (m_board->currentModeType() == TK_IBOARD_ENUM::SelectorMode)
+            m_boardToolBar->resetSelection();
+    });
 
     // Snap reads the mode when it is pressed.
     m_captureModeFrame = new ICaptureModeFrame(this, this);

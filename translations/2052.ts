@@ -234,10 +234,60 @@
     </message>
 </context>
 <context>
+    <name>IColorPalette</name>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>棕色</translation>
+    </message>
+    <message>
+        <source>More colors</source>
+        <translation>更多颜色</translation>
+    </message>
+</context>
+<context>
     <name>IColorPanel</name>
     <message>
         <source>Color Panel</source>
         <translation>调色板</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
@@ -417,6 +467,33 @@
     <message>
         <source>Self-adapting</source>
         <translation>自适应</translation>
+    </message>
+</context>
+<context>
+    <name>ITextElementToolBar</name>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>文字颜色</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>加粗</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>倾斜</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "board/ielementbin.h"
 #include "board/islide.h"
 #include "board/item/icommonelementframe.h"
+#include "board/item/icommontextelementframe.h"
 #include "board/item/ielement.h"
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
@@ -172,7 +173,13 @@ QImage IBoard::renderAnnotations(double scaleX, double scaleY)
     // Hiding the picture instead would make the board repaint it and its
     // cached elements after every snap.
     m_pictureItem->setPaintSuppressed(true);
+    // The selection frame is a tool on the board, not part of the annotations.
+    auto* frame = dynamic_cast<ISceneElementFrame*>(m_currentSlide->sceneElementFrame());
+    if (frame)
+        frame->setPaintSuppressed(true);
     m_currentSlide->render(&painter, QRectF(), area, Qt::KeepAspectRatio);
+    if (frame)
+        frame->setPaintSuppressed(false);
     m_pictureItem->setPaintSuppressed(false);
     return image;
 }
@@ -186,6 +193,14 @@ void IBoard::insertSlide(ISlide* slide, bool makeCurrent)
     emit sgBeforeSlideInsert(currentIndex, newIndex);
     if (!slide->parent())
         slide->setParent(this);
+    // Text on the board's slides is framed by the text frame, which hands the
+    // board over to the selector once typing starts.
+    slide->setSceneElementFrameCreator([this](QGraphicsView*) -> QGraphicsItem* {
+        auto* frame = new ICommonTextElementFrame(this);
+        connect(frame, &ICommonTextElementFrame::sgModeChanged, this,
+                [this](TK_IBOARD_ENUM::ModeType mode) { setMode(mode); });
+        return frame;
+    });
     m_slides.append(slide);
     IElementBin::of(this)->watch(slide);
     if (makeCurrent)
@@ -241,7 +256,10 @@ void IBoard::hideSelection()
     // Clearing hands the elements back to the slide and hides the frame.
     if (m_elementFrame)
         m_elementFrame->clearSelection(true);
-    if (QGraphicsItem* frame = sceneElementFrame())
+    QGraphicsItem* frame = sceneElementFrame();
+    if (auto* textFrame = dynamic_cast<ISceneElementFrame*>(frame))
+        textFrame->endEditState();
+    else if (frame)
         frame->hide();
 }
 
@@ -519,13 +537,8 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    const QPointF scenePos = mapToScene(event->pos());
-    QGraphicsItem* top = itemAt(event->pos());
-    QGraphicsItem* frame = m_currentSlide->sceneElementFrame();
-    const bool onText = top && top->type() == TextElementType;
-    const bool onFrame = frame && frame->isVisible() && frame->contains(frame->mapFromScene(scenePos));
     // Dragging text or its frame moves the text, not the view.
-    if (onText || onFrame)
+    if (onTextOrItsFrame(event->pos()))
         m_panBlocked = true;
     m_panArmed = true;
     m_gestureFinished = false;
@@ -593,9 +606,19 @@ void IBoard::mouseReleaseEvent(QMouseEvent* event)
 void IBoard::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && isInteractive()
-        && currentModeType() == TK_IBOARD_ENUM::SelectorMode && pictureContains(event->localPos()))
+        && currentModeType() == TK_IBOARD_ENUM::SelectorMode && pictureContains(event->localPos())
+        && !onTextOrItsFrame(event->pos()))
         toggleFullScreen();
     QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+bool IBoard::onTextOrItsFrame(const QPoint& viewPos)
+{
+    const QGraphicsItem* top = itemAt(viewPos);
+    if (top && top->type() == TextElementType)
+        return true;
+    QGraphicsItem* frame = m_currentSlide ? m_currentSlide->sceneElementFrame() : nullptr;
+    return frame && frame->isVisible() && frame->contains(frame->mapFromScene(mapToScene(viewPos)));
 }
 
 void IBoard::wheelEvent(QWheelEvent* event)

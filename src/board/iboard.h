@@ -148,6 +148,8 @@ private:
     void releaseTouch(int touchPointId, const QPointF& viewPos);
     void remember(const DeviceInput& input);
     bool pictureContains(const QPointF& viewPos) const;
+    // A text element, or the slide's visible frame, lies under the view point.
+    bool onTextOrItsFrame(const QPoint& viewPos);
     QSizeF fittedPictureSize() const;
 
     IBoardState* m_state = nullptr;

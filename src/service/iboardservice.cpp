@@ -8,6 +8,7 @@
 #include "iapplication.h"
 #include "iglobals.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QGuiApplication>
@@ -163,6 +164,22 @@ void IBoardService::selectFigureMode21()
         m_board->setMode(TK_IBOARD_ENUM::RectangleMode);
 }
 
+bool IBoardService::onBoardPopup(const QPoint& globalPos) const
+{
+    // A drop-down list is open: the press chooses from it or closes it.
+    if (QApplication::activePopupWidget())
+        return true;
+    // The board's own pop-ups (the text toolbar and its colours, the element
+    // frame) follow what they serve, up to the screen's edges.
+    for (QWidget* up = QApplication::widgetAt(globalPos); up; up = up->parentWidget()) {
+        if (up == m_board->viewport())
+            return false;
+        if (up->parentWidget() == m_board)
+            return true;
+    }
+    return false;
+}
+
 bool IBoardService::handleGlobalPress(const QPoint& globalPos)
 {
     if (!m_board)
@@ -180,7 +197,7 @@ bool IBoardService::handleGlobalPress(const QPoint& globalPos)
     const QRect area = screen->availableGeometry();
     const QRectF working(area.left() + 200 * s, area.top() + 40 * s, area.width() - 260 * s,
                          area.height() - 140 * s);
-    if (working.contains(globalPos))
+    if (working.contains(globalPos) || onBoardPopup(globalPos))
         return true;
     if (mode == TK_IBOARD_ENUM::TextMode) {
         m_board->setMode(TK_IBOARD_ENUM::SelectorMode);

@@ -50,4 +50,5 @@ signals:
 private:
     IBoardService();
     void hideFrames();
+    bool onBoardPopup(const QPoint& globalPos) const;
 };

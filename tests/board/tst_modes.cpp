@@ -294,10 +294,10 @@ private slots:
     void sameNumberOtherThanPencilDoesNothing()
     {
         IModeManager manager(nullptr);
-        manager.setModeType(2);
-        manager.setModeType(2);
-        QCOMPARE(tool(manager, "text")->activations(), 1);
-        QCOMPARE(tool(manager, "text")->deactivations(), 0);
+        manager.setModeType(4);
+        manager.setModeType(4);
+        QCOMPARE(tool(manager, "object eraser")->activations(), 1);
+        QCOMPARE(tool(manager, "object eraser")->deactivations(), 0);
     }
 
     void numberWithoutToolKeepsThePencil()
@@ -328,10 +328,10 @@ private slots:
     {
         QFETCH(int, number);
         IModeManager manager(nullptr);
-        manager.setModeType(2);
+        manager.setModeType(4);
         manager.setModeType(number);
         QCOMPARE(manager.modeType(), number);
-        QCOMPARE(manager.currentMode(), tool(manager, "text"));
+        QCOMPARE(manager.currentMode(), tool(manager, "object eraser"));
     }
 
     void eachNumberSelectsItsTool_data()
@@ -409,8 +409,8 @@ private slots:
         IModeManager manager(nullptr);
         manager.setModeType(0);
         QCOMPARE(manager.currentMode(), manager.modeNamed("none"));
-        manager.setModeType(2);
-        QCOMPARE(tool(manager, "text")->activations(), 1);
+        manager.setModeType(4);
+        QCOMPARE(tool(manager, "object eraser")->activations(), 1);
         // Nothing in between reached the selector again.
         QCOMPARE(tool(manager, "path selector")->activations(), 1);
         QCOMPARE(tool(manager, "path selector")->deactivations(), 1);
@@ -420,9 +420,9 @@ private slots:
     {
         IModeManager manager(nullptr);
         manager.setActive(false);
-        manager.setModeType(2);
-        QCOMPARE(manager.currentMode(), tool(manager, "text"));
-        QCOMPARE(tool(manager, "text")->activations(), 0);
+        manager.setModeType(4);
+        QCOMPARE(manager.currentMode(), tool(manager, "object eraser"));
+        QCOMPARE(tool(manager, "object eraser")->activations(), 0);
         QCOMPARE(tool(manager, "path selector")->deactivations(), 0);
     }
 

@@ -9,6 +9,7 @@
 #include "board/mode/ipencilmode.h"
 #include "board/mode/ipointerasemode.h"
 #include "board/mode/iselectormode.h"
+#include "board/mode/itextmode.h"
 #include "board/path/ipatherasemode.h"
 #include "board/path/ipencilpathmode.h"
 #include "board/tk_iboard_enum.h"
@@ -31,7 +32,7 @@ IModeManager::IModeManager(IBoard* board)
     // The ink pencil, ink selector and point eraser are kept for hosts that
     // make them current directly; no number selects them.
     auto* none = addMode(QStringLiteral("none"), std::make_unique<INoneMode>());
-    auto* text = addMode(QStringLiteral("text"), std::make_unique<IIdleMode>());
+    auto* text = addMode(QStringLiteral("text"), std::make_unique<ITextMode>());
     auto* pencil = addMode(QStringLiteral("pencil"), std::make_unique<IPencilMode>());
     auto* figure = addMode(QStringLiteral("figure"), std::make_unique<IFigureMode>());
     addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
