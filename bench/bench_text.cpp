@@ -5,6 +5,7 @@
 #include "board/islide.h"
 #include "board/item/ipixmapitem.h"
 #include "board/item/itextelement.h"
+#include "widgetbenchmarkmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,12 +61,4 @@ void BM_TextBoardFrame(benchmark::State& state)
 
 BENCHMARK(BM_TextBoardFrame)->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VESKAROO_WIDGET_BENCHMARK_MAIN()
