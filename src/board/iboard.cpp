@@ -12,6 +12,7 @@
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodemanager.h"
 #include "board/mode/iselectormode.h"
+#include "board/path/ipathrenderwidget.h"
 #include "board/tk_iboard_enum.h"
 #include "customui/common/itimemsgbox.h"
 
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QStyleOptionGraphicsItem>
 #include <QSysInfo>
+#include <QTouchEvent>
 #include <QVersionNumber>
 #include <QWheelEvent>
 
@@ -436,6 +438,20 @@ void IBoard::setBoardCursorFile(const QString& path)
     setBoardCursor(QCursor(picture));
 }
 
+IPathRenderWidget* IBoard::pathRenderWidget()
+{
+    if (!m_pathRenderWidget)
+        m_pathRenderWidget = std::make_unique<IPathRenderWidget>(this);
+    return m_pathRenderWidget.get();
+}
+
+int IBoard::touchDeviceNumber(int touchPointId)
+{
+    // Above the mouse's 175 whatever the id, and clear of overflow.
+    constexpr int kFirstTouchDevice = 1000;
+    return kFirstTouchDevice + (touchPointId & 0x0FFFFFFF);
+}
+
 void IBoard::onStateChanged(int type, const QVariant& value)
 {
     if (type != IBoardState::InkColor || currentModeType() != TK_IBOARD_ENUM::PencilMode)
@@ -465,6 +481,7 @@ void IBoard::cancelInput()
     }
     m_gestureButton = Qt::NoButton;
     m_pressedInside = false;
+    m_touches.clear();
     m_hold = false;
     m_panArmed = false;
     m_panBlocked = false;
@@ -558,7 +575,9 @@ void IBoard::mouseReleaseEvent(QMouseEvent* event)
         m_modeManager->release(input);
     }
     m_pressedInside = false;
-    m_hold = false;
+    // Fingers still drawing keep the picture held.
+    if (m_touches.isEmpty())
+        m_hold = false;
     if (currentModeType() != TK_IBOARD_ENUM::SelectorMode) {
         event->accept();
         return;
@@ -618,9 +637,73 @@ bool IBoard::event(QEvent* event)
     return handleGesture(event) || QGraphicsView::event(event);
 }
 
+bool IBoard::handleTouch(QTouchEvent* event)
+{
+    const int mode = currentModeType();
+    if (mode == TK_IBOARD_ENUM::NoneMode || mode == TK_IBOARD_ENUM::SelectorMode)
+        return false;
+    // Taken here, so Qt makes no mouse stroke of the first finger as well.
+    event->accept();
+    if (!m_currentSlide)
+        return true;
+    if (event->type() == QEvent::TouchBegin && isInteractive())
+        emit sgClickOnBoard();
+    for (const QTouchEvent::TouchPoint& point : event->touchPoints()) {
+        const int id = point.id();
+        const QPointF pos = point.pos();
+        switch (point.state()) {
+        case Qt::TouchPointPressed:
+            if (!pictureContains(pos))
+                break;
+            m_touches.insert(id, pos);
+            {
+                DeviceInput input(QEvent(QEvent::TouchBegin), pos, touchDeviceNumber(id));
+                m_modeManager->press(input);
+            }
+            if (mode == TK_IBOARD_ENUM::PencilMode && holdsPictureDuringStrokes())
+                m_hold = true;
+            break;
+        case Qt::TouchPointMoved:
+            if (!m_touches.contains(id))
+                break;
+            if (pictureContains(pos)) {
+                m_touches.insert(id, pos);
+                DeviceInput input(QEvent(QEvent::TouchUpdate), pos, touchDeviceNumber(id));
+                m_modeManager->move(input);
+            } else {
+                // Off the picture the finger is done, as if lifted where it left.
+                releaseTouch(id, m_touches.value(id));
+            }
+            break;
+        case Qt::TouchPointReleased:
+            if (m_touches.contains(id))
+                releaseTouch(id, pictureContains(pos) ? pos : m_touches.value(id));
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+void IBoard::releaseTouch(int touchPointId, const QPointF& viewPos)
+{
+    m_touches.remove(touchPointId);
+    DeviceInput input(QEvent(QEvent::TouchEnd), viewPos, touchDeviceNumber(touchPointId));
+    m_modeManager->release(input);
+    if (m_touches.isEmpty() && m_gestureButton == Qt::NoButton)
+        m_hold = false;
+}
+
 bool IBoard::viewportEvent(QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        if (handleTouch(static_cast<QTouchEvent*>(event)))
+            return true;
+        break;
     case QEvent::TouchCancel:
         // The system took the touches over; Qt then ends the mouse gesture
         // it made of them with a release that must not complete the stroke.
@@ -653,6 +736,10 @@ void IBoard::resizeEvent(QResizeEvent* event)
 void IBoard::paintEvent(QPaintEvent* event)
 {
     m_paintRegion = event->region();
+    // A zoom, turn or resize since the last stroke segment: the live ink
+    // follows before it is painted.
+    if (m_pathRenderWidget)
+        m_pathRenderWidget->followView();
     QGraphicsView::paintEvent(event);
 }
 

@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <QHash>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPoint>
 #include <QPointF>
 #include <QRegion>
 #include <QSizeF>
+#include <QVector>
 
 #include <memory>
 
@@ -18,11 +21,13 @@ class ICommonElementFrame;
 class IElementFrame;
 class IBoardState;
 class IModeManager;
+class IPathRenderWidget;
 class IPixmapItem;
 class ISlide;
 class ITimeMsgBox;
 class QDropEvent;
 class QGestureEvent;
+class QTouchEvent;
 
 class IBoard : public QGraphicsView
 {
@@ -93,6 +98,13 @@ public:
     // An unreadable file leaves the cursor as it is.
     void setBoardCursorFile(const QString& path);
 
+    // The pen strokes being drawn: scene points by device number.
+    QMap<int, QVector<QPointF>>& pendingStrokes() { return m_pendingStrokes; }
+    // The overlay the pen draws its live strokes on; made on first use.
+    IPathRenderWidget* pathRenderWidget();
+    // Each finger on the screen is a device of its own, never the mouse's.
+    static int touchDeviceNumber(int touchPointId);
+
 signals:
     void sgBeforeSlideChanged();
     void sgAfterSlideChanged();
@@ -130,6 +142,10 @@ protected:
 private:
     void onStateChanged(int type, const QVariant& value);
     bool handleGesture(QEvent* event);
+    // In the drawing tools each finger draws on its own; false where Qt's
+    // own touch handling (pan and pinch) applies.
+    bool handleTouch(QTouchEvent* event);
+    void releaseTouch(int touchPointId, const QPointF& viewPos);
     void remember(const DeviceInput& input);
     bool pictureContains(const QPointF& viewPos) const;
     QSizeF fittedPictureSize() const;
@@ -165,4 +181,9 @@ private:
     bool m_hold = false;
     IAnnotationLayer* m_annotationLayer = nullptr;
     QRegion m_paintRegion;
+    // Fingers that came down on the picture and still draw: their last
+    // position inside it, by touch point id.
+    QHash<int, QPointF> m_touches;
+    QMap<int, QVector<QPointF>> m_pendingStrokes;
+    std::unique_ptr<IPathRenderWidget> m_pathRenderWidget;
 };

@@ -550,7 +550,7 @@ private slots:
         BoardFixture f(QSize(640, 480), QSize(640, 360));
         QVERIFY(f.ok);
         f.board->setMode(5);
-        IIdleMode* pencil = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5));
+        IMode* pencil = dynamic_cast<IMode*>(f.board->modeManager()->modeFor(5));
         QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
         QSignalSpy moves(pencil->eventHandle(), &IModeEventHandle::deviceMove);
         QPointF releasedAt;
@@ -586,7 +586,7 @@ private slots:
         BoardFixture f(QSize(640, 480), QSize(640, 360));
         QVERIFY(f.ok);
         f.board->setMode(5);
-        IIdleMode* pencil = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5));
+        IMode* pencil = dynamic_cast<IMode*>(f.board->modeManager()->modeFor(5));
         QSignalSpy presses(pencil->eventHandle(), &IModeEventHandle::devicePress);
         QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
         const QPoint outside = f.viewPointOf(QPointF(300, 420));
@@ -623,7 +623,7 @@ private slots:
         QVERIFY(item->isSelected());
 
         f.board->setMode(5);
-        QSignalSpy pencilPresses(static_cast<IIdleMode*>(f.board->modeManager()->modeFor(5))->eventHandle(),
+        QSignalSpy pencilPresses(f.board->modeManager()->modeFor(5)->eventHandle(),
                                  &IModeEventHandle::devicePress);
         QTest::mousePress(f.board->viewport(), Qt::RightButton, {}, onItem);
         QCOMPARE(pencilPresses.count(), 0);

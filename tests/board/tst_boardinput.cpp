@@ -5,7 +5,6 @@
 #include "board/iboard.h"
 #include "board/islide.h"
 #include "board/item/ipixmapitem.h"
-#include "board/mode/iidlemode.h"
 #include "board/mode/imodeeventhandle.h"
 #include "board/mode/imodemanager.h"
 #include "board/tk_iboard_enum.h"
@@ -35,7 +34,7 @@ struct InputFixture
         ok = QTest::qWaitForWindowExposed(board.get());
         board->setMode(mode);
         board->zoomBy(2);
-        tool = dynamic_cast<IIdleMode*>(board->modeManager()->modeFor(mode));
+        tool = board->modeManager()->modeFor(mode);
     }
 
     void press(const QPoint& pos, Qt::MouseButton button = Qt::LeftButton) const
@@ -55,7 +54,7 @@ struct InputFixture
     }
 
     std::unique_ptr<IBoard> board = std::make_unique<IBoard>();
-    IIdleMode* tool = nullptr;
+    IModeBase* tool = nullptr;
     bool ok = false;
 };
 

@@ -30,6 +30,15 @@ IIdleMode* tool(const IModeManager& manager, const QString& name)
     return dynamic_cast<IIdleMode*>(manager.modeNamed(name));
 }
 
+// Number 5 given to a counting stand-in, for what the manager does with the
+// pencil's number whatever tool it selects.
+IIdleMode* countingPencil(IModeManager& manager)
+{
+    auto* pencil = manager.addMode(QStringLiteral("counting pencil"), std::make_unique<IIdleMode>());
+    manager.registerMode(5, pencil);
+    return pencil;
+}
+
 // A drag tool that writes down what it is told, one line per hook.
 class RecordingDragMode : public IDragMode
 {
@@ -274,7 +283,7 @@ private slots:
     void pencilSelectedTwiceIsActivatedTwice()
     {
         IModeManager manager(nullptr);
-        IIdleMode* pencil = tool(manager, "path pencil");
+        IIdleMode* pencil = countingPencil(manager);
         manager.setModeType(5);
         manager.setModeType(5);
         QCOMPARE(manager.currentMode(), pencil);
@@ -294,7 +303,7 @@ private slots:
     void numberWithoutToolKeepsThePencil()
     {
         IModeManager manager(nullptr);
-        IIdleMode* pencil = tool(manager, "path pencil");
+        IIdleMode* pencil = countingPencil(manager);
         manager.setModeType(5);
         manager.setModeType(7);
         QCOMPARE(manager.modeType(), 7);
@@ -436,7 +445,7 @@ private slots:
         QFETCH(bool, survives);
         IModeManager manager(nullptr);
         manager.setModeType(5);
-        IIdleMode* pencil = tool(manager, "path pencil");
+        IModeBase* pencil = manager.modeNamed("path pencil");
         QSignalSpy releases(pencil->eventHandle(), &IModeEventHandle::deviceRelease);
         DeviceInput press = mouseInput(QEvent::MouseButtonPress);
         DeviceInput release = mouseInput(QEvent::MouseButtonRelease);
@@ -456,16 +465,16 @@ private slots:
     {
         IModeManager manager(nullptr);
         manager.setModeType(5);
-        QSignalSpy presses(tool(manager, "path pencil")->eventHandle(), &IModeEventHandle::devicePress);
+        QSignalSpy presses(manager.modeNamed("path pencil")->eventHandle(), &IModeEventHandle::devicePress);
 
-        tool(manager, "path pencil")->setEnabled(false);
+        manager.modeNamed("path pencil")->setEnabled(false);
         DeviceInput ignored = mouseInput(QEvent::MouseButtonPress);
         ignored.event()->ignore();
         manager.press(ignored);
         QCOMPARE(presses.count(), 0);
         QVERIFY(!ignored.event()->isAccepted());
 
-        tool(manager, "path pencil")->setEnabled(true);
+        manager.modeNamed("path pencil")->setEnabled(true);
         DeviceInput taken = mouseInput(QEvent::MouseButtonPress);
         taken.event()->ignore();
         manager.press(taken);

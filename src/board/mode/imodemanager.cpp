@@ -9,6 +9,8 @@
 #include "board/mode/ipencilmode.h"
 #include "board/mode/ipointerasemode.h"
 #include "board/mode/iselectormode.h"
+#include "board/path/ipatherasemode.h"
+#include "board/path/ipencilpathmode.h"
 #include "board/tk_iboard_enum.h"
 
 namespace {
@@ -36,8 +38,8 @@ IModeManager::IModeManager(IBoard* board)
     addMode(QStringLiteral("point eraser"), std::make_unique<IPointEraseMode>());
     auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IObjectEraseMode>());
     addMode(QStringLiteral("path text"), std::make_unique<IIdleMode>());
-    auto* pathErase = addMode(QStringLiteral("path eraser"), std::make_unique<IIdleMode>());
-    auto* pathPencil = addMode(QStringLiteral("path pencil"), std::make_unique<IIdleMode>());
+    auto* pathErase = addMode(QStringLiteral("path eraser"), std::make_unique<IPathEraseMode>());
+    auto* pathPencil = addMode(QStringLiteral("path pencil"), std::make_unique<IPencilPathMode>());
     auto* pathFigure = addMode(QStringLiteral("path figure"), std::make_unique<IIdleFigureMode>());
     auto* pathSelector = addMode(QStringLiteral("path selector"), std::make_unique<IIdleMode>());
 
