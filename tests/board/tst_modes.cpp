@@ -276,8 +276,7 @@ private slots:
     {
         IModeManager manager(nullptr);
         QCOMPARE(manager.modeType(), 1);
-        QCOMPARE(manager.currentMode(), tool(manager, "path selector"));
-        QCOMPARE(tool(manager, "path selector")->activations(), 1);
+        QCOMPARE(manager.currentMode(), manager.modeNamed("path selector"));
     }
 
     void pencilSelectedTwiceIsActivatedTwice()
@@ -407,23 +406,29 @@ private slots:
     void noneModeIsNeitherActivatedNorDeactivated()
     {
         IModeManager manager(nullptr);
+        auto* probe = manager.addMode(QStringLiteral("probe"), std::make_unique<IIdleMode>());
+        manager.registerMode(6, probe);
+        manager.setModeType(6);
         manager.setModeType(0);
         QCOMPARE(manager.currentMode(), manager.modeNamed("none"));
         manager.setModeType(2);
         QCOMPARE(tool(manager, "text")->activations(), 1);
-        // Nothing in between reached the selector again.
-        QCOMPARE(tool(manager, "path selector")->activations(), 1);
-        QCOMPARE(tool(manager, "path selector")->deactivations(), 1);
+        // Nothing in between reached the probe again.
+        QCOMPARE(probe->activations(), 1);
+        QCOMPARE(probe->deactivations(), 1);
     }
 
     void inactiveManagerSwitchesToolsWithoutActivatingThem()
     {
         IModeManager manager(nullptr);
+        auto* probe = manager.addMode(QStringLiteral("probe"), std::make_unique<IIdleMode>());
+        manager.registerMode(6, probe);
+        manager.setModeType(6);
         manager.setActive(false);
         manager.setModeType(2);
         QCOMPARE(manager.currentMode(), tool(manager, "text"));
         QCOMPARE(tool(manager, "text")->activations(), 0);
-        QCOMPARE(tool(manager, "path selector")->deactivations(), 0);
+        QCOMPARE(probe->deactivations(), 0);
     }
 
     // What becomes of a pencil stroke in progress: only selecting the pencil
