@@ -18,7 +18,6 @@
 
 #include <QFontMetricsF>
 #include <QGraphicsTextItem>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QWindow>
 

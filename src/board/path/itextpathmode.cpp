@@ -19,6 +19,8 @@ namespace {
 
 // How wide the editor lets a line grow before it wraps.
 constexpr double kEditorTextWidth = 500;
+// Text being typed shows above everything the slide holds.
+constexpr double kEditorZ = 10000000.0;
 
 } // namespace
 
@@ -33,6 +35,7 @@ QGraphicsTextItem* ITextPathMode::makeEditor() const
 {
     auto* editor = new QGraphicsTextItem();
     editor->setFont(QFont(QStringLiteral("Arial"), 24));
+    editor->setZValue(kEditorZ);
     editor->hide();
     return editor;
 }
@@ -136,7 +139,8 @@ ITextPathElement* ITextPathMode::commit()
     const QPointF origin = firstBaseline(m_editor);
     const QFont font = m_editor->font();
     m_editor->setPlainText(QString());
-    ISlide* slide = m_board ? m_board->currentSlide() : nullptr;
+    // Onto the slide it was typed on, even when the board shows another by now.
+    auto* slide = qobject_cast<ISlide*>(m_editor->scene());
     if (typed.trimmed().isEmpty() || !slide)
         return nullptr;
 

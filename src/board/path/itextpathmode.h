@@ -27,9 +27,9 @@ public:
     // Drops the click under way; the text being typed stays.
     void cancel() override;
 
-    // Turns the editor's text into a path element on the current slide and
-    // empties the editor; nothing when nothing but blanks was typed. The new
-    // element, or null.
+    // Turns the editor's text into a path element on the slide it was typed
+    // on and empties the editor; nothing when nothing but blanks was typed.
+    // The new element, or null.
     ITextPathElement* commit();
 
     // The editor, null before the first click.
