@@ -221,6 +221,7 @@ private slots:
         f.state()->setInkOpacity(128);
         f.state()->setInkThickness(6.9);
         f.board->setMode(mode);
+        QVERIFY(!f.board->viewport()->cursor().pixmap().isNull());
         f.stroke({QPoint(200, 100), QPoint(300, 150), QPoint(400, 300)});
 
         QCOMPARE(f.slide->elements().size(), 1);
@@ -253,6 +254,7 @@ private slots:
         Board f;
         QVERIFY(f.shown);
         f.board->setMode(LineMode);
+        QVERIFY(!f.board->viewport()->cursor().pixmap().isNull());
         // 44.5 degrees downward: put on 45.
         const QPoint from(100, 100);
         const double a = qDegreesToRadians(44.5);
