@@ -7,6 +7,7 @@
 #include "board/tk_iboard_enum.h"
 #include "board/ui/icolorframe.h"
 #include "board/ui/ieraseframe.h"
+#include "board/ui/ifigureframe.h"
 #include "board/ui/ithicknessframe.h"
 #include "board/ui/itransparentframe.h"
 #include "capture/icapturecontroller.h"
@@ -106,10 +107,12 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_thicknessFrame = new IThicknessFrame(this);
     m_colorFrame = new IColorFrame(this);
     m_transparentFrame = new ITransparentFrame(this);
+    m_figureFrame = new IFigureFrame(this);
     m_eraseFrame = new IEraseFrame(this);
     m_panels->addPanel(BoardBar, IBoardToolBar::Thickness, m_thicknessFrame, Qt::LeftEdge, 10);
     m_panels->addPanel(BoardBar, IBoardToolBar::Color, m_colorFrame, Qt::LeftEdge, 10);
     m_panels->addPanel(BoardBar, IBoardToolBar::Transparency, m_transparentFrame, Qt::LeftEdge, 10);
+    m_panels->addPanel(BoardBar, IBoardToolBar::Shape, m_figureFrame, Qt::LeftEdge, 10);
     m_panels->addPanel(BoardBar, IBoardToolBar::Eraser, m_eraseFrame, Qt::LeftEdge, 10);
     // A press on the board closes the pickers before it reaches the tool,
     // so the eraser already has the size just chosen.

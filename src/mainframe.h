@@ -21,6 +21,7 @@ class ICaptureFrame;
 class ICaptureModeFrame;
 class IColorFrame;
 class IEraseFrame;
+class IFigureFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
@@ -115,6 +116,7 @@ private:
     IThicknessFrame* m_thicknessFrame = nullptr;
     IColorFrame* m_colorFrame = nullptr;
     ITransparentFrame* m_transparentFrame = nullptr;
+    IFigureFrame* m_figureFrame = nullptr;
     IEraseFrame* m_eraseFrame = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;

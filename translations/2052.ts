@@ -302,6 +302,29 @@
     </message>
 </context>
 <context>
+    <name>IFigureFrame</name>
+    <message>
+        <source>Straight line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>圆</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角形</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+</context>
+<context>
     <name>IImageTansformThread</name>
     <message>
         <source>The camera gave no picture</source>

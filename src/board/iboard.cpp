@@ -12,7 +12,7 @@
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
 #include "board/mode/imodemanager.h"
-#include "board/mode/iselectormode.h"
+#include "board/mode/iselectorbasemode.h"
 #include "board/path/ipathrenderwidget.h"
 #include "board/tk_iboard_enum.h"
 #include "customui/common/itimemsgbox.h"
@@ -267,7 +267,7 @@ void IBoard::showFrameFor(const QList<QGraphicsItem*>& items)
 {
     if (items.isEmpty())
         return;
-    if (ISelectorMode::isTextElement(items.first())) {
+    if (ISelectorBaseMode::isTextElement(items.first())) {
         if (auto* frame = dynamic_cast<IAbstractFrame*>(sceneElementFrame()))
             frame->setSelection(items, true);
         return;
@@ -537,8 +537,10 @@ void IBoard::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    // Dragging text or its frame moves the text, not the view.
-    if (onTextOrItsFrame(event->pos()))
+    // The tool handed the press to the element frame: the element moves.
+    const bool onElement = m_elementFrame && m_elementFrame->isDragging();
+    // Dragging text, its frame or an element moves that, not the view.
+    if (onTextOrItsFrame(event->pos()) || onElement)
         m_panBlocked = true;
     m_panArmed = true;
     m_gestureFinished = false;

@@ -12,7 +12,7 @@
 #include "board/item/ielementframe.h"
 #include "board/item/ipixmapitem.h"
 #include "board/mode/deviceinput.h"
-#include "board/mode/iidlemode.h"
+#include "board/mode/imode.h"
 #include "board/mode/imodeeventhandle.h"
 #include "board/mode/imodemanager.h"
 #include "customui/common/itimemsgbox.h"
@@ -605,7 +605,7 @@ private slots:
         item->setFlag(QGraphicsItem::ItemIsSelectable);
         f.slide->addItem(item);
         QSignalSpy clicks(f.board.get(), &IBoard::sgClickOnBoard);
-        IIdleMode* selector = static_cast<IIdleMode*>(f.board->modeManager()->modeFor(1));
+        IModeBase* selector = f.board->modeManager()->modeFor(1);
         QSignalSpy selectorPresses(selector->eventHandle(), &IModeEventHandle::devicePress);
         const QPoint onItem = f.viewPointOf(QPointF(90, 90));
 

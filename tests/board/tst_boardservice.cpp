@@ -167,8 +167,9 @@ private slots:
         auto* frame = new QGraphicsRectItem(0, 0, 20, 20);
         m_slide->setSceneElementFrame(frame);
 
-        frame->show();
+        // Shown after the switch: leaving the selector puts the selection away.
         service()->selectPencil(Qt::red, 5, 255);
+        frame->show();
         QVERIFY(service()->handleGlobalPress(away));
         QVERIFY(frame->isVisible());
 

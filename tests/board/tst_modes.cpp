@@ -24,19 +24,19 @@ DeviceInput mouseInput(QEvent::Type type, int device = DeviceInput::kMouseDevice
     return DeviceInput(type, pos, button, buttons, Qt::NoModifier, device);
 }
 
-// The placeholder tools count how often they are switched on and off.
-IIdleMode* tool(const IModeManager& manager, const QString& name)
+// A stand-in that counts how often it is switched on and off, under `number`.
+IIdleMode* countingTool(IModeManager& manager, int number, const QString& name)
 {
-    return dynamic_cast<IIdleMode*>(manager.modeNamed(name));
+    auto* tool = manager.addMode(name, std::make_unique<IIdleMode>());
+    manager.registerMode(number, tool);
+    return tool;
 }
 
 // Number 5 given to a counting stand-in, for what the manager does with the
 // pencil's number whatever tool it selects.
 IIdleMode* countingPencil(IModeManager& manager)
 {
-    auto* pencil = manager.addMode(QStringLiteral("counting pencil"), std::make_unique<IIdleMode>());
-    manager.registerMode(5, pencil);
-    return pencil;
+    return countingTool(manager, 5, QStringLiteral("counting pencil"));
 }
 
 // A drag tool that writes down what it is told, one line per hook.
@@ -276,8 +276,7 @@ private slots:
     {
         IModeManager manager(nullptr);
         QCOMPARE(manager.modeType(), 1);
-        QCOMPARE(manager.currentMode(), tool(manager, "path selector"));
-        QCOMPARE(tool(manager, "path selector")->activations(), 1);
+        QCOMPARE(manager.currentMode(), manager.modeNamed("path selector"));
     }
 
     void pencilSelectedTwiceIsActivatedTwice()
@@ -294,10 +293,11 @@ private slots:
     void sameNumberOtherThanPencilDoesNothing()
     {
         IModeManager manager(nullptr);
-        manager.setModeType(4);
-        manager.setModeType(4);
-        QCOMPARE(tool(manager, "object eraser")->activations(), 1);
-        QCOMPARE(tool(manager, "object eraser")->deactivations(), 0);
+        IIdleMode* probe = countingTool(manager, 6, QStringLiteral("probe"));
+        manager.setModeType(6);
+        manager.setModeType(6);
+        QCOMPARE(probe->activations(), 1);
+        QCOMPARE(probe->deactivations(), 0);
     }
 
     void numberWithoutToolKeepsThePencil()
@@ -331,7 +331,7 @@ private slots:
         manager.setModeType(4);
         manager.setModeType(number);
         QCOMPARE(manager.modeType(), number);
-        QCOMPARE(manager.currentMode(), tool(manager, "object eraser"));
+        QCOMPARE(manager.currentMode(), manager.modeFor(4));
     }
 
     void eachNumberSelectsItsTool_data()
@@ -407,23 +407,29 @@ private slots:
     void noneModeIsNeitherActivatedNorDeactivated()
     {
         IModeManager manager(nullptr);
+        IIdleMode* probe = countingTool(manager, 6, QStringLiteral("probe"));
+        IIdleMode* other = countingTool(manager, 8, QStringLiteral("other"));
+        manager.setModeType(6);
         manager.setModeType(0);
         QCOMPARE(manager.currentMode(), manager.modeNamed("none"));
-        manager.setModeType(4);
-        QCOMPARE(tool(manager, "object eraser")->activations(), 1);
-        // Nothing in between reached the selector again.
-        QCOMPARE(tool(manager, "path selector")->activations(), 1);
-        QCOMPARE(tool(manager, "path selector")->deactivations(), 1);
+        manager.setModeType(8);
+        QCOMPARE(other->activations(), 1);
+        // Nothing in between reached the probe again.
+        QCOMPARE(probe->activations(), 1);
+        QCOMPARE(probe->deactivations(), 1);
     }
 
     void inactiveManagerSwitchesToolsWithoutActivatingThem()
     {
         IModeManager manager(nullptr);
+        IIdleMode* probe = countingTool(manager, 6, QStringLiteral("probe"));
+        IIdleMode* other = countingTool(manager, 8, QStringLiteral("other"));
+        manager.setModeType(6);
         manager.setActive(false);
-        manager.setModeType(4);
-        QCOMPARE(manager.currentMode(), tool(manager, "object eraser"));
-        QCOMPARE(tool(manager, "object eraser")->activations(), 0);
-        QCOMPARE(tool(manager, "path selector")->deactivations(), 0);
+        manager.setModeType(8);
+        QCOMPARE(manager.currentMode(), other);
+        QCOMPARE(other->activations(), 0);
+        QCOMPARE(probe->deactivations(), 0);
     }
 
     // What becomes of a pencil stroke in progress: only selecting the pencil

@@ -6,11 +6,14 @@
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
+#include "board/mode/ifiguretool.h"
+#include "board/mode/imodemanager.h"
 #include "board/ui/icolorbutton.h"
 #include "board/ui/icolorframe.h"
 #include "board/ui/icolorpanel.h"
 #include "board/ui/icustomslider.h"
 #include "board/ui/ieraseframe.h"
+#include "board/ui/ifigureframe.h"
 #include "board/ui/islider.h"
 #include "board/ui/ithicknessframe.h"
 #include "board/ui/itoolbutton.h"
@@ -393,6 +396,7 @@ private slots:
         QTest::newRow("thickness") << "Thickness" << "IThicknessFrame";
         QTest::newRow("colour") << "Color" << "IColorFrame";
         QTest::newRow("transparency") << "Transparency" << "ITransparentFrame";
+        QTest::newRow("figure") << "Shape" << "IFigureFrame";
         QTest::newRow("eraser") << "Eraser" << "IEraseFrame";
     }
 
@@ -460,6 +464,43 @@ private slots:
         QVERIFY(!frame->isVisible());
         QCOMPARE(state()->pointEraserSize(), QSizeF(180 * scaleFactors().uniform, 180 * scaleFactors().uniform));
         QCOMPARE(m_window->board()->currentModeType(), 3);
+    }
+
+    void figurePickerSwitchesTheBoardToTheInkFigures()
+    {
+        auto* frame = picker<IFigureFrame>();
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QVERIFY(frame->isVisible());
+        QList<QAbstractButton*> buttons;
+        for (IToolButton* b : frame->buttons())
+            buttons << b;
+        QCOMPARE(toolTips(buttons), QStringList({"Straight line", "Circle", "Oval", "Triangle", "Rectangle"}));
+        for (QAbstractButton* b : buttons) {
+            QVERIFY(!b->icon().pixmap(32, 32).isNull());
+            QCOMPARE(b->size(), QSize(scaledPixels(40), scaledPixels(40)));
+        }
+
+        const QList<QPair<int, int>> modeAndKind{{9, 1}, {19, 13}, {20, 14}, {24, 18}, {21, 15}};
+        for (int i = 0; i < buttons.size(); ++i) {
+            QTest::mouseClick(buttons.at(i), Qt::LeftButton);
+            QCOMPARE(m_window->board()->currentModeType(), modeAndKind.at(i).first);
+            auto* tool = dynamic_cast<IFigureTool*>(m_window->board()->modeManager()->currentMode());
+            QVERIFY(tool);
+            QCOMPARE(tool->figureKind(), modeAndKind.at(i).second);
+            QCOMPARE(checkedTips(frame), QStringList{buttons.at(i)->toolTip()});
+        }
+
+        // Opened again, it marks the figure the board draws; with another tool, none.
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QCOMPARE(checkedTips(frame), QStringList{"Rectangle"});
+        QTest::mouseClick(boardButton("Move"), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        QCOMPARE(m_window->board()->currentModeType(), 1);
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QCOMPARE(checkedTips(frame), QStringList());
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
     }
 
     void transparencyPickerCommitsWhenAnotherButtonClosesIt()

@@ -57,7 +57,7 @@ void IFigureMode::deactivate()
 
 IFigureElement* IFigureMode::figureOf(int device) const
 {
-    return m_drawings.value(device).figure;
+    return dynamic_cast<IFigureElement*>(m_drafts.value(device).element());
 }
 
 void IFigureMode::begin(const Drag& drag)
@@ -75,50 +75,32 @@ void IFigureMode::begin(const Drag& drag)
     }
     figure->beginDrag(drag.start);
     // Announced only once it is finished: a click leaves nothing to announce.
-    slide->addElement(figure, true);
-    m_drawings.insert(drag.device, Drawing{figure, figure, slide});
+    m_drafts.insert(drag.device, IElementDraft(figure, slide));
 }
 
 void IFigureMode::update(const Drag& drag, const QPointF&)
 {
-    if (IFigureElement* figure = liveFigure(drag.device))
+    if (IFigureElement* figure = figureOf(drag.device))
         figure->dragTo(drag.current);
 }
 
 void IFigureMode::finish(const Drag& drag)
 {
-    IFigureElement* figure = liveFigure(drag.device);
-    const Drawing drawing = m_drawings.take(drag.device);
+    IFigureElement* figure = figureOf(drag.device);
+    IElementDraft draft = m_drafts.take(drag.device);
     if (!figure)
         return;
     // finishDrag() first: it brings the figure into its stored form even
     // when it is then found empty.
     if (!figure->finishDrag() || !drag.moved) {
-        discard(drawing);
+        draft.discard();
         return;
     }
     // Again, now announced: the slide records it as added.
-    drawing.slide->addElement(figure);
+    draft.keep();
 }
 
 void IFigureMode::abort(const Drag& drag)
 {
-    const bool live = liveFigure(drag.device) != nullptr;
-    const Drawing drawing = m_drawings.take(drag.device);
-    if (live)
-        discard(drawing);
-}
-
-IFigureElement* IFigureMode::liveFigure(int device) const
-{
-    const auto found = m_drawings.constFind(device);
-    if (found == m_drawings.cend() || !found->slide)
-        return nullptr;
-    return found->slide->elements().contains(const_cast<IElement*>(found->element)) ? found->figure : nullptr;
-}
-
-void IFigureMode::discard(const Drawing& drawing)
-{
-    if (drawing.slide->removeElement(drawing.figure, true))
-        delete drawing.figure;
+    m_drafts.take(drag.device).discard();
 }

@@ -4,14 +4,12 @@
 #pragma once
 
 #include "board/mode/idragmode.h"
+#include "board/mode/ielementdraft.h"
 #include "board/mode/ifiguretool.h"
 
 #include <QHash>
-#include <QPointer>
 
-class IElement;
 class IFigureElement;
-class ISlide;
 
 class IFigureMode : public IDragMode, public IFigureTool
 {
@@ -39,22 +37,7 @@ protected:
     void abort(const Drag& drag) override;
 
 private:
-    struct Drawing
-    {
-        IFigureElement* figure = nullptr;
-        // The same object, kept for looking it up on the slide without
-        // touching a figure that may be gone.
-        const IElement* element = nullptr;
-        QPointer<ISlide> slide;
-    };
-
-    // The drawing of `device` while its figure is still on its slide; null
-    // once someone else took the figure off (it is theirs then).
-    IFigureElement* liveFigure(int device) const;
-    // Takes the unannounced figure off its slide and deletes it.
-    void discard(const Drawing& drawing);
-
     int m_kind;
     int m_vertexCount = 3;
-    QHash<int, Drawing> m_drawings;
+    QHash<int, IElementDraft> m_drafts;
 };

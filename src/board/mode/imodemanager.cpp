@@ -3,15 +3,18 @@
 
 #include "board/mode/deviceinput.h"
 #include "board/mode/ifiguremode.h"
-#include "board/mode/iidlefiguremode.h"
+#include "board/mode/iidlemode.h"
 #include "board/mode/inonemode.h"
 #include "board/mode/iobjecterasemode.h"
 #include "board/mode/ipencilmode.h"
 #include "board/mode/ipointerasemode.h"
 #include "board/mode/iselectormode.h"
 #include "board/mode/itextmode.h"
+#include "board/path/ifigurepathmode.h"
 #include "board/path/ipatherasemode.h"
 #include "board/path/ipencilpathmode.h"
+#include "board/path/iselectorpathmode.h"
+#include "board/path/itextpathmode.h"
 #include "board/tk_iboard_enum.h"
 
 namespace {
@@ -38,11 +41,11 @@ IModeManager::IModeManager(IBoard* board)
     addMode(QStringLiteral("selector"), std::make_unique<ISelectorMode>());
     addMode(QStringLiteral("point eraser"), std::make_unique<IPointEraseMode>());
     auto* objectErase = addMode(QStringLiteral("object eraser"), std::make_unique<IObjectEraseMode>());
-    addMode(QStringLiteral("path text"), std::make_unique<IIdleMode>());
+    addMode(QStringLiteral("path text"), std::make_unique<ITextPathMode>());
     auto* pathErase = addMode(QStringLiteral("path eraser"), std::make_unique<IPathEraseMode>());
     auto* pathPencil = addMode(QStringLiteral("path pencil"), std::make_unique<IPencilPathMode>());
-    auto* pathFigure = addMode(QStringLiteral("path figure"), std::make_unique<IIdleFigureMode>());
-    auto* pathSelector = addMode(QStringLiteral("path selector"), std::make_unique<IIdleMode>());
+    auto* pathFigure = addMode(QStringLiteral("path figure"), std::make_unique<IFigurePathMode>());
+    auto* pathSelector = addMode(QStringLiteral("path selector"), std::make_unique<ISelectorPathMode>());
 
     registerMode(NoneMode, none);
     registerMode(SelectorMode, pathSelector);

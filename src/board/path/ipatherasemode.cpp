@@ -12,8 +12,6 @@
 #include <QGraphicsEllipseItem>
 #include <QPen>
 
-#include <utility>
-
 IPathEraseMode::IPathEraseMode(QObject* parent)
     : QObject(parent)
 {
@@ -96,7 +94,7 @@ void IPathEraseMode::eraseTo(const QPointF& point, double size)
 
 void IPathEraseMode::erase(IPathElement* element, const QPolygonF& sceneOutline, const QPointF& point)
 {
-    if (element->isLocked() || m_removed.contains(element))
+    if (element->isLocked())
         return;
     // In the element's own coordinates, which differ from the scene's once
     // it has been moved or turned.
@@ -112,11 +110,11 @@ void IPathEraseMode::erase(IPathElement* element, const QPolygonF& sceneOutline,
         return;
     }
     // Nothing left of it: off the slide, which announces the removal, and
-    // out of this pass's lists, so that no notice names it.
+    // out of this pass's lists, so that no notice names it. Whoever takes
+    // removed elements (the board's bin) owns it from here on.
     m_touched.remove(element);
     m_erased.removeOne(element);
-    if (m_slide->removeElement(element))
-        m_removed.insert(element);
+    m_slide->removeElement(element);
 }
 
 void IPathEraseMode::showIndicator(const QPointF& point, double size)
@@ -155,8 +153,6 @@ void IPathEraseMode::endPass()
     m_erased.clear();
     if (m_indicator)
         m_indicator->hide();
-    // The slide's element bin frees what the pass took off it.
-    m_removed.clear();
     m_slide = nullptr;
     if (IBoardState* state = boardState())
         state->setDrawing(false);

@@ -45,7 +45,6 @@ private:
     void erase(IPathElement* element, const QPolygonF& sceneOutline, const QPointF& point);
     void showIndicator(const QPointF& point, double size);
     void endPass();
-    // Frees the elements this pass took off their slide.
     double eraserSize() const;
 
     bool m_erasing = false;
@@ -56,7 +55,5 @@ private:
     // Erased in this pass and still on the slide, in the order first erased.
     QList<IElement*> m_erased;
     QSet<IPathElement*> m_touched;
-    // Taken off the slide in this pass, wholly erased.
-    QSet<IPathElement*> m_removed;
     QGraphicsEllipseItem* m_indicator = nullptr;
 };
