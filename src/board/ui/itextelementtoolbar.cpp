@@ -79,6 +79,7 @@ ITextElementToolBar::ITextElementToolBar(ITextElement* item, QGraphicsView* boar
 
     m_palette = new IColorPalette(parentWidget() ? parentWidget() : this);
     m_palette->hide();
+    m_paletteObject = m_palette;
     m_palette->installEventFilter(this);
     connect(m_palette, &IColorPalette::sgChangeColor, this, &ITextElementToolBar::onPaletteColor);
     adjustSize();
@@ -264,7 +265,9 @@ bool ITextElementToolBar::eventFilter(QObject* watched, QEvent* event)
 {
     // While the palette is open (and its colour panel, a window of its own,
     // may take the activation) losing the focus does not end the typing.
-    if (watched == m_palette && m_item) {
+    // Compared as a plain object: a palette being destroyed still sends its
+    // hide, and is no palette any more by then.
+    if (watched == m_paletteObject && m_item) {
         if (event->type() == QEvent::Show)
             m_item->setEndEditEnabled(false);
         else if (event->type() == QEvent::Hide)

@@ -60,4 +60,6 @@ private:
     QComboBox* m_size = nullptr;
     IToolButton* m_color = nullptr;
     QPointer<IColorPalette> m_palette;
+    // Only to recognise the palette's events.
+    const QObject* m_paletteObject = nullptr;
 };
