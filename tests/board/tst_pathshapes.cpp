@@ -501,20 +501,16 @@ private slots:
         f.tap(QPoint(100, 300));
         const QList<ITextPathElement*> inks = f.elementsOf<ITextPathElement>();
         QCOMPARE(inks.size(), 1);
-        QCOMPARE(f.slide->elements().size(), 1);
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.first().at(1).value<QList<IElement*>>(), QList<IElement*>{inks.first()});
-        QVERIFY(editor->isEditing());
-        QVERIFY(editor->toPlainText().isEmpty());
 
         // Leaving the tool lets go of the empty editor without a word to the slide.
         f.board->setMode(PencilMode);
         QVERIFY(!editor->isVisible());
         QVERIFY(frame->items().isEmpty());
-        QCOMPARE(editor->scene(), f.slide);
         QCOMPARE(removed.count(), 0);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(f.slide->elements().size(), 1);
+        QCOMPARE(f.slide->elements(), QList<IElement*>{inks.first()});
     }
 
     void losingTheKeyboardEndsTheTypingAndTheNextClickStillPutsItDown()
