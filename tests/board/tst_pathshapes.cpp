@@ -6,7 +6,9 @@
 
 #include "board/item/iabstractframe.h"
 #include "board/item/iabstractgraphicstextelement.h"
+#include "board/item/icommontextelementframe.h"
 #include "board/item/ielementframe.h"
+#include "board/item/itextelement.h"
 #include "board/path/icirclepathelement.h"
 #include "board/path/ifigurepathelement.h"
 #include "board/path/ifigurepathmode.h"
@@ -15,6 +17,7 @@
 #include "board/path/itextpathelement.h"
 #include "board/path/itextpathmode.h"
 #include "board/tk_iboard_enum.h"
+#include "board/ui/ibasewidget.h"
 
 #include <QFontMetricsF>
 #include <QGraphicsTextItem>
@@ -464,6 +467,80 @@ private slots:
         QVERIFY(ink->path().boundingRect().right() > border.x() + 20);
         QVERIFY(ink->eraseRegion().boundingRect().left() >= border.x() - 1);
         QVERIFY(!ink->eraseRegion().isEmpty());
+    }
+
+    void theEditorIsATextBoxTheSlideNeverHearsOf()
+    {
+        Board f;
+        QVERIFY(f.shown);
+        f.board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.board.get()));
+        QSignalSpy added(f.slide, &ISlide::sgElementsAddedEvent);
+        QSignalSpy removed(f.slide, &ISlide::sgElementsRemovedEvent);
+        QSignalSpy changed(f.slide, &ISlide::sgSlideChangedEvent);
+        f.use(QStringLiteral("path text"));
+        f.tap(QPoint(100, 60));
+        ITextElement* editor = f.textMode()->editor();
+        QVERIFY(editor && editor->isVisible() && editor->isEditing());
+        // Framed as text being typed, with nothing to copy or delete.
+        auto* frame = dynamic_cast<ICommonTextElementFrame*>(f.board->sceneElementFrame());
+        QVERIFY(frame && frame->isVisible());
+        QCOMPARE(frame->items(), QList<QGraphicsItem*>{editor});
+        QVERIFY(frame->isEditing());
+        QVERIFY(!frame->popupBar() || !frame->popupBar()->isVisible());
+
+        QTest::keyClicks(f.board.get(), QStringLiteral("Hi there"));
+        QCOMPARE(editor->toPlainText(), QStringLiteral("Hi there"));
+        // Typing changes nothing on the slide, and clearing it leaves the editor.
+        QVERIFY(!f.slide->elements().contains(editor));
+        QVERIFY(f.slide->clearPathAndTextElements().isEmpty());
+        QCOMPARE(editor->scene(), f.slide);
+        QCOMPARE(added.count() + removed.count() + changed.count(), 0);
+
+        // The next click puts down one element, announced once.
+        f.tap(QPoint(100, 300));
+        const QList<ITextPathElement*> inks = f.elementsOf<ITextPathElement>();
+        QCOMPARE(inks.size(), 1);
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(added.first().at(1).value<QList<IElement*>>(), QList<IElement*>{inks.first()});
+
+        // Leaving the tool lets go of the empty editor without a word to the slide.
+        f.board->setMode(PencilMode);
+        QVERIFY(!editor->isVisible());
+        QVERIFY(frame->items().isEmpty());
+        QCOMPARE(removed.count(), 0);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(f.slide->elements(), QList<IElement*>{inks.first()});
+    }
+
+    void losingTheKeyboardEndsTheTypingAndTheNextClickStillPutsItDown()
+    {
+        Board f;
+        QVERIFY(f.shown);
+        f.board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.board.get()));
+        f.use(QStringLiteral("path text"));
+        f.tap(QPoint(100, 60));
+        ITextElement* editor = f.textMode()->editor();
+        QTest::keyClicks(f.board.get(), QStringLiteral("Kept"));
+
+        // Another window takes the keyboard: the typing ends, the text stays shown.
+        QWidget other;
+        other.setGeometry(700, 0, 100, 100);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTRY_VERIFY(!editor->isEditing());
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->toPlainText(), QStringLiteral("Kept"));
+
+        f.board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.board.get()));
+        f.tap(QPoint(300, 200));
+        const QList<ITextPathElement*> inks = f.elementsOf<ITextPathElement>();
+        QCOMPARE(inks.size(), 1);
+        QCOMPARE(inks.first()->text(), QStringLiteral("Kept"));
+        QVERIFY(editor->isEditing());
     }
 
     // --- the selector ------------------------------------------------------------

@@ -256,7 +256,7 @@ void ICommonTextElementFrame::onTransformAfterChanged(const QSet<QGraphicsItem*>
     update();
     updateBar();
     placeBar();
-    if (m_bar && !isLocked() && !m_editing && m_customMenuVisible) {
+    if (m_bar && !isLocked() && !m_editing && !isEditing() && m_customMenuVisible) {
         m_bar->show();
         m_bar->raise();
     }
@@ -376,7 +376,8 @@ void ICommonTextElementFrame::onLeaveTextEditor()
 
 void ICommonTextElementFrame::onSelectionChanged(bool bSelected)
 {
-    if (bSelected && textItem() && !isLocked() && !m_editing && isVisible())
+    // Nothing to offer over text being typed, however the typing began.
+    if (bSelected && textItem() && !isLocked() && !m_editing && !isEditing() && isVisible())
         showBar();
     else if (m_bar)
         m_bar->hide();

@@ -447,9 +447,11 @@ void ITextElementFrame::moveOnTo(QGraphicsTextItem* text)
         const bool wasEditing = editing(previous);
         if (auto* element = qobject_cast<ITextElement*>(previous)) {
             element->setEditable(false);
-            // An empty box is no box: it goes when the frame leaves it.
+            // An empty box is no box: it goes when the frame leaves it. Only
+            // one of the slide's own, though; a tool's editor stays the tool's.
             if (!element->hasText()) {
-                if (auto* slide = qobject_cast<ISlide*>(element->scene()))
+                auto* slide = qobject_cast<ISlide*>(element->scene());
+                if (slide && slide->elements().contains(element))
                     slide->removeElement(element);
             }
         } else {

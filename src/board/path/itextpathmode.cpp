@@ -4,12 +4,12 @@
 #include "board/iboard.h"
 #include "board/iboardstate.h"
 #include "board/islide.h"
+#include "board/item/iabstractframe.h"
 #include "board/mode/deviceinput.h"
 #include "board/path/ipathclip.h"
 #include "board/path/itextpathelement.h"
 
 #include <QFont>
-#include <QGraphicsTextItem>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -31,10 +31,11 @@ ITextPathMode::~ITextPathMode()
         delete m_editor.data();
 }
 
-QGraphicsTextItem* ITextPathMode::makeEditor() const
+ITextElement* ITextPathMode::makeEditor()
 {
-    auto* editor = new QGraphicsTextItem();
-    editor->setFont(QFont(QStringLiteral("Arial"), 24));
+    auto* editor = new ITextElement();
+    editor->setFontFamily(QStringLiteral("Arial"));
+    editor->setPointSize(24);
     editor->setZValue(kEditorZ);
     editor->hide();
     return editor;
@@ -53,8 +54,13 @@ void ITextPathMode::deactivate()
     commit();
     closeEditor();
     if (m_board) {
-        if (QGraphicsItem* textFrame = m_board->sceneElementFrame())
+        if (QGraphicsItem* textFrame = m_board->sceneElementFrame()) {
+            // A hidden frame still holding the put-away editor would answer for it.
+            auto* frame = dynamic_cast<IAbstractFrame*>(textFrame);
+            if (frame && m_editor && frame->items().contains(m_editor))
+                frame->clearSelection(true);
             textFrame->hide();
+        }
         m_board->setBoardCursor(QCursor(Qt::ArrowCursor));
     }
     IMode::deactivate();
@@ -99,7 +105,8 @@ void ITextPathMode::openEditor(const QPointF& scenePos)
         return;
     if (!m_editor)
         m_editor = makeEditor();
-    // Not an element: it is never listed, saved or erased, only typed into.
+    // Into the scene only, past the slide's element list: nothing lists,
+    // saves, erases or hears of it.
     if (m_editor->scene() != slide) {
         if (m_editor->scene())
             m_editor->scene()->removeItem(m_editor);
@@ -110,12 +117,20 @@ void ITextPathMode::openEditor(const QPointF& scenePos)
         ink.setAlpha(state->inkOpacity());
         m_editor->setDefaultTextColor(ink);
     }
+    // As the text tool sets up a new box; it only colours a selection.
+    m_editor->setTextColor(QColor(0, 0, 0, 0));
     m_editor->setPos(scenePos);
     m_editor->setTextWidth(kEditorTextWidth);
     m_editor->setPlainText(QString());
-    m_editor->setTextInteractionFlags(Qt::TextEditorInteraction);
     m_editor->show();
+    m_editor->setEditable(true);
+    slide->clearSelection();
+    m_editor->setSelected(true);
+    // Framing it may take the focus from it for a moment, which must not end
+    // the typing it is opened for.
+    m_editor->setEndEditEnabled(false);
     m_board->showFrameFor({m_editor});
+    m_editor->setEndEditEnabled(true);
     // The keys go to the view, which hands them to the scene's focus item.
     m_board->setFocus(Qt::MouseFocusReason);
     m_editor->setFocus(Qt::MouseFocusReason);
@@ -125,8 +140,10 @@ void ITextPathMode::closeEditor()
 {
     if (!m_editor)
         return;
+    // Losing the focus ends the typing; one without the focus ends it here.
     m_editor->clearFocus();
-    m_editor->setTextInteractionFlags(Qt::NoTextInteraction);
+    if (m_editor->isEditing())
+        m_editor->finishEditing();
     m_editor->hide();
 }
 

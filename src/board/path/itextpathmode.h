@@ -3,6 +3,7 @@
 // outlines lie exactly where the typed letters were.
 #pragma once
 
+#include "board/item/itextelement.h"
 #include "board/mode/imode.h"
 
 #include <QPointer>
@@ -32,25 +33,24 @@ public:
     // The new element, or null.
     ITextPathElement* commit();
 
-    // The editor, null before the first click.
-    QGraphicsTextItem* editor() const { return m_editor; }
+    // The editor, null before the first click. A text box like those the text
+    // tool makes, but never one of the slide's elements: it is not listed,
+    // saved, erased or announced, only typed into.
+    ITextElement* editor() const { return m_editor; }
 
     // The editor's lines as shown, a line broken by wrapping included.
     static QString shownLines(const QGraphicsTextItem* editor);
     // The left end of the editor's first baseline, in scene coordinates.
     static QPointF firstBaseline(const QGraphicsTextItem* editor);
 
-protected:
-    // The editor on first use: empty, hidden, Arial at 24 points. The one
-    // place that knows what kind of text item edits.
-    virtual QGraphicsTextItem* makeEditor() const;
-
 private:
+    // The editor on first use: empty, hidden, Arial at 24 points.
+    static ITextElement* makeEditor();
     // The editor at `scenePos` on the current slide, empty, in the ink, with
     // the keyboard.
     void openEditor(const QPointF& scenePos);
     void closeEditor();
 
     bool m_pressed = false;
-    QPointer<QGraphicsTextItem> m_editor;
+    QPointer<ITextElement> m_editor;
 };
