@@ -175,11 +175,15 @@ private slots:
         auto cellAt = [&](int i) {
             return QRectF(area.topLeft() + QPointF(cell.width() * (i % columns), cell.height() * (i / columns)), cell);
         };
+        // The middle of the last row, over the foot of the page, is the text's.
+        const int textFirst = 3 * columns + 2;
+        const int textLast = 3 * columns + 5;
+        const auto figureCell = [&](int i) { return i < textFirst ? i : i + textLast - textFirst + 1; };
         QHash<IFigureElement*, int> cellOf;
         for (int i = 0; i < kinds.size(); ++i) {
             board.setMode(kinds[i].second);
             tool->setFigureKind(kinds[i].first);
-            const QRectF c = cellAt(i);
+            const QRectF c = cellAt(figureCell(i));
             const bool line = kinds[i].first <= StartDotLine || kinds[i].first == WaveLine;
             const QPointF from = c.topLeft() + QPointF(c.width() * 0.18, c.height() * (line ? 0.72 : 0.16));
             const QPointF to = c.topLeft() + QPointF(c.width() * 0.82, c.height() * (line ? 0.28 : 0.84));
@@ -189,18 +193,18 @@ private slots:
             auto* figure = dynamic_cast<IFigureElement*>(slide->elements().last());
             QVERIFY(figure);
             QCOMPARE(figure->figureKind(), kinds[i].first);
-            cellOf.insert(figure, i);
+            cellOf.insert(figure, figureCell(i));
         }
 
         // The text box fills the rest of the last row: a large heading, then
         // words in colour, bold, italic and underlined.
-        const QRectF textCell = cellAt(kinds.size()).united(cellAt(columns * 4 - 1));
+        const QRectF textCell = cellAt(textFirst).united(cellAt(textLast));
         const QString heading = QStringLiteral("Angles and solids");
         const QString body = QStringLiteral("Red, blue and green. Bold, italic, underlined.");
         auto* text = new ITextElement(heading + "\n" + body);
         text->setPointSize(14);
-        text->setTextWidth(textCell.width() - 20);
-        text->setPos(textCell.topLeft() + QPointF(10, 0));
+        text->setTextWidth(textCell.width() * 0.6);
+        text->setPos(textCell.center().x() - textCell.width() * 0.3, textCell.top() + 6);
         slide->addElement(text);
         const int b = heading.size() + 1;
         selectText(text, 0, heading.size());
@@ -226,7 +230,6 @@ private slots:
         formatWord("italic", &ITextElement::toggleItalic);
         formatWord("underlined", &ITextElement::toggleUnderline);
         text->finishEditing();
-        text->setY(textCell.center().y() - text->boundingRect().height() / 2);
         board.setMode(SelectorMode);
         QTest::qWait(50);
 
