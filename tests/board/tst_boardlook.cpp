@@ -155,8 +155,8 @@ private slots:
 
         using namespace IFigureKind;
         using namespace TK_IBOARD_ENUM;
-        // Kind and the tool number that draws it; dashed, dash-dot-dot and the
-        // dotted ends have no number of their own and are told to the tool.
+        // Kind and the tool number that draws it. Kinds whose number belongs to
+        // the ink figures, or that have none, are told to the figure tool.
         const QList<QPair<int, int>> kinds{
             {Line, DottedLineMode}, {DashLine, DottedLineMode}, {DotLine, DottedLineMode},
             {DashDotDotLine, DottedLineMode}, {EndArrowLine, EndArrowLineMode}, {StartArrowLine, StartArrowLineMode},
@@ -196,8 +196,8 @@ private slots:
             cellOf.insert(figure, figureCell(i));
         }
 
-        // The text box fills the rest of the last row: a large heading, then
-        // words in colour, bold, italic and underlined.
+        // The text box: a large heading, then words in colour, bold, italic
+        // and underlined.
         const QRectF textCell = cellAt(textFirst).united(cellAt(textLast));
         const QString heading = QStringLiteral("Angles and solids");
         const QString body = QStringLiteral("Red, blue and green. Bold, italic, underlined.");

@@ -615,32 +615,6 @@ private slots:
         QCOMPARE(m_window->board()->currentModeType(), 9);
     }
 
-    void figurePickerFitsBesideItsButtonOnSmallScreens_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("1366x768") << QSize(1366, 768);
-        QTest::newRow("4:3 1024x768") << QSize(1024, 768);
-        QTest::newRow("1280x720") << QSize(1280, 720);
-    }
-
-    void figurePickerFitsBesideItsButtonOnSmallScreens()
-    {
-        // Opened beside the toolbar it leaves most of the page in view.
-        QFETCH(QSize, screen);
-        const IScaleFactors before = scaleFactors();
-        setScaleFactors(IScaleFactors::fromScreen(screen));
-        IFigureFrame frame;
-        setScaleFactors(before);
-        frame.ensurePolished();
-        frame.adjustSize();
-        const QSize size = frame.size();
-        QVERIFY2(size.height() < screen.height() / 2 && size.width() < screen.width() / 3,
-                 qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
-        // Every button whole inside it.
-        for (IToolButton* b : frame.buttons())
-            QVERIFY2(frame.rect().contains(b->geometry()), qPrintable(b->toolTip()));
-    }
-
     void transparencyPickerCommitsWhenAnotherButtonClosesIt()
     {
         config()->setPencilTransparency(255);
