@@ -323,6 +323,78 @@
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
+    <message>
+        <source>Dotted line</source>
+        <translation>点线</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>Reverse arrow</source>
+        <translation>反向箭头</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>双向箭头</translation>
+    </message>
+    <message>
+        <source>Wave line</source>
+        <translation>波浪线</translation>
+    </message>
+    <message>
+        <source>Parallelogram</source>
+        <translation>平行四边形</translation>
+    </message>
+    <message>
+        <source>Equilateral triangle</source>
+        <translation>等边三角形</translation>
+    </message>
+    <message>
+        <source>Pentagon</source>
+        <translation>五边形</translation>
+    </message>
+    <message>
+        <source>Hexagon</source>
+        <translation>六边形</translation>
+    </message>
+    <message>
+        <source>Octagon</source>
+        <translation>八边形</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>五角星</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>正方体</translation>
+    </message>
+    <message>
+        <source>Cone</source>
+        <translation>圆锥</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>圆柱</translation>
+    </message>
+    <message>
+        <source>Dihedral angle</source>
+        <translation>二面角</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>半球</translation>
+    </message>
+    <message>
+        <source>Triangular pyramid</source>
+        <translation>三棱锥</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>球体</translation>
+    </message>
 </context>
 <context>
     <name>IImageTansformThread</name>

@@ -106,7 +106,9 @@ void IBoard::init()
     m_state->setPointEraserSize(QSizeF(100, 100));
     m_state->setFigureForeground(Qt::black);
     m_state->setFigureThickness(5);
-    m_state->setFigureBackground(Qt::blue);
+    // Figures start hollow: no control chooses a fill, and an opaque one would
+    // hide the page under the camera.
+    m_state->setFigureBackground(Qt::transparent);
     m_modeManager = std::make_unique<IModeManager>(this);
     m_zoomMessage = new ITimeMsgBox(this);
     m_zoomMessage->hide();

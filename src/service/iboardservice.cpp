@@ -4,6 +4,8 @@
 #include "board/iboard.h"
 #include "board/iboardstate.h"
 #include "board/islide.h"
+#include "board/mode/ifiguretool.h"
+#include "board/mode/imodemanager.h"
 #include "board/tk_iboard_enum.h"
 #include "iapplication.h"
 #include "iglobals.h"
@@ -162,6 +164,13 @@ void IBoardService::selectFigureMode21()
 {
     if (m_board)
         m_board->setMode(TK_IBOARD_ENUM::RectangleMode);
+}
+
+void IBoardService::selectFigureMode(int mode)
+{
+    // Only figure tools: a stray number must not turn a shape button into the eraser.
+    if (m_board && dynamic_cast<IFigureTool*>(m_board->modeManager()->modeFor(mode)))
+        m_board->setMode(mode);
 }
 
 bool IBoardService::onBoardPopup(const QPoint& globalPos) const

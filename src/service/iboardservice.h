@@ -38,6 +38,8 @@ public:
     virtual void selectFigureMode24();
     virtual void selectFigureMode25();
     virtual void selectFigureMode21();
+    // Any figure tool by its board mode number; numbers without a tool change nothing.
+    virtual void selectFigureMode(int mode);
 
     // A press anywhere on the screen: leaving the working area ends text
     // editing or hides the selection. True when the press lies inside it.

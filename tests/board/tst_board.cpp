@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(state->inkOpacity(), 255);
         QCOMPARE(state->pointEraserSize(), QSizeF(100, 100));
         QCOMPARE(state->figureForeground(), QColor(Qt::black));
-        QCOMPARE(state->figureBackground(), QColor(Qt::blue));
+        // Figures start hollow, leaving the page under them in view.
+        QCOMPARE(state->figureBackground().alpha(), 0);
         QCOMPARE(state->figureThickness(), 5);
         QCOMPARE(board.currentModeType(), 1);
         QCOMPARE(board.modeManager()->currentMode()->boardState(), state);

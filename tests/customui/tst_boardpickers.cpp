@@ -6,6 +6,9 @@
 
 #include "board/iboard.h"
 #include "board/iboardstate.h"
+#include "board/islide.h"
+#include "board/item/figure/ifigureelement.h"
+#include "board/item/ipixmapitem.h"
 #include "board/mode/ifiguretool.h"
 #include "board/mode/imodemanager.h"
 #include "board/ui/icolorbutton.h"
@@ -29,6 +32,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -472,12 +476,13 @@ private slots:
         QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
         QVERIFY(frame->isVisible());
         QList<QAbstractButton*> buttons;
-        for (IToolButton* b : frame->buttons())
+        for (IToolButton* b : frame->buttons().mid(0, 5))
             buttons << b;
         QCOMPARE(toolTips(buttons), QStringList({"Straight line", "Circle", "Oval", "Triangle", "Rectangle"}));
-        for (QAbstractButton* b : buttons) {
-            QVERIFY(!b->icon().pixmap(32, 32).isNull());
-            QCOMPARE(b->size(), QSize(scaledPixels(40), scaledPixels(40)));
+        // They stay side by side on the top row, in that order.
+        for (int i = 1; i < buttons.size(); ++i) {
+            QCOMPARE(buttons.at(i)->y(), buttons.at(0)->y());
+            QVERIFY(buttons.at(i)->x() > buttons.at(i - 1)->x());
         }
 
         const QList<QPair<int, int>> modeAndKind{{9, 1}, {19, 13}, {20, 14}, {24, 18}, {21, 15}};
@@ -501,6 +506,113 @@ private slots:
         QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
         QCOMPARE(checkedTips(frame), QStringList());
         QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+    }
+
+    void figurePickerReachesEveryFigureKind()
+    {
+        auto* frame = picker<IFigureFrame>();
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QVERIFY(frame->isVisible());
+
+        struct Expected
+        {
+            const char* tip;
+            int mode;
+            int kind;
+        };
+        // Lines, flat shapes, solids: one row each, under the ink figures.
+        const QList<QList<Expected>> rows{
+            {{"Dotted line", 11, 3}, {"Arrow", 13, 5}, {"Reverse arrow", 15, 9}, {"Double arrow", 17, 7},
+             {"Wave line", 30, 32}},
+            {{"Parallelogram", 23, 17}, {"Equilateral triangle", 25, 19}, {"Pentagon", 26, 20}, {"Hexagon", 27, 21},
+             {"Octagon", 28, 22}, {"Star", 29, 23}},
+            {{"Cube", 32, 24}, {"Cone", 33, 25}, {"Cylinder", 34, 26}, {"Dihedral angle", 36, 28},
+             {"Hemisphere", 37, 29}, {"Triangular pyramid", 38, 30}, {"Ball", 39, 31}},
+        };
+        const QList<IToolButton*> all = frame->buttons();
+        int index = 5;
+        int rowTop = all.first()->y();
+        QList<QImage> icons;
+        for (int i = 0; i < 5; ++i)
+            icons << all.at(i)->icon().pixmap(32, 32).toImage();
+        for (const QList<Expected>& row : rows) {
+            QVERIFY(all.at(index)->y() > rowTop);
+            rowTop = all.at(index)->y();
+            for (const Expected& expected : row) {
+                QVERIFY2(index < all.size(), expected.tip);
+                IToolButton* b = all.at(index++);
+                QCOMPARE(b->toolTip(), QString(expected.tip));
+                QCOMPARE(b->y(), rowTop);
+                QCOMPARE(b->size(), QSize(scaledPixels(40), scaledPixels(40)));
+                QVERIFY2(b->isVisible() && frame->rect().contains(b->geometry()), expected.tip);
+                // Each its own picture, so no two buttons look alike.
+                const QImage icon = b->icon().pixmap(32, 32).toImage();
+                QVERIFY2(!icon.isNull(), expected.tip);
+                QVERIFY2(!icons.contains(icon), expected.tip);
+                icons << icon;
+
+                QTest::mouseClick(b, Qt::LeftButton);
+                QCOMPARE(m_window->board()->currentModeType(), expected.mode);
+                auto* tool = dynamic_cast<IFigureTool*>(m_window->board()->modeManager()->currentMode());
+                QVERIFY2(tool, expected.tip);
+                QCOMPARE(tool->figureKind(), expected.kind);
+                QCOMPARE(checkedTips(frame), QStringList{expected.tip});
+            }
+        }
+        QCOMPARE(index, all.size());
+
+        // The chosen figure is drawn by a drag on the board.
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        // Without a camera the window has no page yet: give it a grey one.
+        IBoard* board = m_window->board();
+        if (!board->currentSlide()) {
+            board->insertSlide(new ISlide(board), true);
+            board->setPictureItem(new IPixmapItem(board->size()));
+            board->setPictureSize(QSizeF(board->size()));
+            QImage grey(board->size(), QImage::Format_RGB888);
+            grey.fill(Qt::gray);
+            board->setBackgroundImage(grey);
+            board->resetView();
+        }
+        ISlide* slide = board->currentSlide();
+        const int before = slide->elements().size();
+        QWidget* viewport = m_window->board()->viewport();
+        const QPoint from = viewport->rect().center() - QPoint(60, 60);
+        const QPoint to = viewport->rect().center() + QPoint(60, 60);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
+        // Sent, not QTest::mouseMove: the offscreen platform drops a moved cursor.
+        for (const QPoint& at : {(from + to) / 2, to}) {
+            QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(slide->elements().size(), before + 1);
+        auto* ball = dynamic_cast<IFigureElement*>(slide->elements().last());
+        QVERIFY(ball);
+        QCOMPARE(ball->figureKind(), 31);
+
+        // Opened again, it marks the solid the board draws.
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+        QCOMPARE(checkedTips(frame), QStringList{"Ball"});
+        QTest::mouseClick(boardButton("Shape"), Qt::LeftButton);
+    }
+
+    void figureServiceSelectsOnlyFigureTools()
+    {
+        IBoardService::instance()->selectFigureMode(29);
+        QCOMPARE(m_window->board()->currentModeType(), 29);
+        // Numbers of other tools, or of none, leave the star in place.
+        for (int other : {3, 5, 16, 31, 0, 1000}) {
+            IBoardService::instance()->selectFigureMode(other);
+            QCOMPARE(m_window->board()->currentModeType(), 29);
+        }
+        // The named calls still work beside it.
+        IBoardService::instance()->selectFigureMode25();
+        QCOMPARE(m_window->board()->currentModeType(), 25);
+        IBoardService::instance()->selectFigureMode(9);
+        QCOMPARE(m_window->board()->currentModeType(), 9);
     }
 
     void transparencyPickerCommitsWhenAnotherButtonClosesIt()

@@ -1,6 +1,6 @@
-// Figure picker beside the board toolbar: one button per figure drawn with
-// the ink (line, circle, oval, triangle, rectangle); a click switches the
-// board to that figure at once.
+// Figure picker beside the board toolbar: a row of the figures drawn with the
+// ink (line, circle, oval, triangle, rectangle), then rows of lines, flat
+// shapes and solids; a click switches the board to that figure at once.
 #pragma once
 
 #include "customui/common/icustomwidget.h"
