@@ -1,0 +1,58 @@
+// Private network namespaces for the tests that open sockets.
+#include "common/privatenetwork.h"
+
+#include <QByteArray>
+#include <QDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char* const kMarker = "VESKAROO_PRIVATE_NETWORK";
+
+[[noreturn]] void giveUp(const char* why)
+{
+    std::fprintf(stderr, "private network namespace: %s\n", why);
+    std::exit(1);
+}
+
+bool run(const char* command)
+{
+    return std::system(command) == 0;
+}
+
+} // namespace
+
+namespace TestEnv {
+
+QString accessPointAddress()
+{
+    return QStringLiteral("192.168.43.1");
+}
+
+void enterPrivateNetwork(int argc, char** argv)
+{
+    if (qgetenv(kMarker) != "1") {
+        setenv(kMarker, "1", 1);
+        // As root a plain network namespace; otherwise one inside a user namespace.
+        std::vector<char*> command{const_cast<char*>("unshare"), const_cast<char*>(geteuid() == 0 ? "-n" : "-rn"),
+                                   const_cast<char*>("--")};
+        for (int i = 0; i < argc; ++i)
+            command.push_back(argv[i]);
+        command.push_back(nullptr);
+        execvp("unshare", command.data());
+        giveUp("cannot run unshare");
+    }
+    // Nothing but loopback may be here: a namespace shared with the machine
+    // would let packets out.
+    const QStringList devices = QDir("/sys/class/net").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (devices != QStringList{QStringLiteral("lo")})
+        giveUp("the namespace has devices besides lo");
+    if (!run("ip link set lo up") || !run("ip addr add 192.168.43.1/32 dev lo"))
+        giveUp("cannot set up the loopback device");
+}
+
+} // namespace TestEnv
