@@ -2,7 +2,8 @@
 #include "common/privatenetwork.h"
 
 #include <QByteArray>
-#include <QDir>
+#include <QFile>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +49,16 @@ void enterPrivateNetwork(int argc, char** argv)
     }
     // Nothing but loopback may be here: a namespace shared with the machine
     // would let packets out.
-    const QStringList devices = QDir("/sys/class/net").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // (/proc/self/net tells this process's namespace; /sys may not.)
+    QFile table(QStringLiteral("/proc/self/net/dev"));
+    if (!table.open(QIODevice::ReadOnly))
+        giveUp("cannot read the network devices");
+    QStringList devices;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const int colon = line.indexOf(':');
+        if (colon > 0)
+            devices << QString::fromLatin1(line.left(colon).trimmed());
+    }
     if (devices != QStringList{QStringLiteral("lo")})
         giveUp("the namespace has devices besides lo");
     if (!run("ip link set lo up") || !run("ip addr add 192.168.43.1/32 dev lo"))

@@ -122,10 +122,11 @@ int IRtspStream::open(const QString& url, bool overTcp, qint64 timeoutUs, const 
     // The socket time-out ("stimeout" in older FFmpeg).
     av_dict_set(&options, "timeout", QByteArray::number(timeoutUs).constData(), 0);
     av_dict_set(&options, "max_delay", "500000", 0);
-    // Over TCP FFmpeg passes RTP sequence gaps on silently; a one-packet
-    // reordering queue makes it report them.
+    // Over TCP FFmpeg passes RTP sequence gaps on silently; the smallest
+    // reordering queue that is one (two packets: one is no queue) makes it
+    // report them, holding a packet back only while one is missing.
     if (overTcp)
-        av_dict_set(&options, "reorder_queue_size", "1", 0);
+        av_dict_set(&options, "reorder_queue_size", "2", 0);
 
     auto fail = [this](const char* why) {
         qDebug() << why;

@@ -402,8 +402,9 @@ void IWifiRtspThread::run()
             });
         },
         Qt::QueuedConnection);
+    // Losses seen while the stream was probed are kept: the probed packets
+    // are the first ones read below.
     m_stream.setupConverter();
-    m_stream.clearLossStates();
 
     const int reopenAfterMs = IWifiTimings::current().reopenAfterMs;
     QElapsedTimer failing;
