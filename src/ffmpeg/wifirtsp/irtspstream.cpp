@@ -197,6 +197,7 @@ void IRtspStream::close()
     if (m_input)
         avformat_close_input(&m_input);
     qDebug() << "avformat_close_input完成";
+    m_pictures.clear();
     m_hasPicture = false;
     m_videoStream = -1;
 }
@@ -312,11 +313,24 @@ QImage IRtspStream::convert()
         return QImage();
     // FFmpeg's native-endian RGB32 is Qt's 32-bit RGB (BGRA in memory here);
     // the picture is written in place, without a buffer in between.
-    QImage image(m_frameSize, QImage::Format_RGB32);
+    // A picture nobody holds any more is written again rather than a new
+    // one allocated: fresh memory costs page faults at every frame.
+    QImage image;
+    for (int i = 0; i < m_pictures.size(); ++i) {
+        if (m_pictures.at(i).size() == m_frameSize && m_pictures.at(i).isDetached()) {
+            image = m_pictures.takeAt(i);
+            break;
+        }
+    }
+    if (image.isNull())
+        image = QImage(m_frameSize, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
     uint8_t* planes[4] = {image.bits(), nullptr, nullptr, nullptr};
     int strides[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(m_converter, m_frame->data, m_frame->linesize, 0, m_frame->height, planes, strides);
+    m_pictures.append(image);
+    if (m_pictures.size() > kSparePictures)
+        m_pictures.removeFirst();
     return image;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -72,6 +73,9 @@ private:
     int m_videoStream = -1;
     bool m_hasPicture = false;
     QSize m_frameSize;
+    // Pictures handed out, written again once their holders let them go.
+    static constexpr int kSparePictures = 4;
+    QList<QImage> m_pictures;
     std::atomic<bool> m_lost{false};
     std::atomic<bool> m_decodeError{false};
     const std::atomic<bool>* m_interrupt = nullptr;

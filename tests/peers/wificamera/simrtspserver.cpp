@@ -139,9 +139,12 @@ bool SimRtspServer::start(QString* error)
     GstRTSPMountPoints* mounts = gst_rtsp_server_get_mount_points(m_server);
     GstRTSPMediaFactory* factory = gst_rtsp_media_factory_new();
     // Low delay and a key frame every second, as a camera's live stream;
-    // SPS and PPS with every key frame so that a new size is announced.
+    // SPS and PPS with every key frame so that a new size is announced. An
+    // encoder that falls behind drops the oldest frames, as a camera does,
+    // rather than building up delay. One slice per picture: FFmpeg's RTP
+    // depacketiser conceals parts of multi-slice key frames.
     gst_rtsp_media_factory_set_launch(
-        factory, "( appsrc name=src is-live=true format=time do-timestamp=true max-bytes=0 "
+        factory, "( appsrc name=src is-live=true format=time do-timestamp=true max-buffers=2 leaky-type=downstream "
                  "! videoconvert ! video/x-raw,format=I420 "
                  "! x264enc tune=zerolatency speed-preset=ultrafast key-int-max=30 pass=quant quantizer=20 threads=1 "
                  "! video/x-h264,profile=constrained-baseline "
