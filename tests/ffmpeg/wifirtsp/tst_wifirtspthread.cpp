@@ -240,12 +240,45 @@ private slots:
         IWifiRtspThread thread(simulatedCamera());
         Receiver receiver(&thread);
         thread.startCamera();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 15000);
         QTest::qWait(4000);
         QCOMPARE(receiver.broken, 0);
         // Losses were noticed, and pictures still came between them.
         QVERIFY(log.count("丢包或者编码失败 不显示图片") > 0);
         QVERIFY2(receiver.frames >= 10, qPrintable(QString::number(receiver.frames)));
+    }
+
+    void aFrozenPictureResumesAtAKeyFrame()
+    {
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start());
+        IWifiRtspThread thread(simulatedCamera());
+        Receiver receiver(&thread);
+        thread.startCamera();
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 10000);
+        thread.setOutputEnabled(false);
+        QTest::qWait(300);
+        const int frozen = receiver.frames;
+        QTest::qWait(700);
+        QCOMPARE(receiver.frames, frozen);
+        // The decoder missed the pictures read meanwhile: nothing is shown
+        // that was built on them.
+        thread.setOutputEnabled(true);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= frozen + 10, 5000);
+        QCOMPARE(receiver.broken, 0);
+    }
+
+    void aCameraThatIsNotThereYetIsTriedAgain()
+    {
+        LogRecorder log;
+        IWifiRtspThread thread(simulatedCamera());
+        Receiver receiver(&thread);
+        thread.startCamera();
+        QTRY_VERIFY(log.count("tcp connect server error: ") >= 1);
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start());
+        QTRY_VERIFY_WITH_TIMEOUT(thread.protocol()->isBound(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 10000);
     }
 
     void anOutageReopensTheStreamOnce()
