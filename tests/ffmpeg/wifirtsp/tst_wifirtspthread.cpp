@@ -268,6 +268,20 @@ private slots:
         QCOMPARE(receiver.broken, 0);
     }
 
+    void theRegularFlushShowsNoBrokenFrame()
+    {
+        IWifiTimings::current().flushIntervalMs = 1000;
+        LogRecorder log;
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start());
+        IWifiRtspThread thread(simulatedCamera());
+        Receiver receiver(&thread);
+        thread.startCamera();
+        QTRY_VERIFY_WITH_TIMEOUT(log.count("I frame avformat_flush cache.") >= 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 30, 10000);
+        QCOMPARE(receiver.broken, 0);
+    }
+
     void aCameraThatIsNotThereYetIsTriedAgain()
     {
         LogRecorder log;
