@@ -110,7 +110,6 @@ int IRtspStream::open(const QString& url, bool overTcp, qint64 timeoutUs, const 
 {
     close();
     avformat_network_init();
-    m_interrupt = interrupt;
     m_input = avformat_alloc_context();
     m_input->interrupt_callback.callback = interruptRequested;
     m_input->interrupt_callback.opaque = const_cast<std::atomic<bool>*>(interrupt);

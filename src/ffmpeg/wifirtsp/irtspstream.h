@@ -78,5 +78,4 @@ private:
     QList<QImage> m_pictures;
     std::atomic<bool> m_lost{false};
     std::atomic<bool> m_decodeError{false};
-    const std::atomic<bool>* m_interrupt = nullptr;
 };

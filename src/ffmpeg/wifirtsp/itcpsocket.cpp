@@ -70,7 +70,6 @@ void ITcpSocket::run()
     QTimer sendTimer;
     sendTimer.setInterval(50);
     connect(&sendTimer, &QTimer::timeout, this, &ITcpSocket::slSendMessageToServerSlot, Qt::DirectConnection);
-    m_sendTimer = &sendTimer;
     QTimer stallTimer;
     stallTimer.setSingleShot(true);
     stallTimer.setInterval(timings.readStallMs);
@@ -91,7 +90,6 @@ void ITcpSocket::run()
 
     sendTimer.stop();
     stallTimer.stop();
-    m_sendTimer = nullptr;
     m_stallTimer = nullptr;
     // Our own ending is no loss of the camera.
     disconnect(&socket, nullptr, this, nullptr);

@@ -49,7 +49,6 @@ private slots:
 
 private:
     QTcpSocket* m_socket = nullptr;
-    QTimer* m_sendTimer = nullptr;
     QTimer* m_stallTimer = nullptr;
     QMutex m_sendLock;
     QList<QByteArray> m_sendQueue;
