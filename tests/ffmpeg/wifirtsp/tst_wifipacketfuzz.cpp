@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QtEndian>
 
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -103,6 +104,7 @@ private slots:
             protocol.Unpacket(stream.left(int(random() % (stream.size() + 1))));
             protocol.readStalled();
         }
+        std::printf("fuzz: %d rounds, %d pictures decoded\n", rounds, pictures);
         QVERIFY(rounds > 100);
         // Untouched pictures among the mutations still come through.
         QVERIFY(pictures > 0);
