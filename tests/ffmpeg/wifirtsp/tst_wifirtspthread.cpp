@@ -136,6 +136,11 @@ private slots:
         QVERIFY(sim.waitFor("command 3 01"));
         QVERIFY(!thread.grabFrame(FilterNone).isNull());
         QCOMPARE(thread.grabFrame(FilterGray).format(), QImage::Format_Indexed8);
+        // The page under the camera is found in the live picture.
+        QCOMPARE(thread.edgeResult().angle, -1.0);
+        thread.setAutoEdge(true);
+        QTRY_VERIFY(thread.edgeResult().angle != -1.0);
+        QCOMPARE(thread.edgeResult().corners.size(), 4);
 
         thread.stopCamera();
         QVERIFY(!thread.isRunning());
