@@ -48,6 +48,8 @@ public:
     {
         ++frames;
         sizes << frame.size();
+        if (!checking)
+            return;
         const int number = WifiTestPattern::readCounter(frame);
         const int difference =
             WifiTestPattern::worstBlockDifference(frame, WifiTestPattern::render(frame.size(), quint32(number)));
@@ -61,6 +63,8 @@ public:
 
     // Mean grey difference of a 16x16 block that no compression explains.
     static constexpr int kBroken = 40;
+    // Off once the picture carries more than the camera filmed.
+    bool checking = true;
     int frames = 0;
     int broken = 0;
     QList<int> numbers;
@@ -109,8 +113,8 @@ private slots:
         Receiver receiver(&thread);
         thread.startCamera();
 
-        QTRY_COMPARE_WITH_TIMEOUT(receiver.errors, QList<int>{0}, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 20, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.errors, QList<int>{0}, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 20, 20000);
         QCOMPARE(receiver.broken, 0);
         QCOMPARE(receiver.sizes.last(), QSize(320, 240));
         QCOMPARE(log.count(transport == "tcp" ? "rtsp TCP---->" : "rtsp UDP---->"), 1);
@@ -138,6 +142,7 @@ private slots:
         QCOMPARE(thread.grabFrame(FilterGray).format(), QImage::Format_Indexed8);
         // The page under the camera is found in the live picture.
         QCOMPARE(thread.edgeResult().angle, -1.0);
+        receiver.checking = false; // the outline is drawn into the picture
         thread.setAutoEdge(true);
         QTRY_VERIFY(thread.edgeResult().angle != -1.0);
         QCOMPARE(thread.edgeResult().corners.size(), 4);
@@ -245,7 +250,7 @@ private slots:
         IWifiRtspThread thread(simulatedCamera());
         Receiver receiver(&thread);
         thread.startCamera();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 20000);
         QTest::qWait(4000);
         QCOMPARE(receiver.broken, 0);
         // Losses were noticed, and pictures still came between them.
@@ -260,7 +265,7 @@ private slots:
         IWifiRtspThread thread(simulatedCamera());
         Receiver receiver(&thread);
         thread.startCamera();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 20000);
         thread.setOutputEnabled(false);
         QTest::qWait(300);
         const int frozen = receiver.frames;
@@ -297,7 +302,7 @@ private slots:
         WifiCameraSimulator sim;
         QVERIFY(sim.start());
         QTRY_VERIFY_WITH_TIMEOUT(thread.protocol()->isBound(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 20000);
     }
 
     void anOutageReopensTheStreamOnce()
@@ -311,10 +316,10 @@ private slots:
         IWifiRtspThread thread(simulatedCamera());
         Receiver receiver(&thread);
         thread.startCamera();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(log.count("reopen rtsp "), 1, 8000);
         const int frames = receiver.frames;
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames > frames + 20, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.frames > frames + 20, 10000);
         QCOMPARE(log.count("rtsp device connect error..."), 1);
         QCOMPARE(log.count("reopen rtsp "), 1);
         QCOMPARE(receiver.errors, QList<int>{0});
@@ -329,7 +334,7 @@ private slots:
         IWifiRtspThread thread(simulatedCamera());
         Receiver receiver(&thread);
         thread.startCamera();
-        QTRY_VERIFY_WITH_TIMEOUT(receiver.sizes.contains(QSize(320, 240)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.sizes.contains(QSize(320, 240)), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(receiver.sizes.count(QSize(640, 480)) >= 10, 10000);
         QVERIFY(receiver.resolutions.contains(QSize(640, 480)));
         QCOMPARE(thread.resolution(), QSize(640, 480));
