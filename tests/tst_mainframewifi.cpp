@@ -10,6 +10,7 @@
 #include "common/wificamerasimulator.h"
 
 #include "customui/common/iitoolbutton.h"
+#include "customui/common/itimemsgbox.h"
 #include "customui/toolbar/icameratoolbar.h"
 #include "customui/toolbar/imaintitlewidget.h"
 #include "directshow/ivideodeviceregistry.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
+#include <QLabel>
 
 class TestMainFrameWifi : public QObject
 {
@@ -33,6 +35,15 @@ class TestMainFrameWifi : public QObject
     static QStringList photos()
     {
         return QDir(IConfigureService::instance()->photoPath()).entryList({"*.jpeg"}, QDir::Files);
+    }
+
+    static QString shownNotice()
+    {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<ITimeMsgBox*>(top) && top->isVisible())
+                return top->findChild<QLabel*>()->text();
+        }
+        return QString();
     }
 
     QComboBox* cameraList() const { return m_window->titleWidget()->cameraComboBox(); }
@@ -106,8 +117,14 @@ private slots:
         QVERIFY(ICamera::instance()->takesStills());
         const int before = photos().size();
         m_window->slCameratoolbarClick(true, int(ICameraToolBar::Snap));
+        // Pressed again (Ctrl+Alt+5) while the camera is busy with the first.
+        m_window->slCameratoolbarClick(true, int(ICameraToolBar::Snap));
+        QCOMPARE(shownNotice(), QString("Saving, please wait!"));
         QVERIFY(m_sim.waitFor("command 10 "));
         QTRY_COMPARE_WITH_TIMEOUT(photos().size(), before + 1, 20000);
+        QTest::qWait(300);
+        QCOMPARE(m_sim.count("command 10 "), 1);
+        QCOMPARE(photos().size(), before + 1);
         QImageReader reader(IConfigureService::instance()->photoPath() + "/" + photos().last());
         QCOMPARE(reader.size(), QSize(2592, 1944));
         QTRY_VERIFY(m_window->cameraToolBar()->button(ICameraToolBar::Snap)->isEnabled());

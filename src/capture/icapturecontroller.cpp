@@ -99,9 +99,10 @@ void ICaptureController::takePicture(int filterKind, bool cutToZone)
             });
             return;
         }
-        // A Wi-Fi camera still busy with the last picture takes no other.
+        // A Wi-Fi camera takes no picture while the last one is on its way
+        // (nor before it is connected); the one on its way frees "Snap".
         if (ICameraInfo::current().type == NetworkCamera) {
-            if (!m_snapHeld)
+            if (!m_snapHeld && !m_stillPending)
                 emit sgSnapEnabled(true);
             emit sgMessage(tr("Saving, please wait!"), 1000);
             return;
