@@ -267,7 +267,7 @@ private slots:
         thread.startCamera();
         QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 5, 20000);
         thread.setOutputEnabled(false);
-        QTest::qWait(300);
+        QTest::qWait(500);
         const int frozen = receiver.frames;
         QTest::qWait(700);
         QCOMPARE(receiver.frames, frozen);
@@ -308,6 +308,8 @@ private slots:
     void anOutageReopensTheStreamOnce()
     {
         IWifiTimings& timings = IWifiTimings::current();
+        // Scaled down so that the 4 s outage is well past the reopen time;
+        // the camera's RTCP reports still come now and then during it.
         timings.rtspTimeoutUs = 500000;
         timings.reopenAfterMs = 1000;
         LogRecorder log;
@@ -317,7 +319,7 @@ private slots:
         Receiver receiver(&thread);
         thread.startCamera();
         QTRY_VERIFY_WITH_TIMEOUT(receiver.frames >= 1, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(log.count("reopen rtsp "), 1, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(log.count("reopen rtsp "), 1, 10000);
         const int frames = receiver.frames;
         QTRY_VERIFY_WITH_TIMEOUT(receiver.frames > frames + 20, 10000);
         QCOMPARE(log.count("rtsp device connect error..."), 1);
