@@ -11,6 +11,8 @@ packages=(
     libqt5svg5-dev qtmultimedia5-dev libqt5multimedia5-plugins
     # pictures, capture and device hot-plug
     libopencv-dev libudev-dev
+    # the Wi-Fi camera's live picture (RTSP, H.264)
+    libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     # TIFF pictures in the list, import and export
     qt5-image-formats-plugins
     # the virtual camera's page font
@@ -21,6 +23,11 @@ packages=(
     xvfb xauth xdotool libbenchmark-dev
     # tests: reading back exported PDF files
     poppler-utils
+    # tests: the Wi-Fi camera simulator (RTSP server, H.264) in a private
+    # network namespace; benchmarks: the FFmpeg command-line reference
+    libgstrtspserver-1.0-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
+    iproute2 util-linux ffmpeg
     # benchmarks: the reference for PDF export
     img2pdf
 )

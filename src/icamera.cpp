@@ -10,11 +10,17 @@
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
+#include <QTcpSocket>
 #include <QTime>
 
 namespace {
 
 bool g_discoveryEnabled = true;
+
+// A Wi-Fi camera offers its own access point and is reached there.
+const char* const kAccessPointAddress = "192.168.43.1";
+constexpr quint16 kControlPort = 5324;
+constexpr int kProbeTimeoutMs = 200;
 
 QString now()
 {
@@ -85,9 +91,29 @@ QList<ICameraInfo> ICamera::validCameraInfo()
 
 QList<ICameraInfo> ICamera::validWifiCameraInfo()
 {
-    if (!g_discoveryEnabled)
+    QList<ICameraInfo> cameras;
+    if (!g_discoveryEnabled) {
         qDebug() << "network camera discovery is off.";
-    return {};
+        return cameras;
+    }
+    const QString address = QString::fromLatin1(kAccessPointAddress);
+    QTcpSocket probe;
+    probe.connectToHost(address, kControlPort);
+    if (probe.waitForConnected(kProbeTimeoutMs)) {
+        ICameraInfo camera;
+        camera.index = 100;
+        camera.type = NetworkCamera;
+        camera.devicePath = QStringLiteral("rtsp://admin:rorod@%1/stream/main").arg(address);
+        camera.name = QStringLiteral("WIFI:%1(%2)").arg(QStringLiteral("Local"), address);
+        camera.host = address;
+        camera.port = kControlPort;
+        cameras << camera;
+    } else {
+        qDebug() << "local wifi tcp connect server error: " << probe.errorString();
+    }
+    probe.disconnectFromHost();
+    probe.abort();
+    return cameras;
 }
 
 bool ICamera::discoveryEnabled()
@@ -102,7 +128,12 @@ void ICamera::setDiscoveryEnabled(bool on)
 
 bool ICamera::isNetworkSource() const
 {
-    return dynamic_cast<INetworkSource*>(m_source.get()) != nullptr;
+    return networkSource() != nullptr;
+}
+
+INetworkSource* ICamera::networkSource() const
+{
+    return dynamic_cast<INetworkSource*>(m_source.get());
 }
 
 void ICamera::createSourceFor(const ICameraInfo& camera)
@@ -131,6 +162,9 @@ void ICamera::setSource(std::unique_ptr<ICameraSource> source)
     connect(m_source.get(), &ICameraSource::sgCaptureImage, this, &ICamera::sgCaptureImage);
     connect(m_source.get(), &ICameraSource::sgError, this, &ICamera::slError);
     connect(m_source.get(), &ICameraSource::sgFinished, this, &ICamera::slFinished);
+    connect(m_source.get(), &ICameraSource::sgChangeResolutionFromOtherApp, this,
+            &ICamera::sgChangeResolutionFromOtherApp);
+    connect(m_source.get(), &ICameraSource::sgFrameLossRate, this, &ICamera::sgFrameLossRate);
 }
 
 bool ICamera::initData()
@@ -189,8 +223,13 @@ void ICamera::switchCamera(const ICameraInfo& info)
 
 bool ICamera::takesStills() const
 {
-    return ICameraInfo::current().type == StillUsbCamera
-        && IConfigureService::instance()->cameraResolution() == QSize(3840, 2160);
+    const ICameraInfo& camera = ICameraInfo::current();
+    const QSize configured = IConfigureService::instance()->cameraResolution();
+    // A Wi-Fi camera streams less than it can take: above 1920 wide its
+    // pictures come over the control connection.
+    if (camera.type == NetworkCamera)
+        return configured.width() > 1920;
+    return camera.type == StillUsbCamera && configured == QSize(3840, 2160);
 }
 
 void ICamera::setResolution(const QVariant& size)
@@ -198,7 +237,7 @@ void ICamera::setResolution(const QVariant& size)
     QSize requested = size.toSize();
     IConfigureService::instance()->setCameraResolution(requested);
     // The live picture of such a camera runs at 1440p; its 4K pictures come as stills.
-    if (takesStills())
+    if (takesStills() && ICameraInfo::current().type == StillUsbCamera)
         requested = QSize(2560, 1440);
     if (m_source)
         m_source->setResolution(requested);
@@ -272,9 +311,20 @@ QList<QSizeF> ICamera::supportedResolutions()
     return m_source ? m_source->supportedResolutions() : QList<QSizeF>();
 }
 
-bool ICamera::triggerStill()
+bool ICamera::triggerStill(int filterKind)
 {
-    return m_source && m_source->triggerStill();
+    return m_source && m_source->triggerStill(filterKind);
+}
+
+int ICamera::stillTimeoutMs() const
+{
+    return m_source ? m_source->stillTimeoutMs() : 5000;
+}
+
+int ICamera::switchLamp()
+{
+    INetworkSource* source = networkSource();
+    return source ? source->switchLamp() : -1;
 }
 
 void ICamera::closeUsbSource()
@@ -333,12 +383,13 @@ void ICamera::createDShowSource()
 
 void ICamera::createNetworkSource()
 {
-    // Network cameras are not driven yet: the source opens nothing.
     setSource(std::make_unique<INetworkSource>());
 }
 
 void ICamera::createNetworkSocketSource()
 {
+    // The cameras without RTSP are not driven yet; theirs would be this
+    // source's place.
     setSource(std::make_unique<INetworkSource>());
 }
 

@@ -17,6 +17,7 @@
 
 class ICameraSource;
 class IDShowThread;
+class INetworkSource;
 class IOpencvThread;
 
 class ICamera : public QObject
@@ -63,9 +64,14 @@ public:
     // A still-capture camera set to its largest size streams a smaller one
     // and takes its pictures as stills.
     bool takesStills() const;
-    // Asks the camera for a full-resolution still (sgStillImage); false
-    // when its source takes none.
-    bool triggerStill();
+    // Asks the camera for a full-resolution still through a filter kind
+    // (sgStillImage, or sgCaptureImage from a Wi-Fi camera); false when its
+    // source takes none or refuses it now.
+    bool triggerStill(int filterKind);
+    // How long a still may take before it counts as failed.
+    int stillTimeoutMs() const;
+    // One step of a Wi-Fi camera's lamp cycle (0-4); -1 for other cameras.
+    int switchLamp();
     // What the source was last told; a new source starts live, without
     // edge detection.
     bool isLive() const { return m_live; }
@@ -83,6 +89,7 @@ public:
     // The current source's thread when it is of that kind, else null.
     IDShowThread* dshowSource() const;
     IOpencvThread* opencvSource() const;
+    INetworkSource* networkSource() const;
 
 signals:
     void sgRunCopyImage();

@@ -134,6 +134,10 @@
         <translation>保存成功。</translation>
     </message>
     <message>
+        <source>Saving, please wait!</source>
+        <translation>正在保存，请稍候！</translation>
+    </message>
+    <message>
         <source>Some files could not be saved:
 %1</source>
         <translation>部分文件无法保存：

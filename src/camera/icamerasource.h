@@ -38,9 +38,12 @@ public:
     virtual IEdgeResult edgeResult() = 0;
     virtual ICameraParameterData parameters() = 0;
     virtual QList<QSizeF> supportedResolutions() = 0;
-    // Asks for a full-resolution still (sgStillImage); false when the source
-    // takes none.
-    virtual bool triggerStill() { return false; }
+    // Asks for a full-resolution still through a filter kind (sgStillImage,
+    // or sgCaptureImage from a network camera); false when the source takes
+    // none or refuses it now.
+    virtual bool triggerStill(int filterKind) { Q_UNUSED(filterKind) return false; }
+    // How long a still may take before it counts as failed.
+    virtual int stillTimeoutMs() const { return 5000; }
 
 signals:
     void sgCameraFrame(QImage frame);
@@ -49,4 +52,7 @@ signals:
     void sgError(int code);
     // The capture loop ended by itself.
     void sgFinished();
+    // The camera itself now runs at another resolution.
+    void sgChangeResolutionFromOtherApp(QSize size);
+    void sgFrameLossRate(QString rate);
 };

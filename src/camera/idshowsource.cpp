@@ -85,8 +85,10 @@ QList<QSizeF> IDShowSource::supportedResolutions()
     return m_thread->supportedResolutions();
 }
 
-bool IDShowSource::triggerStill()
+bool IDShowSource::triggerStill(int filterKind)
 {
+    // The still pin's picture is saved as it comes.
+    Q_UNUSED(filterKind)
     m_thread->triggerStill();
     return true;
 }

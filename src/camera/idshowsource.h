@@ -27,7 +27,7 @@ public:
     IEdgeResult edgeResult() override;
     ICameraParameterData parameters() override;
     QList<QSizeF> supportedResolutions() override;
-    bool triggerStill() override;
+    bool triggerStill(int filterKind) override;
 
 private:
     IDShowThread* m_thread = nullptr;

@@ -1,26 +1,43 @@
-// A network camera. Placeholder until network cameras are driven: it opens
-// nothing and answers every question with an empty result.
+// A Wi-Fi document camera through its RTSP camera thread.
 #pragma once
 
 #include "camera/icamerasource.h"
+
+class IWifiRtspThread;
 
 class INetworkSource : public ICameraSource
 {
     Q_OBJECT
 public:
-    using ICameraSource::ICameraSource;
+    explicit INetworkSource(QObject* parent = nullptr);
+    // Stops the reading thread and the control connection.
+    ~INetworkSource() override;
 
-    bool open(const ICameraInfo&) override { return false; }
-    void setResolution(const QSize&) override {}
-    void setFocus(int) override {}
-    void setExposure(int) override {}
-    void setBrightness(const QVariant&) override {}
-    void setContrast(const QVariant&) override {}
-    void setSaturation(const QVariant&) override {}
-    void setLive(bool) override {}
-    void setEdgeDetection(bool) override {}
-    QImage picture(int) override { return QImage(); }
-    IEdgeResult edgeResult() override { return IEdgeResult(); }
-    ICameraParameterData parameters() override { return ICameraParameterData(); }
-    QList<QSizeF> supportedResolutions() override { return {}; }
+    // Null until the camera is opened.
+    IWifiRtspThread* thread() const { return m_thread; }
+
+    bool open(const ICameraInfo& camera) override;
+    void setResolution(const QSize& size) override;
+    void setFocus(int value) override;
+    void setExposure(int value) override;
+    void setBrightness(const QVariant& value) override;
+    void setContrast(const QVariant& value) override;
+    void setSaturation(const QVariant& value) override;
+    void setLive(bool live) override;
+    void setEdgeDetection(bool on) override;
+    QImage picture(int filterKind) override;
+    IEdgeResult edgeResult() override;
+    ICameraParameterData parameters() override;
+    QList<QSizeF> supportedResolutions() override;
+    bool triggerStill(int filterKind) override;
+    int stillTimeoutMs() const override;
+    // One step of the lamp cycle; -1 when there is no control connection.
+    int switchLamp();
+
+private:
+    IWifiRtspThread* m_thread = nullptr;
+    // What the facade asked for before the camera was opened.
+    QSize m_resolution;
+    bool m_live = true;
+    bool m_edgeDetection = false;
 };

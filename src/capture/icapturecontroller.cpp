@@ -87,15 +87,26 @@ void ICaptureController::takePicture(int filterKind, bool cutToZone)
     m_cutToZone = cutToZone;
     emit sgSnapEnabled(false);
     ICamera* camera = ICamera::instance();
-    if (camera->takesStills() && camera->triggerStill()) {
-        // The still arrives through sgStillImage.
-        const quint64 shot = ++m_stillShot;
-        m_stillPending = true;
-        QTimer::singleShot(kStillTimeoutMs, this, [this, shot] {
-            if (m_stillPending && shot == m_stillShot)
-                shotFailed(tr("The camera sent no picture."));
-        });
-        return;
+    if (camera->takesStills()) {
+        if (camera->triggerStill(filterKind)) {
+            // The still arrives through sgStillImage, a Wi-Fi camera's
+            // through sgCaptureImage.
+            const quint64 shot = ++m_stillShot;
+            m_stillPending = true;
+            QTimer::singleShot(camera->stillTimeoutMs(), this, [this, shot] {
+                if (m_stillPending && shot == m_stillShot)
+                    shotFailed(tr("The camera sent no picture."));
+            });
+            return;
+        }
+        // A Wi-Fi camera takes no picture while the last one is on its way
+        // (nor before it is connected); the one on its way frees "Snap".
+        if (ICameraInfo::current().type == NetworkCamera) {
+            if (!m_snapHeld && !m_stillPending)
+                emit sgSnapEnabled(true);
+            emit sgMessage(tr("Saving, please wait!"), 1000);
+            return;
+        }
     }
     submit(camera->picture(filterKind));
 }

@@ -55,9 +55,6 @@ signals:
     void sgMessage(QString text, int durationMs);
 
 private:
-    // A still-capture camera that never answers must not hold "Snap".
-    static constexpr int kStillTimeoutMs = 5000;
-
     void submit(const QImage& picture);
     // Frees "Snap", tells the series and the user.
     void shotFailed(const QString& message);

@@ -7,12 +7,17 @@
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 
+#include "icamera.h"
+
 namespace TestEnv {
 
 QTemporaryDir& isolateDataFolder()
 {
     static QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    // The access-point probe would knock at 192.168.43.1 on the real
+    // network; tests in a private namespace switch it back on.
+    ICamera::setDiscoveryEnabled(false);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return dir;
