@@ -1,4 +1,5 @@
 // Board repaint per camera frame at 1080p with 0, 100 and 1000 pen strokes on the slide.
+#include "benchboard.h"
 #include "penstrokes.h"
 #include "widgetbenchmarkmain.h"
 
@@ -16,24 +17,11 @@
 
 namespace {
 
-QImage cameraFrame(const QColor& colour)
-{
-    QImage frame(1920, 1080, QImage::Format_RGB888);
-    frame.fill(colour);
-    QPainter painter(&frame);
-    painter.fillRect(400, 200, 1100, 700, Qt::white); // the page under the camera
-    return frame;
-}
 
 void BM_BoardFrame(benchmark::State& state)
 {
     IBoard board;
-    auto* slide = new ISlide(&board);
-    board.insertSlide(slide, true);
-    board.setPictureItem(new IPixmapItem(QSize(1920, 1080)));
-    board.setPictureSize(QSizeF(1920, 1080));
-    board.resize(1920, 1080);
-    board.show();
+    auto* slide = showFullHdBoard(board);
     QApplication::processEvents();
 
     QRandomGenerator random(7);

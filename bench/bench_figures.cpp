@@ -1,5 +1,6 @@
 // Dragging a figure on a shown 1080p board: what one pointer move costs, the
 // figure reshaped and the board repainted, for every figure kind.
+#include "benchboard.h"
 #include "board/iboard.h"
 #include "board/islide.h"
 #include "board/item/figure/ifigurekind.h"
@@ -48,12 +49,7 @@ void BM_FigureDragMove(benchmark::State& state)
     const int kind = static_cast<int>(state.range(0));
     const auto repaint = static_cast<Repaint>(state.range(1));
     IBoard board;
-    auto* slide = new ISlide(&board);
-    board.insertSlide(slide, true);
-    board.setPictureItem(new IPixmapItem(QSize(1920, 1080)));
-    board.setPictureSize(QSizeF(1920, 1080));
-    board.resize(1920, 1080);
-    board.show();
+    auto* slide = showFullHdBoard(board);
     QImage page(1920, 1080, QImage::Format_RGB888);
     page.fill(Qt::darkGray);
     QPainter(&page).fillRect(400, 100, 1100, 880, Qt::white);

@@ -6,6 +6,7 @@
 //   board and on one holding 1000 strokes;
 // - a pen tap (press to the finished dot shown) on such boards;
 // - one eraser move over a board holding 1000 pen strokes.
+#include "benchboard.h"
 #include "penstrokes.h"
 #include "widgetbenchmarkmain.h"
 
@@ -35,14 +36,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QImage cameraFrame(const QColor& colour)
-{
-    QImage frame(1920, 1080, QImage::Format_RGB888);
-    frame.fill(colour);
-    QPainter painter(&frame);
-    painter.fillRect(400, 200, 1100, 700, Qt::white); // the page under the camera
-    return frame;
-}
 
 // Notes, after each paint, which of the pen's segments waiting to be seen
 // it showed.
@@ -83,12 +76,7 @@ struct PenBoard
 {
     explicit PenBoard(int mode)
     {
-        slide = new ISlide(&board);
-        board.insertSlide(slide, true);
-        board.setPictureItem(new IPixmapItem(QSize(1920, 1080)));
-        board.setPictureSize(QSizeF(1920, 1080));
-        board.resize(1920, 1080);
-        board.show();
+        slide = showFullHdBoard(board);
         board.setBackgroundImage(cameraFrame(Qt::darkGray));
         board.setMode(mode);
         QApplication::processEvents();

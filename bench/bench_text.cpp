@@ -2,6 +2,7 @@
 // 300 figures of every kind, and both together. Once painted, what the board
 // holds is one layer laid over the new picture, whatever it holds: well
 // within twice the empty board.
+#include "benchboard.h"
 #include "board/iboard.h"
 #include "board/islide.h"
 #include "board/item/figure/ifigurecatalog.h"
@@ -20,14 +21,6 @@
 
 namespace {
 
-QImage cameraFrame(const QColor& colour)
-{
-    QImage frame(1920, 1080, QImage::Format_RGB888);
-    frame.fill(colour);
-    QPainter painter(&frame);
-    painter.fillRect(400, 200, 1100, 700, Qt::white); // the page under the camera
-    return frame;
-}
 
 void addTexts(ISlide* slide, int count, QRandomGenerator& random)
 {
@@ -82,12 +75,7 @@ void addFigures(ISlide* slide, int count, QRandomGenerator& random)
 void BM_TextBoardFrame(benchmark::State& state)
 {
     IBoard board;
-    auto* slide = new ISlide(&board);
-    board.insertSlide(slide, true);
-    board.setPictureItem(new IPixmapItem(QSize(1920, 1080)));
-    board.setPictureSize(QSizeF(1920, 1080));
-    board.resize(1920, 1080);
-    board.show();
+    auto* slide = showFullHdBoard(board);
     QApplication::processEvents();
 
     QRandomGenerator random(11);
