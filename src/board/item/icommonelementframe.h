@@ -8,13 +8,13 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QShortcut>
 #include <QString>
 
 class IBaseWidget;
 class IElement;
 class IToolButton;
 class QMenu;
-class QShortcut;
 
 class ICommonElementFrame : public IElementFrame
 {
@@ -77,5 +77,5 @@ private:
     IToolButton* m_copyButton = nullptr;
     IToolButton* m_deleteButton = nullptr;
     QPointer<QMenu> m_menu;
-    QShortcut* m_deleteKey = nullptr;
+    QPointer<QShortcut> m_deleteKey;
 };
