@@ -280,6 +280,17 @@
     </message>
 </context>
 <context>
+    <name>ICommonElementFrame</name>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
     <name>ICommonTextElementFrame</name>
     <message>
         <source>Lock</source>

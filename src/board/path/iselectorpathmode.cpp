@@ -28,12 +28,13 @@ void ISelectorPathMode::devicePress(DeviceInput& input)
     if (isSlideFrameItem(top))
         return;
     QGraphicsItem* element = owningElement(top);
-    if (element && element->type() == PathElementType) {
-        pressPath(element, input);
-        return;
-    }
     if (element && element->type() == TextElementType) {
         pressText(element, input);
+        return;
+    }
+    // Figures, ink strokes, pictures and groups move like path drawings.
+    if (element && IBoard::isBoardElement(element) && !isTextElement(element)) {
+        pressPath(element, input);
         return;
     }
     m_board->hideSelection();

@@ -1,5 +1,5 @@
-// The board's selector (tool 1): a press on a path drawing frames it and drags
-// it at once; a press on a text box hands it to the slide's text frame; a
+// The board's selector (tool 1): a press on a drawing (a path, a figure, an ink
+// stroke) frames it and drags it at once; a press on a text box hands it to the slide's text frame; a
 // press on anything else puts the selection away, and the board pans the
 // view instead.
 #pragma once
@@ -22,7 +22,7 @@ public:
 
     // The element the last press went to, null between gestures.
     QGraphicsItem* pressedItem() const { return m_pressItem; }
-    // True from a press on a path drawing to its release.
+    // True from a press on a drawing to its release.
     bool isDragging() const { return m_dragging; }
 
 private:
