@@ -461,6 +461,11 @@ void IBoard::setBoardCursorFile(const QString& path)
     setBoardCursor(QCursor(picture));
 }
 
+bool IBoard::isPathRenderWidget(const QGraphicsItem* item) const
+{
+    return item && item == m_pathRenderWidget.get();
+}
+
 IPathRenderWidget* IBoard::pathRenderWidget()
 {
     if (!m_pathRenderWidget)

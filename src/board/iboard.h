@@ -102,6 +102,8 @@ public:
     QMap<int, QVector<QPointF>>& pendingStrokes() { return m_pendingStrokes; }
     // The overlay the pen draws its live strokes on; made on first use.
     IPathRenderWidget* pathRenderWidget();
+    // Whether `item` is the live ink overlay; never makes one.
+    bool isPathRenderWidget(const QGraphicsItem* item) const;
     // Each finger on the screen is a device of its own, never the mouse's.
     static int touchDeviceNumber(int touchPointId);
 

@@ -72,6 +72,22 @@ private slots:
         QCOMPARE(f.board->elementFrame()->items(), QList<QGraphicsItem*>{stroke});
     }
 
+    void moveDragsAPenStrokeDrawnWithThePen()
+    {
+        Board f;
+        QVERIFY(f.shown);
+        // The pen's live overlay stays on the slide above every drawing.
+        f.board->setMode(TK_IBOARD_ENUM::PencilMode);
+        f.drag(QPoint(200, 200), QPoint(320, 200));
+        QCOMPARE(f.slide->elements().size(), 1);
+        auto* stroke = dynamic_cast<QGraphicsItem*>(f.slide->elements().first());
+        f.board->setMode(TK_IBOARD_ENUM::SelectorMode);
+        const QPointF before = stroke->sceneBoundingRect().center();
+        f.drag(QPoint(260, 200), QPoint(260, 260));
+        QCOMPARE(f.board->elementFrame()->items(), QList<QGraphicsItem*>{stroke});
+        QVERIFY(stroke->sceneBoundingRect().center().y() > before.y() + 10);
+    }
+
     void copyAddsOneOfTheSameKindAnnouncedOnce()
     {
         Board f;

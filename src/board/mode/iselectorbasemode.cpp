@@ -108,7 +108,8 @@ QGraphicsItem* ISelectorBaseMode::topItemAt(const QPointF& scenePos) const
     const QList<QGraphicsItem*> under = slide->items(scenePos, Qt::IntersectsItemShape, Qt::DescendingOrder,
                                                       m_board->viewportTransform());
     for (QGraphicsItem* item : under) {
-        if (!item->isVisible() || item == m_board->pictureItem())
+        // The live ink overlay lies over every drawing and is no element.
+        if (!item->isVisible() || item == m_board->pictureItem() || m_board->isPathRenderWidget(item))
             continue;
         return item;
     }
