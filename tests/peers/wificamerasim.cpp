@@ -12,8 +12,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHostAddress>
+#include <QNetworkInterface>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -56,6 +59,20 @@ int main(int argc, char** argv)
     parser.addOptions({address, controlPort, rtspPort, transport, size, fps, stillSize, shared, loss, outageAfter,
                        outage, changeAfter, changeTo, dropMid, split, noPicture, garbage, timestamps});
     parser.process(app);
+    // A simulator answers on loopback only: the access-point address must sit
+    // on this namespace's loopback device, never on a real network's.
+    const QHostAddress listenOn(parser.value(address));
+    const QNetworkInterface loopback = QNetworkInterface::interfaceFromName(QStringLiteral("lo"));
+    const QList<QNetworkAddressEntry> entries = loopback.addressEntries();
+    const bool onLoopback = listenOn.isLoopback()
+        || std::any_of(entries.cbegin(), entries.cend(),
+                       [&listenOn](const QNetworkAddressEntry& e) { return e.ip() == listenOn; });
+    if (!onLoopback) {
+        std::fprintf(stderr, "wificamerasim: %s is not on the loopback device; run it in a private "
+                             "network namespace (see scripts/wifi-demo.sh)\n",
+                     qPrintable(listenOn.toString()));
+        return 2;
+    }
 
     SimStreamOptions stream;
     stream.address = parser.value(address);
