@@ -1,6 +1,7 @@
 // The selector: the element under the press is framed and dragged at once; a
 // segment stands for its stroke and a member for its group; a press on
 // nothing clears the selection unless Ctrl is held.
+#include "common/testboard.h"
 #include "common/testenv.h"
 #include "common/testfigure.h"
 
@@ -8,13 +9,10 @@
 #include "board/islide.h"
 #include "board/item/iabstractgraphicselementgroup.h"
 #include "board/item/ielementframe.h"
-#include "board/item/ipixmapitem.h"
 #include "board/item/ipolygoninkelement.h"
 #include "board/mode/imodemanager.h"
 
-#include <QMouseEvent>
 
-#include <memory>
 
 namespace {
 
@@ -34,41 +32,23 @@ private:
     int m_type;
 };
 
-// A shown 640 x 360 board, zoomed in, with the selector as its tool.
-struct SelectorFixture
+// A shown board, zoomed in, with the selector as its tool.
+struct SelectorFixture : TestBoard
 {
     SelectorFixture()
     {
-        auto* slide = new ISlide(board.get());
-        board->insertSlide(slide, true);
-        board->setPictureItem(new IPixmapItem(QSize(640, 360)));
-        board->setPictureSize(QSizeF(640, 360));
-        QImage picture(640, 360, QImage::Format_RGB888);
-        picture.fill(Qt::gray);
-        board->setBackgroundImage(picture);
-        board->resize(640, 360);
-        board->show();
-        ok = QTest::qWaitForWindowExposed(board.get());
         board->zoomBy(1.5);
-        // No tool number selects this selector; a free number does here.
-        board->modeManager()->registerMode(6, board->modeManager()->modeNamed(QStringLiteral("selector")));
-        board->setMode(6);
+        ok = shown;
+        // No tool number selects this selector.
+        use(QStringLiteral("selector"));
     }
-    ISlide* slide() const { return board->currentSlide(); }
     QPoint viewPoint(const QPointF& scenePos) const { return board->mapFromScene(scenePos); }
-    void press(const QPoint& pos, Qt::KeyboardModifiers modifiers = {}) const
+    using TestBoard::press;
+    void press(const QPoint& pos, Qt::KeyboardModifiers modifiers) const
     {
         QTest::mousePress(board->viewport(), Qt::LeftButton, modifiers, pos);
     }
-    void moveTo(const QPoint& pos) const
-    {
-        QMouseEvent move(QEvent::MouseMove, pos, board->viewport()->mapToGlobal(pos), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(board->viewport(), &move);
-    }
-    void release(const QPoint& pos) const { QTest::mouseRelease(board->viewport(), Qt::LeftButton, {}, pos); }
 
-    std::unique_ptr<IBoard> board = std::make_unique<IBoard>();
     bool ok = false;
 };
 
@@ -84,7 +64,7 @@ private slots:
         SelectorFixture f;
         QVERIFY(f.ok);
         auto* figure = new TestFigure(QRectF(100, 100, 80, 60));
-        f.slide()->addElement(figure);
+        f.slide->addElement(figure);
         const QPointF before = figure->scenePos();
         const QPoint start = f.viewPoint(QPointF(140, 130));
 
@@ -121,7 +101,7 @@ private slots:
         if (auto* ink = dynamic_cast<IPolygonInkElement*>(part))
             ink->setInkColor(Qt::red);
         owner->addToGroup(part);
-        f.slide()->addElement(owner);
+        f.slide->addElement(owner);
 
         f.press(f.viewPoint(QPointF(250, 150)));
         f.release(f.viewPoint(QPointF(250, 150)));
@@ -133,7 +113,7 @@ private slots:
         SelectorFixture f;
         QVERIFY(f.ok);
         auto* figure = new TestFigure(QRectF(100, 100, 80, 60));
-        f.slide()->addElement(figure);
+        f.slide->addElement(figure);
         f.press(f.viewPoint(QPointF(140, 130)));
         f.release(f.viewPoint(QPointF(140, 130)));
         const QPoint empty = f.viewPoint(QPointF(400, 250));
@@ -148,7 +128,7 @@ private slots:
         QVERIFY(!f.board->elementFrame()->isVisible());
         // Handed back to the slide where it was.
         QCOMPARE(figure->parentItem(), nullptr);
-        QCOMPARE(figure->scene(), f.slide());
+        QCOMPARE(figure->scene(), f.slide);
     }
 };
 
