@@ -2,6 +2,7 @@
 #include "icamera.h"
 
 #include "camera/idshowsource.h"
+#include "camera/inetworkcamerafinder.h"
 #include "camera/inetworksource.h"
 #include "camera/iopencvsource.h"
 #include "directshow/idirectshowapi.h"
@@ -10,17 +11,11 @@
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
-#include <QTcpSocket>
 #include <QTime>
 
 namespace {
 
 bool g_discoveryEnabled = true;
-
-// A Wi-Fi camera offers its own access point and is reached there.
-const char* const kAccessPointAddress = "192.168.43.1";
-constexpr quint16 kControlPort = 5324;
-constexpr int kProbeTimeoutMs = 200;
 
 QString now()
 {
@@ -36,8 +31,10 @@ ICamera* ICamera::instance()
 }
 
 ICamera::ICamera()
+    : m_finder(new INetworkCameraFinder(nullptr, this))
 {
     buildAcceptedDevices();
+    connect(m_finder, &INetworkCameraFinder::sgCameraFound, this, &ICamera::sgNetworkCameraFound);
 }
 
 ICamera::~ICamera() = default;
@@ -71,7 +68,7 @@ const QList<ICamera::AcceptedDevice>& ICamera::acceptedDevices() const
     return m_accepted;
 }
 
-QList<ICameraInfo> ICamera::validCameraInfo()
+QList<ICameraInfo> ICamera::validUsbCameraInfo() const
 {
     QList<ICameraInfo> valid;
     QList<ICameraInfo> devices;
@@ -86,34 +83,30 @@ QList<ICameraInfo> ICamera::validCameraInfo()
             }
         }
     }
-    return valid + validWifiCameraInfo();
+    return valid;
+}
+
+QList<ICameraInfo> ICamera::validCameraInfo()
+{
+    return validUsbCameraInfo() + validWifiCameraInfo();
 }
 
 QList<ICameraInfo> ICamera::validWifiCameraInfo()
 {
-    QList<ICameraInfo> cameras;
-    if (!g_discoveryEnabled) {
-        qDebug() << "network camera discovery is off.";
-        return cameras;
-    }
-    const QString address = QString::fromLatin1(kAccessPointAddress);
-    QTcpSocket probe;
-    probe.connectToHost(address, kControlPort);
-    if (probe.waitForConnected(kProbeTimeoutMs)) {
-        ICameraInfo camera;
-        camera.index = 100;
-        camera.type = NetworkCamera;
-        camera.devicePath = QStringLiteral("rtsp://admin:rorod@%1/stream/main").arg(address);
-        camera.name = QStringLiteral("WIFI:%1(%2)").arg(QStringLiteral("Local"), address);
-        camera.host = address;
-        camera.port = kControlPort;
-        cameras << camera;
-    } else {
-        qDebug() << "local wifi tcp connect server error: " << probe.errorString();
-    }
-    probe.disconnectFromHost();
-    probe.abort();
-    return cameras;
+    m_finder->start();
+    m_finder->wait();
+    return m_finder->found();
+}
+
+QList<ICameraInfo> ICamera::knownCameraInfo()
+{
+    searchNetworkCameras();
+    return validUsbCameraInfo() + m_finder->cameras();
+}
+
+void ICamera::searchNetworkCameras()
+{
+    m_finder->start();
 }
 
 bool ICamera::discoveryEnabled()
@@ -172,7 +165,15 @@ bool ICamera::initData()
     ICameraInfo::current() = ICameraInfo();
     qDebug() << "1-->" << now();
     buildAcceptedDevices();
-    const QList<ICameraInfo> cameras = validCameraInfo();
+    // The network search goes on in the background: its cameras join the
+    // list when they answer. Only without a USB camera is it waited for, up
+    // to the first camera it finds.
+    QList<ICameraInfo> cameras = validUsbCameraInfo();
+    m_finder->start();
+    if (cameras.isEmpty()) {
+        m_finder->wait(true);
+        cameras = m_finder->found();
+    }
     if (cameras.isEmpty())
         return false;
     ICameraInfo& current = ICameraInfo::current();

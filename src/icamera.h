@@ -17,6 +17,7 @@
 
 class ICameraSource;
 class IDShowThread;
+class INetworkCameraFinder;
 class INetworkSource;
 class IOpencvThread;
 
@@ -38,9 +39,16 @@ public:
     // The built-in table plus the virtual camera and the ids a user added
     // under the settings key "camera/acceptedids" ("VID:PID" entries).
     const QList<AcceptedDevice>& acceptedDevices() const;
-    // Accepted USB cameras first, then network cameras.
+    // Accepted USB cameras first, then network cameras; waits for the
+    // network search.
     QList<ICameraInfo> validCameraInfo();
     virtual QList<ICameraInfo> validWifiCameraInfo();
+    QList<ICameraInfo> validUsbCameraInfo() const;
+    // The same list without waiting: the network cameras found so far. A
+    // new search starts in the background; what it finds comes as
+    // sgNetworkCameraFound.
+    QList<ICameraInfo> knownCameraInfo();
+    void searchNetworkCameras();
 
     // Makes the first accepted camera current and creates its source.
     bool initData();
@@ -101,6 +109,8 @@ signals:
     void sgChangeResolution(QVariant size);
     void sgFrameLossRate(QString rate);
     void sgChangeResolutionFromOtherApp(QSize size);
+    // A network camera joined the list after it was asked for.
+    void sgNetworkCameraFound(ICameraInfo camera);
 
 public slots:
     void slError(int code);
@@ -134,4 +144,5 @@ private:
     bool m_live = true;
     bool m_edgeDetection = false;
     QList<AcceptedDevice> m_accepted;
+    INetworkCameraFinder* m_finder = nullptr;
 };

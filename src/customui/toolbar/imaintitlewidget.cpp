@@ -57,6 +57,7 @@ IMainTitleWidget::IMainTitleWidget(QWidget* mainWindow, QWidget* parent)
     m_cameras->setFocusPolicy(Qt::NoFocus);
     m_cameras->hide();
     // Only a choice by the user switches; filling the list does not.
+    connect(ICamera::instance(), &ICamera::sgNetworkCameraFound, this, &IMainTitleWidget::slAddWifiCamera);
     connect(m_cameras, QOverload<int>::of(&QComboBox::activated), this,
             &IMainTitleWidget::changeCameraIndex);
     layout->addWidget(m_cameras);
@@ -127,7 +128,8 @@ void IMainTitleWidget::refreshCameraList()
 {
     m_cameras->clear();
     const ICameraInfo& current = ICameraInfo::current();
-    const QList<ICameraInfo> cameras = ICamera::instance()->validCameraInfo();
+    // Network cameras still answering join through slAddWifiCamera.
+    const QList<ICameraInfo> cameras = ICamera::instance()->knownCameraInfo();
     int currentRow = -1;
     for (const ICameraInfo& info : cameras) {
         m_cameras->addItem(info.name, QVariant::fromValue(info));
