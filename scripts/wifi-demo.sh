@@ -8,15 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if [[ "${VESKAROO_DEMO_INSIDE:-}" != 1 ]]; then
-    flag=-rn
-    [[ $(id -u) -eq 0 ]] && flag=-n
-    export VESKAROO_DEMO_INSIDE=1
-    exec unshare "$flag" -- "$0" "$@"
-fi
-
-ip link set lo up
-ip addr add 192.168.43.1/32 dev lo
+source scripts/lib/private-network.sh
+enter_private_network "$0" "$@"
 build/tests-bin/wificamerasim "$@" &
 simulator=$!
 trap 'kill "$simulator" 2>/dev/null || true' EXIT

@@ -40,6 +40,7 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <utility>
 
 MainFrame::MainFrame(IApplication* app, QWidget* parent)
     : QWidget(parent)
@@ -206,6 +207,11 @@ void MainFrame::InitData()
     }
     IBoardService::instance()->selectSelector();
     connect(camera, &ICamera::sgCameraFrame, m_board, &IBoard::setBackgroundImage);
+    // Start-up is timed to this line (bench/startup.sh).
+    connect(camera, &ICamera::sgCameraFrame, this, [this] {
+        if (!std::exchange(m_pictureShown, true))
+            qDebug() << "first camera picture shown";
+    });
 
     m_capture->start();
     IImageTansformThread* saver = m_capture->imageThread();

@@ -96,6 +96,7 @@ private:
     void stopSeries();
 
     bool m_firstOpen = true;
+    bool m_pictureShown = false;
     // The window has had its restored size once; later opens keep it.
     bool m_placed = false;
     IBoard* m_board = nullptr;
