@@ -1,11 +1,17 @@
 // The Wi-Fi camera without an RTSP stream, against the camera simulator
 // (--control-only) in a private network namespace: its socket thread
-// (binding, settings, stills, a dropped connection, stopping).
+// (binding, settings, stills, a dropped connection, stopping), the source
+// that makes a live view of stills, and how the RTSP camera's source tells
+// such a camera apart.
 #include "common/logrecorder.h"
 #include "common/privatenetwork.h"
+#include "common/queuedspy.h"
 #include "common/testenv.h"
 #include "common/wificamerasimulator.h"
+#include "common/wifitestpattern.h"
 
+#include "camera/inetworksocketsource.h"
+#include "camera/inetworksource.h"
 #include "ffmpeg/wifirtsp/iwifisocketthread.h"
 #include "ffmpeg/wifirtsp/iwifitimings.h"
 #include "opencv/ifilterkind.h"
@@ -44,6 +50,35 @@ public:
     QList<QImage> stills;
     QList<int> errors;
 };
+
+// The spies on a source, which emits on the test's thread.
+struct SourceSpies
+{
+    explicit SourceSpies(ICameraSource* source)
+        : frames(source, &ICameraSource::sgCameraFrame)
+        , stills(source, &ICameraSource::sgCaptureImage)
+        , errors(source, &ICameraSource::sgError)
+    {
+    }
+
+    QImage frame(int i) const { return frames.at(i).first().value<QImage>(); }
+    QImage still(int i) const { return stills.at(i).first().value<QImage>(); }
+
+    QueuedSpy frames;
+    QueuedSpy stills;
+    QueuedSpy errors;
+};
+
+// How far a still strays from the page the simulator drew for it: a few
+// grey levels of JPEG, far more where something was drawn into it.
+int strayFromPage(const QImage& still)
+{
+    const int number = WifiTestPattern::readCounter(still);
+    return WifiTestPattern::worstBlockDifference(still.convertToFormat(QImage::Format_RGB32),
+                                                 WifiTestPattern::render(still.size(), quint32(number)));
+}
+
+constexpr int kDrawnInto = 40;
 
 } // namespace
 
@@ -173,6 +208,157 @@ private slots:
         thread.reset();
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(sim.waitFor("client gone", 2));
+    }
+
+    // --- the source: a live view of stills ------------------------------------------
+
+    void theLiveViewIsMadeOfStills()
+    {
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start({"--control-only"}));
+        INetworkSocketSource source;
+        SourceSpies spies(&source);
+        QCOMPARE(source.supportedResolutions().last(), QSizeF(3264, 2440));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(source.open(simulatedCamera()));
+        QTRY_VERIFY_WITH_TIMEOUT(spies.frames.count() >= 5, 10000);
+        QTRY_VERIFY(!spies.errors.isEmpty());
+        QCOMPARE(spies.errors.first().first().toInt(), 0);
+
+        // Each frame is a new still, none is reported as the user's.
+        for (int i = 1; i < spies.frames.count(); ++i)
+            QVERIFY(WifiTestPattern::readCounter(spies.frame(i)) > WifiTestPattern::readCounter(spies.frame(i - 1)));
+        QCOMPARE(spies.frame(0).size(), QSize(320, 240));
+        QVERIFY(spies.stills.isEmpty());
+        // The camera is not flooded: a still every 250 ms at most.
+        const int asked = sim.count("command 10 ");
+        QVERIFY2(asked <= clock.elapsed() / INetworkSocketSource::kPreviewIntervalMs + 1,
+                 qPrintable(QString("%1 stills in %2 ms").arg(asked).arg(clock.elapsed())));
+
+        QCOMPARE(source.picture(FilterGray).format(), QImage::Format_Indexed8);
+        QTRY_VERIFY(!source.parameters().isEmpty());
+        QCOMPARE(source.parameters().brightness.first().toInt(), 0x70);
+
+        // The page is found in the live view.
+        QCOMPARE(source.edgeResult().angle, -1.0);
+        source.setEdgeDetection(true);
+        QTRY_VERIFY(source.edgeResult().angle != -1.0);
+        QCOMPARE(source.edgeResult().corners.size(), 4);
+        QTRY_VERIFY(strayFromPage(source.picture(FilterNone)) > kDrawnInto);
+    }
+
+    void aUsersStillTakesThePreviewStillOnItsWay()
+    {
+        // Split stills take a while to come, so that one is always on its way.
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start({"--control-only", "--split-picture"}));
+        INetworkSocketSource source;
+        SourceSpies spies(&source);
+        source.setEdgeDetection(true);
+        QVERIFY(source.open(simulatedCamera()));
+        QTRY_VERIFY_WITH_TIMEOUT(spies.frames.count() >= 1, 10000);
+
+        const int asked = sim.count("command 10 ");
+        QVERIFY(sim.waitFor("command 10 ", asked + 1));
+        QVERIFY(source.triggerStill(FilterGray));
+        // The user's one is still on its way.
+        QVERIFY(!source.triggerStill(FilterGray));
+        QTRY_COMPARE_WITH_TIMEOUT(spies.stills.count(), 1, 5000);
+        QCOMPARE(spies.still(0).format(), QImage::Format_Indexed8);
+        QCOMPARE(spies.still(0).size(), QSize(320, 240));
+
+        // A still taken while the live view shows the outline has none.
+        QVERIFY(source.triggerStill(FilterNone));
+        QTRY_COMPARE_WITH_TIMEOUT(spies.stills.count(), 2, 5000);
+        QVERIFY(!spies.still(1).isNull());
+        QVERIFY2(strayFromPage(spies.still(1)) < kDrawnInto, qPrintable(QString::number(strayFromPage(spies.still(1)))));
+        QVERIFY(strayFromPage(spies.frame(spies.frames.count() - 1)) > kDrawnInto);
+
+        // The live view goes on.
+        const int frames = spies.frames.count();
+        QTRY_VERIFY_WITH_TIMEOUT(spies.frames.count() >= frames + 2, 5000);
+        QCOMPARE(spies.stills.count(), 2);
+    }
+
+    void failedStillsAreAskedForAgainAndOnlyTheUsersIsReported()
+    {
+        IWifiTimings::current().captureTimeoutMs = 500;
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start({"--control-only", "--no-picture"}));
+        INetworkSocketSource source;
+        SourceSpies spies(&source);
+        QVERIFY(source.open(simulatedCamera()));
+        QVERIFY(sim.waitFor("command 10 ", 3, 10000));
+        QVERIFY(spies.stills.isEmpty());
+        QVERIFY(spies.frames.isEmpty());
+
+        QVERIFY(source.triggerStill(FilterNone));
+        QTRY_COMPARE_WITH_TIMEOUT(spies.stills.count(), 1, 3000);
+        QVERIFY(spies.still(0).isNull());
+        // Asked again afterwards as before.
+        const int asked = sim.count("command 10 ");
+        QVERIFY(sim.waitFor("command 10 ", asked + 1, 3000));
+        QCOMPARE(spies.stills.count(), 1);
+    }
+
+    void withoutLiveViewNoStillIsAskedForAndThePictureStays()
+    {
+        // Split stills take a while to come: live view ends with one on its way.
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start({"--control-only", "--split-picture"}));
+        INetworkSocketSource source;
+        SourceSpies spies(&source);
+        QVERIFY(source.open(simulatedCamera()));
+        QTRY_VERIFY_WITH_TIMEOUT(spies.frames.count() >= 2, 10000);
+        QVERIFY(sim.waitFor("command 10 ", sim.count("command 10 ") + 1));
+
+        source.setLive(false);
+        QTest::qWait(900); // the one on its way lands
+        const int asked = sim.count("command 10 ");
+        const int frames = spies.frames.count();
+        const QImage frozen = source.picture(FilterNone);
+        QTest::qWait(700);
+        QCOMPARE(sim.count("command 10 "), asked);
+        QCOMPARE(spies.frames.count(), frames);
+        QVERIFY(!frozen.isNull());
+
+        // A user's still still comes, and leaves the frozen picture alone.
+        QVERIFY(source.triggerStill(FilterNone));
+        QTRY_COMPARE(spies.stills.count(), 1);
+        QVERIFY(WifiTestPattern::readCounter(spies.still(0)) > WifiTestPattern::readCounter(frozen));
+        QCOMPARE(source.picture(FilterNone), frozen);
+        QCOMPARE(spies.frames.count(), frames);
+
+        source.setLive(true);
+        QTRY_VERIFY(spies.frames.count() >= frames + 2);
+    }
+
+    // --- telling the cameras apart ---------------------------------------------------
+
+    void theRtspSourceTellsACameraWithoutStream_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("controlOnly");
+        QTest::newRow("control only") << QStringList{"--control-only"} << 1 << true;
+        QTest::newRow("with RTSP") << QStringList() << 0 << false;
+    }
+
+    void theRtspSourceTellsACameraWithoutStream()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, error);
+        QFETCH(bool, controlOnly);
+        WifiCameraSimulator sim;
+        QVERIFY(sim.start(options));
+        INetworkSource source;
+        QVERIFY(!source.controlOnly());
+        SourceSpies spies(&source);
+        QVERIFY(source.open(simulatedCamera()));
+        QTRY_VERIFY_WITH_TIMEOUT(!spies.errors.isEmpty(), 15000);
+        QCOMPARE(spies.errors.first().first().toInt(), error);
+        QCOMPARE(source.controlOnly(), controlOnly);
     }
 };
 
