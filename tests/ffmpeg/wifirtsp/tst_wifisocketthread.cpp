@@ -16,6 +16,7 @@
 #include "ffmpeg/wifirtsp/iwifitimings.h"
 #include "opencv/ifilterkind.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 
 #include <memory>
@@ -193,6 +194,21 @@ private slots:
         thread.reset();
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(sim.waitFor("client gone", 2));
+    }
+
+    void aGreyStillGoesThroughAFilterToo()
+    {
+        // A camera may send its JPEG in grey, which decodes to 8-bit grey.
+        QImage page = WifiTestPattern::page(QSize(160, 120)).convertToFormat(QImage::Format_Grayscale8);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(page.save(&buffer, "JPG"));
+        const QImage grey = QImage::fromData(jpeg);
+        const QImage filtered = IWifiCameraThread::applyFilter(grey, FilterBlackWhite);
+        QCOMPARE(filtered.size(), QSize(160, 120));
+        QCOMPARE(filtered.format(), QImage::Format_Indexed8);
+        QCOMPARE(IWifiCameraThread::applyFilter(grey, FilterNone), grey);
     }
 
     // --- the source: a live view of stills ------------------------------------------
