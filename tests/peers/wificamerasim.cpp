@@ -4,6 +4,7 @@
 // address is on a loopback device, e.g. in a private network namespace:
 //   unshare -rn sh -c 'ip link set lo up; ip addr add 192.168.43.1/32 dev lo; wificamerasim'
 // Prints "ready" once both servers listen, then one line per event.
+// --control-only plays the camera without RTSP: the control port alone.
 // GLib before Qt: GLib's headers use "signals" as a name, which Qt defines.
 #include <gst/gst.h>
 
@@ -42,7 +43,11 @@ int main(int argc, char** argv)
     const QCommandLineOption transport("transport", "What the binding reply asks for: tcp or udp.", "kind", "tcp");
     const QCommandLineOption size("size", "Stream size.", "WxH", "320x240");
     const QCommandLineOption fps("fps", "Frames per second.", "n", "30");
-    const QCommandLineOption stillSize("still-size", "Size of the stills.", "WxH", "2592x1944");
+    const QCommandLineOption stillSize("still-size", "Size of the stills (control-only: the current size).", "WxH",
+                                       "2592x1944");
+    const QCommandLineOption controlOnly("control-only", "The camera without RTSP: the control port only.");
+    const QCommandLineOption dropAfter("drop-after", "Close every control connection this long after the first "
+                                                     "binding, once.", "s", "-1");
     const QCommandLineOption shared("shared", "One stream for every viewer.");
     const QCommandLineOption loss("loss", "Percentage of RTP packets lost.", "percent", "0");
     const QCommandLineOption outageAfter("outage-after", "The first session's stream stops after this.", "s", "-1");
@@ -57,7 +62,8 @@ int main(int argc, char** argv)
                                      "s", "0");
     const QCommandLineOption timestamps("timestamps", "Write when each frame was drawn.", "file");
     parser.addOptions({address, controlPort, rtspPort, transport, size, fps, stillSize, shared, loss, outageAfter,
-                       outage, changeAfter, changeTo, dropMid, split, noPicture, garbage, timestamps});
+                       outage, changeAfter, changeTo, dropMid, split, noPicture, garbage, timestamps, controlOnly,
+                       dropAfter});
     parser.process(app);
     // A simulator answers on loopback only: the access-point address must sit
     // on this namespace's loopback device, never on a real network's.
@@ -90,7 +96,9 @@ int main(int argc, char** argv)
     control.address = stream.address;
     control.port = parser.value(controlPort).toInt();
     control.rtspOverTcp = parser.value(transport) != QLatin1String("udp");
-    control.stillSize = parseSize(parser.value(stillSize));
+    control.controlOnly = parser.isSet(controlOnly);
+    control.stillSize = control.controlOnly && !parser.isSet(stillSize) ? QSize() : parseSize(parser.value(stillSize));
+    control.dropAfterSeconds = parser.value(dropAfter).toDouble();
     control.dropMidPicture = parser.isSet(dropMid);
     control.splitPicture = parser.isSet(split);
     control.noPicture = parser.isSet(noPicture);
@@ -99,7 +107,8 @@ int main(int argc, char** argv)
         control, [&rtsp] { return rtsp.resolution(); }, [&rtsp](QSize s) { rtsp.setResolution(s); });
 
     QString error;
-    if (!rtsp.start(&error) || !server.start(&error)) {
+    // The control-only camera has nothing on the RTSP port: it refuses.
+    if ((!control.controlOnly && !rtsp.start(&error)) || !server.start(&error)) {
         std::fprintf(stderr, "wificamerasim: %s\n", error.toLocal8Bit().constData());
         return 1;
     }

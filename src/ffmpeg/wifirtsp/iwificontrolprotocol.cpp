@@ -24,6 +24,16 @@ const QList<QSize> kResolutions = {
     {320, 240},   {480, 272},   {640, 480},   {800, 600},   {1024, 768},  {1280, 720},
     {1280, 960},  {1600, 1200}, {1920, 1080}, {2592, 1944}, {3264, 2448},
 };
+// The control-only camera's sensor gives eight rows fewer at its largest size.
+const QList<QSize> kControlOnlyResolutions = {
+    {320, 240},   {480, 272},   {640, 480},   {800, 600},   {1024, 768},  {1280, 720},
+    {1280, 960},  {1600, 1200}, {1920, 1080}, {2592, 1944}, {3264, 2440},
+};
+
+const QList<QSize>& resolutionTable(IWifiControlProtocol::CameraType type)
+{
+    return type == IWifiControlProtocol::ControlOnlyCamera ? kControlOnlyResolutions : kResolutions;
+}
 
 // Header of every reply: client id, command index, state byte.
 constexpr int kReplyHeader = 5;
@@ -54,7 +64,13 @@ QString hex(const QByteArray& bytes)
 } // namespace
 
 IWifiControlProtocol::IWifiControlProtocol(QObject* parent)
+    : IWifiControlProtocol(RtspCamera, parent)
+{
+}
+
+IWifiControlProtocol::IWifiControlProtocol(CameraType type, QObject* parent)
     : QObject(parent)
+    , m_type(type)
 {
     std::fill(std::begin(m_defaults), std::end(m_defaults), 0);
     std::fill(std::begin(m_currents), std::end(m_currents), 0);
@@ -78,20 +94,21 @@ QByteArray IWifiControlProtocol::buildPacket(int command, const QVariant& data) 
     return buildPacket(clientId(), command, data);
 }
 
-QList<QSize> IWifiControlProtocol::supportedResolutions()
+QList<QSize> IWifiControlProtocol::supportedResolutions(CameraType type)
 {
-    return kResolutions;
+    return resolutionTable(type);
 }
 
-int IWifiControlProtocol::resolutionIndex(const QSize& size)
+int IWifiControlProtocol::resolutionIndex(const QSize& size, CameraType type)
 {
-    const int index = kResolutions.indexOf(size);
+    const int index = resolutionTable(type).indexOf(size);
     return index < 0 ? 0 : index;
 }
 
-QSize IWifiControlProtocol::resolutionSize(int index)
+QSize IWifiControlProtocol::resolutionSize(int index, CameraType type)
 {
-    return index >= 0 && index < kResolutions.size() ? kResolutions.at(index) : kResolutions.first();
+    const QList<QSize>& table = resolutionTable(type);
+    return index >= 0 && index < table.size() ? table.at(index) : table.first();
 }
 
 void IWifiControlProtocol::reset()
@@ -201,6 +218,7 @@ qint64 IWifiControlProtocol::frontPacketLength(bool* tooLarge) const
     case 0x0700: return kReplyHeader;
     case 0x0400: return kReplyHeader + 1;
     case 0x0600:
+        return kReplyHeader + kRecordSize + (m_type == ControlOnlyCamera ? kReservedSize : 0);
     case 0x0800: return kReplyHeader + kRecordSize;
     case 0x0900: {
         if (m_buffer.size() < kPictureHeader)
@@ -342,7 +360,7 @@ void IWifiControlProtocol::handleEncoding(const QByteArray& packet, bool fromOth
         qDebug() << "invalid tcp packet. cmdindex: " << hex(packet) << hex(packet.mid(2, 2));
         return;
     }
-    const QSize size = resolutionSize(byteAt(packet, 8));
+    const QSize size = resolutionSize(byteAt(packet, 8), m_type);
     if (fromOtherApp) {
         if (size != m_resolution) {
             qDebug() << "other app chaneg resolution: " << size;
@@ -359,12 +377,19 @@ void IWifiControlProtocol::handleEncoding(const QByteArray& packet, bool fromOth
     if (m_encodeRecord.isEmpty()) {
         m_encodeRecord = packet.mid(5, 2);
         m_encodeRecord.append(char(0x1e));
-        m_encodeRecord.append(char(resolutionIndex(m_resolution)));
-        m_encodeRecord.append(QByteArray(4, char(0xff)));
+        m_encodeRecord.append(char(resolutionIndex(m_resolution, m_type)));
+        // The control-only camera takes no "any bit rate"; this is its own.
+        m_encodeRecord.append(m_type == ControlOnlyCamera ? QByteArray("\x3d\x06\x00\x00", 4)
+                                                         : QByteArray(4, char(0xff)));
     }
     qDebug() << "RateCtrl: " << hex(packet.mid(5, 1)) << "IDR: " << hex(packet.mid(6, 1))
              << "FrameRate: " << hex(packet.mid(7, 1)) << "ResIndex: " << hex(packet.mid(8, 1))
              << "BitRate: " << hex(packet.mid(9, 4));
+    if (m_type == ControlOnlyCamera) {
+        const int reserved = kReplyHeader + kRecordSize;
+        qDebug() << "reserve1: " << hex(packet.mid(reserved, 1)) << "reserve2: " << hex(packet.mid(reserved + 1, 1))
+                 << "reserve3: " << hex(packet.mid(reserved + 2, 1));
+    }
 }
 
 void IWifiControlProtocol::handleQuality(const QByteArray& packet, std::vector<Emission>& out)
@@ -434,7 +459,7 @@ QByteArray IWifiControlProtocol::resolutionPacket(const QSize& size)
         qDebug() << "image encoding not known yet, resolution dropped.";
         return QByteArray();
     }
-    m_encodeRecord[3] = char(resolutionIndex(size));
+    m_encodeRecord[3] = char(resolutionIndex(size, m_type));
     return buildPacket(m_clientId, SetEncoding, m_encodeRecord);
 }
 

@@ -46,12 +46,24 @@ public:
         Reserve = 7,
     };
 
+    // The two cameras that speak this protocol. The control-only one has no
+    // RTSP stream; its resolution table and its encoding reply differ.
+    enum CameraType {
+        RtspCamera = 0,
+        ControlOnlyCamera = 1,
+    };
+
     // The size in a picture reply is the camera's word; nothing it says makes
     // the program hold more than this for one picture.
     static constexpr quint32 kMaxPictureBytes = 64u * 1024u * 1024u;
     static constexpr int kRecordSize = 8;
+    // The control-only camera's encoding reply carries these after its record.
+    static constexpr int kReservedSize = 3;
 
     explicit IWifiControlProtocol(QObject* parent = nullptr);
+    explicit IWifiControlProtocol(CameraType type, QObject* parent = nullptr);
+
+    CameraType cameraType() const { return m_type; }
 
     // A packet to the camera: client id + the command's 6-byte header + data
     // (a QByteArray, or an int sent as one byte). Unknown commands give an
@@ -59,10 +71,10 @@ public:
     static QByteArray buildPacket(const QByteArray& clientId, int command, const QVariant& data = QVariant());
     QByteArray buildPacket(int command, const QVariant& data = QVariant()) const;
 
-    // The resolution index table; sizes outside it go as index 0.
-    static QList<QSize> supportedResolutions();
-    static int resolutionIndex(const QSize& size);
-    static QSize resolutionSize(int index);
+    // The resolution index table of a camera; sizes outside it go as index 0.
+    static QList<QSize> supportedResolutions(CameraType type = RtspCamera);
+    static int resolutionIndex(const QSize& size, CameraType type = RtspCamera);
+    static QSize resolutionSize(int index, CameraType type = RtspCamera);
 
     // A new connection: binding pending, no client id. What the camera said
     // about its settings is kept.
@@ -122,6 +134,7 @@ private:
     void handlePicture(const QByteArray& packet, std::vector<Emission>& out);
     static void run(std::vector<Emission>& emissions);
 
+    const CameraType m_type = RtspCamera;
     mutable QMutex m_mutex;
     QByteArray m_buffer;
     QByteArray m_clientId;

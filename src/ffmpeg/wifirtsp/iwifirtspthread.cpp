@@ -1,9 +1,7 @@
 // The capture source of a Wi-Fi document camera.
 #include "ffmpeg/wifirtsp/iwifirtspthread.h"
 
-#include "ffmpeg/wifirtsp/itcpsocket.h"
 #include "ffmpeg/wifirtsp/iwifitimings.h"
-#include "opencv/ifilterkind.h"
 #include "opencv/iopencvapi.h"
 
 #include <QDebug>
@@ -24,36 +22,15 @@ QString now()
 } // namespace
 
 IWifiRtspThread::IWifiRtspThread(const ICameraInfo& camera, QObject* parent)
-    : QThread(parent)
-    , m_camera(camera)
-    , m_protocol(new IWifiControlProtocol(this))
+    : IWifiCameraThread(camera, IWifiControlProtocol::RtspCamera, parent)
     , m_url(camera.devicePath)
-    , m_captureTimeoutMs(IWifiTimings::current().captureTimeoutMs)
 {
-    // The protocol's answers come on the socket thread and are acted on there.
-    connect(m_protocol, &IWifiControlProtocol::sgBound, this, [this](bool ok) { onBound(ok); },
-            Qt::DirectConnection);
-    connect(m_protocol, &IWifiControlProtocol::sgSend, this, [this](const QByteArray& p) { sendPacket(p); },
-            Qt::DirectConnection);
-    connect(m_protocol, &IWifiControlProtocol::sgPicture, this, [this](const QImage& p) { onPicture(p); },
-            Qt::DirectConnection);
-    connect(m_protocol, &IWifiControlProtocol::sgResolutionChanged, this,
-            &IWifiRtspThread::sgChangeResolutionFromOtherApp, Qt::DirectConnection);
-    connect(this, &IWifiRtspThread::sgTcpDisconnect, this, &IWifiRtspThread::initSocket, Qt::QueuedConnection);
 }
 
 IWifiRtspThread::~IWifiRtspThread()
 {
     stopCamera();
-    ITcpSocket* socket = nullptr;
-    {
-        QMutexLocker lock(&m_socketMutex);
-        std::swap(socket, m_socket);
-    }
-    if (socket) {
-        disconnect(socket, nullptr, this, nullptr);
-        delete socket;
-    }
+    closeSocket();
 }
 
 QString IWifiRtspThread::rtspUrl() const
@@ -91,177 +68,17 @@ void IWifiRtspThread::stopCamera()
     wait();
 }
 
-bool IWifiRtspThread::stopRequested() const
-{
-    return m_stop.load();
-}
-
-void IWifiRtspThread::initSocket()
-{
-    ITcpSocket* old = nullptr;
-    {
-        QMutexLocker lock(&m_socketMutex);
-        std::swap(old, m_socket);
-    }
-    if (old) {
-        disconnect(old, nullptr, this, nullptr);
-        delete old; // ends its thread first
-    }
-    if (stopRequested())
-        return;
-    m_protocol->reset();
-
-    auto* socket = new ITcpSocket(m_camera.host, m_camera.port);
-    connect(socket, &ITcpSocket::sgError, this, &IWifiRtspThread::slTcpError);
-    // Reconnects at once, on this object's thread.
-    connect(socket, &ITcpSocket::sgDisconnect, this, &IWifiRtspThread::initSocket, Qt::QueuedConnection);
-    connect(socket, &ITcpSocket::sgReceivePacket, this, &IWifiRtspThread::slTcpReceivePacket,
-            Qt::DirectConnection);
-    connect(socket, &ITcpSocket::sgReadStalled, m_protocol, &IWifiControlProtocol::readStalled,
-            Qt::DirectConnection);
-    connect(socket, &QThread::finished, this, &IWifiRtspThread::onSocketFinished, Qt::QueuedConnection);
-    {
-        QMutexLocker lock(&m_socketMutex);
-        m_socket = socket;
-    }
-    if (!m_captureTimer) {
-        m_captureTimer = new QTimer(this);
-        m_captureTimer->setSingleShot(true);
-        m_captureTimer->setInterval(m_captureTimeoutMs);
-        connect(m_captureTimer, &QTimer::timeout, this, &IWifiRtspThread::onCaptureTimeout);
-    }
-    socket->start();
-}
-
-void IWifiRtspThread::onSocketFinished()
-{
-    // A camera that could not be reached is tried again, so that a camera
-    // coming back after a reboot is driven again.
-    auto* socket = qobject_cast<ITcpSocket*>(sender());
-    {
-        QMutexLocker lock(&m_socketMutex);
-        if (!socket || socket != m_socket || socket->wasConnected())
-            return;
-    }
-    QTimer::singleShot(IWifiTimings::current().reconnectDelayMs, this, [this, socket] {
-        bool current;
-        {
-            QMutexLocker lock(&m_socketMutex);
-            current = socket == m_socket;
-        }
-        if (current && !stopRequested())
-            initSocket();
-    });
-}
-
-void IWifiRtspThread::sendPacket(const QByteArray& packet)
-{
-    if (packet.isEmpty())
-        return;
-    QMutexLocker lock(&m_socketMutex);
-    if (m_socket)
-        m_socket->send(packet);
-}
-
-QByteArray IWifiRtspThread::buildPacket(int command, const QVariant& data) const
-{
-    return m_protocol->buildPacket(command, data);
-}
-
-void IWifiRtspThread::Unpacket(const QByteArray& packet)
-{
-    m_protocol->Unpacket(packet);
-}
-
-void IWifiRtspThread::slTcpReceivePacket(QByteArray bytes)
-{
-    m_protocol->receive(bytes);
-}
-
-void IWifiRtspThread::slTcpError(QString text)
-{
-    qDebug() << "wifi tcp socket error: " << text;
-}
-
-void IWifiRtspThread::slTcpDisconnect()
-{
-    initSocket();
-}
-
 void IWifiRtspThread::slTimeOut()
 {
     QMutexLocker lock(&m_stateMutex);
     m_flushRequested = true;
 }
 
-void IWifiRtspThread::onBound(bool ok)
+void IWifiRtspThread::onBinding()
 {
-    if (!ok)
-        return;
-    {
-        QMutexLocker lock(&m_stateMutex);
-        if (!m_stop && !isRunning())
-            start();
-    }
-    if (m_capturePending) {
-        qDebug() << "拍照超时：重连成功，发送拍照命令!";
-        sendPacket(buildPacket(IWifiControlProtocol::TakePicture));
-    } else {
-        sendPacket(buildPacket(IWifiControlProtocol::QueryEncoding));
-        sendPacket(buildPacket(IWifiControlProtocol::QueryDefaultQuality));
-    }
-}
-
-void IWifiRtspThread::onPicture(const QImage& picture)
-{
-    if (picture.isNull()) {
-        if (m_capturePending) {
-            qDebug() << "拍照超时：TCP接收数据包不全，重新发送拍照命令!";
-            sendPacket(buildPacket(IWifiControlProtocol::TakePicture));
-        }
-        return;
-    }
-    m_capturePending = false;
-    int filter;
-    {
-        QMutexLocker lock(&m_stateMutex);
-        filter = m_captureFilter;
-    }
-    if (filter == FilterNone) {
-        emit sgCaptureImage(picture);
-        return;
-    }
-    emit sgCaptureImage(IOpencvApi::cvMat2Image(IOpencvApi::cvFilter(IOpencvApi::cvImage2Mat(picture), filter)));
-}
-
-void IWifiRtspThread::onCaptureTimeout()
-{
-    qDebug() << "10秒定时器---------------->" << m_capturePending.load();
-    if (m_capturePending.exchange(false)) {
-        qDebug() << "一次拍照失败，提示!";
-        emit sgCaptureImage(QImage());
-    }
-    m_captureTimer->stop();
-}
-
-bool IWifiRtspThread::setCaptureFalg(int filterKind)
-{
-    if (m_capturePending) {
-        qDebug() << "上次拍照还未结束，不处理。。。";
-        return false;
-    }
-    {
-        QMutexLocker lock(&m_stateMutex);
-        m_captureFilter = filterKind;
-    }
-    if (!m_protocol->isBound())
-        return false;
-    qDebug() << "tcp socket take image request.";
-    m_capturePending = true;
-    sendPacket(buildPacket(IWifiControlProtocol::TakePicture));
-    if (m_captureTimer)
-        m_captureTimer->start();
-    return true;
+    QMutexLocker lock(&m_stateMutex);
+    if (!m_stop && !isRunning())
+        start();
 }
 
 QImage IWifiRtspThread::grabFrame(int filterKind)
@@ -271,90 +88,13 @@ QImage IWifiRtspThread::grabFrame(int filterKind)
         QMutexLocker lock(&m_stateMutex);
         latest = m_latest;
     }
-    if (latest.isNull() || filterKind == FilterNone)
-        return latest;
-    return IOpencvApi::cvMat2Image(IOpencvApi::cvFilter(IOpencvApi::cvImage2Mat(latest), filterKind));
-}
-
-QVariant IWifiRtspThread::contrast() const
-{
-    return m_protocol->currentValue(IWifiControlProtocol::Contrast);
-}
-
-QVariant IWifiRtspThread::saturation() const
-{
-    return m_protocol->currentValue(IWifiControlProtocol::Saturation);
-}
-
-QVariant IWifiRtspThread::brightness() const
-{
-    return m_protocol->currentValue(IWifiControlProtocol::Brightness);
-}
-
-QSize IWifiRtspThread::resolution() const
-{
-    return m_protocol->resolution();
-}
-
-QList<QSize> IWifiRtspThread::supportedResolutions() const
-{
-    return IWifiControlProtocol::supportedResolutions();
+    return applyFilter(latest, filterKind);
 }
 
 IEdgeResult IWifiRtspThread::edgeResult() const
 {
     QMutexLocker lock(&m_stateMutex);
     return m_edge;
-}
-
-void IWifiRtspThread::setBrightness(const QVariant& value)
-{
-    sendPacket(m_protocol->qualityPacket(IWifiControlProtocol::Brightness, value.toInt()));
-}
-
-void IWifiRtspThread::setSaturation(const QVariant& value)
-{
-    sendPacket(m_protocol->qualityPacket(IWifiControlProtocol::Saturation, value.toInt()));
-}
-
-void IWifiRtspThread::setContrast(const QVariant& value)
-{
-    sendPacket(m_protocol->qualityPacket(IWifiControlProtocol::Contrast, value.toInt()));
-}
-
-void IWifiRtspThread::setResolution(const QSize& size)
-{
-    sendPacket(m_protocol->resolutionPacket(size));
-}
-
-void IWifiRtspThread::setAutoFocusFlag(const QVariant& value)
-{
-    if (value.toInt() == -999) {
-        if (m_protocol->isBound())
-            sendPacket(buildPacket(IWifiControlProtocol::AutoFocus));
-        return;
-    }
-    sendPacket(m_protocol->qualityPacket(IWifiControlProtocol::Focus, value.toInt()));
-}
-
-void IWifiRtspThread::setAutoExposureFlag(const QVariant& value)
-{
-    if (value.toInt() == -999)
-        return;
-    sendPacket(m_protocol->qualityPacket(IWifiControlProtocol::Exposure, value.toInt()));
-}
-
-int IWifiRtspThread::switchLamp()
-{
-    {
-        QMutexLocker lock(&m_socketMutex);
-        if (!m_socket)
-            return -1;
-    }
-    int step = 0;
-    for (const QByteArray& packet : m_protocol->nextLampStep(&step))
-        sendPacket(packet);
-    return step;
 }
 
 void IWifiRtspThread::setOutputEnabled(bool enabled)

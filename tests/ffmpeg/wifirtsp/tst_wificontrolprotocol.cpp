@@ -378,6 +378,94 @@ private slots:
         QCOMPARE(pictures.count(), 2);
         QVERIFY(pictures.last().first().value<QImage>().isNull());
     }
+
+    // --- the control-only camera --------------------------------------------------
+
+    void indexTenIsTheControlOnlyCamerasOwnLargestSize()
+    {
+        const auto only = IWifiControlProtocol::ControlOnlyCamera;
+        const auto rtsp = IWifiControlProtocol::RtspCamera;
+        QCOMPARE(IWifiControlProtocol::resolutionSize(0x0a, only), QSize(3264, 2440));
+        QCOMPARE(IWifiControlProtocol::resolutionIndex(QSize(3264, 2440), only), 0x0a);
+        QCOMPARE(IWifiControlProtocol::supportedResolutions(only).size(), 11);
+        QCOMPARE(IWifiControlProtocol::supportedResolutions(only).last(), QSize(3264, 2440));
+        QCOMPARE(IWifiControlProtocol::resolutionSize(0x0a, rtsp), QSize(3264, 2448));
+        QCOMPARE(IWifiControlProtocol::resolutionIndex(QSize(3264, 2448), rtsp), 0x0a);
+
+        // What the camera says and what the program sends.
+        IWifiControlProtocol protocol(only);
+        bind(protocol);
+        QSignalSpy changed(&protocol, &IWifiControlProtocol::sgResolutionChanged);
+        protocol.receive(hex("12 80 06 00 00 01 00 1e 0a 00 00 00 00 00 00 00"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().first().toSize(), QSize(3264, 2440));
+        QCOMPARE(protocol.resolution(), QSize(3264, 2440));
+        protocol.receive(hex("0f 0f 10 00 00 01 00 1e 02 00 00 00 00"));
+        QCOMPARE(protocol.resolution(), QSize(640, 480));
+        QCOMPARE(protocol.resolutionPacket(QSize(3264, 2440)), hex("1280 05000bf0f40f 01 00 1e 0a 3d 06 00 00"));
+    }
+
+    void controlOnlyEncodingReplyLogsItsReservedBytesAndKeepsItsBitRate()
+    {
+        LogRecorder log;
+        IWifiControlProtocol protocol(IWifiControlProtocol::ControlOnlyCamera);
+        protocol.setResolution(QSize(1280, 720));
+        bind(protocol);
+        protocol.receive(hex("12 80 06 00 00 02 01 0f 08 00 10 00 00 a1 b2 c3"));
+        QCOMPARE(protocol.resolution(), QSize(1920, 1080));
+        // The camera's rate control and IDR, 30 frames, the size's index, its bit rate.
+        QCOMPARE(protocol.encodeRecord(), hex("02 01 1e 08 3d 06 00 00"));
+        QCOMPARE(log.count("reserve1: "), 1);
+        const QString line = log.lines().filter("reserve1: ").first();
+        QVERIFY2(line.contains("a1") && line.contains("reserve2: ") && line.contains("b2")
+                     && line.contains("reserve3: ") && line.contains("c3"),
+                 qPrintable(line));
+        // The record, once kept, is the one later choices are made from.
+        protocol.receive(hex("12 80 06 00 00 05 05 05 02 00 00 00 00 00 00 00"));
+        QCOMPARE(protocol.encodeRecord(), hex("02 01 1e 08 3d 06 00 00"));
+        QCOMPARE(protocol.resolutionPacket(QSize(800, 600)), hex("1280 05000bf0f40f 02 01 1e 03 3d 06 00 00"));
+
+        // The RTSP camera's reply has no reserved bytes and keeps "any bit rate".
+        LogRecorder rtspLog;
+        IWifiControlProtocol rtsp;
+        bind(rtsp);
+        rtsp.receive(hex("12 80 06 00 00 02 01 0f 08 00 10 00 00"));
+        QCOMPARE(rtsp.encodeRecord(), hex("02 01 1e 08 ff ff ff ff"));
+        QCOMPARE(rtspLog.count("reserve1: "), 0);
+    }
+
+    void controlOnlyEncodingReplyIsFoundWhereverTheReadsCutIt_data()
+    {
+        QTest::addColumn<int>("pieceSize");
+        QTest::newRow("joined to the next replies") << 0;
+        QTest::newRow("byte by byte") << 1;
+        QTest::newRow("cut inside the reserved bytes") << 14;
+    }
+
+    void controlOnlyEncodingReplyIsFoundWhereverTheReadsCutIt()
+    {
+        QFETCH(int, pieceSize);
+        LogRecorder log;
+        IWifiControlProtocol protocol(IWifiControlProtocol::ControlOnlyCamera);
+        bind(protocol);
+        QSignalSpy pictures(&protocol, &IWifiControlProtocol::sgPicture);
+        const QByteArray joined = hex("12 80 06 00 00 01 00 1e 0a 00 00 00 00 a1 b2 c3") + kQualityReply
+            + pictureReply(hex("1280"), jpeg(QSize(24, 24)));
+        if (pieceSize == 0) {
+            protocol.receive(joined);
+        } else {
+            for (int i = 0; i < joined.size(); i += pieceSize)
+                protocol.receive(joined.mid(i, pieceSize));
+        }
+        QCOMPARE(protocol.resolution(), QSize(3264, 2440));
+        QCOMPARE(log.count("reserve1: "), 1);
+        // Had the reserved bytes been left in the stream, nothing after them
+        // would be understood.
+        QCOMPARE(protocol.defaultValue(IWifiControlProtocol::Brightness), 0x80);
+        QCOMPARE(pictures.count(), 1);
+        QCOMPARE(pictures.first().first().value<QImage>().size(), QSize(24, 24));
+        QCOMPARE(log.count("invalid tcp packet"), 0);
+    }
 };
 
 VESKAROO_TEST_MAIN(TestWifiControlProtocol)

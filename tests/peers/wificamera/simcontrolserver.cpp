@@ -20,6 +20,12 @@ const QList<QSize> kResolutions = {
     {320, 240},   {480, 272},   {640, 480},   {800, 600},   {1024, 768},  {1280, 720},
     {1280, 960},  {1600, 1200}, {1920, 1080}, {2592, 1944}, {3264, 2448},
 };
+const QList<QSize> kControlOnlyResolutions = {
+    {320, 240},   {480, 272},   {640, 480},   {800, 600},   {1024, 768},  {1280, 720},
+    {1280, 960},  {1600, 1200}, {1920, 1080}, {2592, 1944}, {3264, 2440},
+};
+// What the control-only camera sends after its encoding record.
+const QByteArray kReserved = QByteArray::fromHex("a1b2c3");
 
 void say(const QString& line)
 {
@@ -94,9 +100,14 @@ bool SimControlServer::start(QString* error)
     return true;
 }
 
+const QList<QSize>& SimControlServer::resolutions() const
+{
+    return m_options.controlOnly ? kControlOnlyResolutions : kResolutions;
+}
+
 QByteArray SimControlServer::encodeRecord() const
 {
-    const int index = std::max(0, int(kResolutions.indexOf(m_resolution())));
+    const int index = std::max(0, int(resolutions().indexOf(m_resolution())));
     return bytes({0x01, 0x00, 0x1e, index, 0x00, 0x40, 0x00, 0x00});
 }
 
@@ -147,6 +158,10 @@ void SimControlServer::onReadable(QTcpSocket* socket)
         socket->write(client.id);
         socket->flush();
         say(QStringLiteral("bound %1").arg(QString(client.id.toHex(' '))));
+        if (m_options.dropAfterSeconds >= 0 && !m_dropArmed) {
+            m_dropArmed = true;
+            QTimer::singleShot(int(m_options.dropAfterSeconds * 1000), this, [this] { dropEveryConnection(); });
+        }
         if (m_options.garbageSeconds > 0) {
             auto* timer = new QTimer(socket);
             auto* clock = new QElapsedTimer;
@@ -204,7 +219,7 @@ void SimControlServer::handle(QTcpSocket* socket, Client& client, const QByteArr
     case 4: reply(0x04, bytes({0x01})); break;
     case 5: {
         const int index = quint8(data.at(3));
-        const QSize size = index < kResolutions.size() ? kResolutions.at(index) : kResolutions.first();
+        const QSize size = index < resolutions().size() ? resolutions().at(index) : resolutions().first();
         m_setResolution(size);
         reply(0x05);
         say(QStringLiteral("resolution %1x%2").arg(size.width()).arg(size.height()));
@@ -216,7 +231,7 @@ void SimControlServer::handle(QTcpSocket* socket, Client& client, const QByteArr
         }
         break;
     }
-    case 6: reply(0x06, encodeRecord()); break;
+    case 6: reply(0x06, encodeRecord() + (m_options.controlOnly ? kReserved : QByteArray())); break;
     case 7:
         m_quality = data;
         reply(0x07);
@@ -234,7 +249,7 @@ void SimControlServer::sendPicture(QTcpSocket* socket, const QByteArray& id)
         say(QStringLiteral("picture withheld"));
         return;
     }
-    QImage still = WifiTestPattern::page(m_options.stillSize);
+    QImage still = WifiTestPattern::page(m_options.stillSize.isValid() ? m_options.stillSize : m_resolution());
     WifiTestPattern::drawFrameMarks(still, quint32(++m_stills));
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
@@ -275,6 +290,14 @@ void SimControlServer::sendPicture(QTcpSocket* socket, const QByteArray& id)
     }
     socket->write(packet);
     say(QStringLiteral("picture sent %1 bytes").arg(jpeg.size()));
+}
+
+void SimControlServer::dropEveryConnection()
+{
+    const QList<QTcpSocket*> sockets = m_clients.keys();
+    for (QTcpSocket* socket : sockets)
+        socket->disconnectFromHost();
+    say(QStringLiteral("dropped %1 connections").arg(sockets.size()));
 }
 
 void SimControlServer::sendGarbage(QTcpSocket* socket, const QByteArray& id)

@@ -1,5 +1,6 @@
 // The simulator's control port: binding, every command of the control
-// protocol, JPEG stills of the page, and the faults a flaky camera shows.
+// protocol, JPEG stills of the page, and the faults a flaky camera shows;
+// either camera: with an RTSP stream beside it, or the control-only one.
 #pragma once
 
 #include <QByteArray>
@@ -19,6 +20,7 @@ struct SimControlOptions
     QString address = QStringLiteral("192.168.43.1");
     int port = 5324;
     bool rtspOverTcp = true;
+    // Invalid: stills at the size the camera runs at.
     QSize stillSize{2592, 1944};
     // The first still: the connection is dropped half-way through it.
     bool dropMidPicture = false;
@@ -28,6 +30,12 @@ struct SimControlOptions
     bool noPicture = false;
     // For this many seconds after binding, garbage goes out between the replies.
     double garbageSeconds = 0;
+    // The camera without RTSP: its largest size is 3264x2440 and its
+    // encoding reply carries three reserved bytes more.
+    bool controlOnly = false;
+    // Every connection is closed this many seconds after the first binding,
+    // once; negative: never.
+    double dropAfterSeconds = -1;
 };
 
 class SimControlServer : public QObject
@@ -55,6 +63,8 @@ private:
     void sendPicture(QTcpSocket* socket, const QByteArray& id);
     void sendGarbage(QTcpSocket* socket, const QByteArray& id);
     QByteArray encodeRecord() const;
+    const QList<QSize>& resolutions() const;
+    void dropEveryConnection();
 
     SimControlOptions m_options;
     std::function<QSize()> m_resolution;
@@ -64,6 +74,7 @@ private:
     int m_connections = 0;
     int m_stills = 0;
     bool m_dropped = false;
+    bool m_dropArmed = false;
     QByteArray m_defaults;
     QByteArray m_quality;
     std::mt19937 m_random{4242};
