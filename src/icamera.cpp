@@ -3,15 +3,18 @@
 
 #include "camera/idshowsource.h"
 #include "camera/inetworkcamerafinder.h"
+#include "camera/inetworksocketsource.h"
 #include "camera/inetworksource.h"
 #include "camera/iopencvsource.h"
 #include "directshow/idirectshowapi.h"
 #include "directshow/virtual/ivirtualcamera.h"
+#include "icameraerror.h"
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 
@@ -124,14 +127,16 @@ bool ICamera::isNetworkSource() const
     return networkSource() != nullptr;
 }
 
-INetworkSource* ICamera::networkSource() const
+INetworkSourceBase* ICamera::networkSource() const
 {
-    return dynamic_cast<INetworkSource*>(m_source.get());
+    return dynamic_cast<INetworkSourceBase*>(m_source.get());
 }
 
 void ICamera::createSourceFor(const ICameraInfo& camera)
 {
-    if (camera.type == NetworkCamera)
+    if (camera.type == NetworkCamera && m_controlOnly.contains(camera.devicePath))
+        createNetworkSocketSource();
+    else if (camera.type == NetworkCamera)
         createNetworkSource();
     else if (m_useDirectShow)
         createDShowSource();
@@ -147,6 +152,7 @@ void ICamera::setSource(std::unique_ptr<ICameraSource> source)
     m_parametersRead = false;
     m_live = true;
     m_edgeDetection = false;
+    m_sourceOpened = false;
     m_source = std::move(source);
     if (!m_source)
         return;
@@ -324,7 +330,7 @@ int ICamera::stillTimeoutMs() const
 
 int ICamera::switchLamp()
 {
-    INetworkSource* source = networkSource();
+    INetworkSourceBase* source = networkSource();
     return source ? source->switchLamp() : -1;
 }
 
@@ -360,7 +366,34 @@ IOpencvThread* ICamera::opencvSource() const
 
 void ICamera::slError(int code)
 {
+    const auto* rtsp = dynamic_cast<INetworkSource*>(m_source.get());
+    if (code == CameraOpenFailed && rtsp && rtsp->controlOnly()) {
+        // It answered on its control port but has no stream: a camera that
+        // takes stills only. Not a failure the user needs to see.
+        const QString path = ICameraInfo::current().devicePath;
+        qDebug() << "network camera without video stream, using its stills: " << path;
+        m_controlOnly.insert(path);
+        // Not from inside the signal of the source it replaces.
+        QTimer::singleShot(0, this, [this, path] { useStillsOnly(path); });
+        return;
+    }
+    // A stills-only camera reports every dropped control connection; it
+    // connects again by itself, so the camera is lost for a while, not gone.
+    if (code == CameraOpenFailed && m_sourceOpened && dynamic_cast<INetworkSocketSource*>(m_source.get()))
+        code = CameraLost;
+    if (code == CameraOpened)
+        m_sourceOpened = true;
     emit sgError(code);
+}
+
+void ICamera::useStillsOnly(const QString& devicePath)
+{
+    if (ICameraInfo::current().devicePath != devicePath || !dynamic_cast<INetworkSource*>(m_source.get()))
+        return;
+    setSource(nullptr);
+    createNetworkSocketSource();
+    setResolution(IConfigureService::instance()->cameraResolution());
+    openCamera(ICameraInfo(ICameraInfo::current()));
 }
 
 void ICamera::slFinished()
@@ -389,9 +422,7 @@ void ICamera::createNetworkSource()
 
 void ICamera::createNetworkSocketSource()
 {
-    // The cameras without RTSP are not driven yet; theirs would be this
-    // source's place.
-    setSource(std::make_unique<INetworkSource>());
+    setSource(std::make_unique<INetworkSocketSource>());
 }
 
 void ICamera::stopNetworkSource()

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QSet>
 #include <QSize>
 #include <QSizeF>
 #include <QVariant>
@@ -18,7 +19,7 @@
 class ICameraSource;
 class IDShowThread;
 class INetworkCameraFinder;
-class INetworkSource;
+class INetworkSourceBase;
 class IOpencvThread;
 
 class ICamera : public QObject
@@ -97,7 +98,8 @@ public:
     // The current source's thread when it is of that kind, else null.
     IDShowThread* dshowSource() const;
     IOpencvThread* opencvSource() const;
-    INetworkSource* networkSource() const;
+    // Either kind of network camera source.
+    INetworkSourceBase* networkSource() const;
 
 signals:
     void sgRunCopyImage();
@@ -133,6 +135,8 @@ protected:
 private:
     // Creates the source of the kind the camera needs.
     void createSourceFor(const ICameraInfo& camera);
+    // The current network camera turned out to have no video stream.
+    void useStillsOnly(const QString& devicePath);
     bool isNetworkSource() const;
 
     int m_restartPending = 0;
@@ -143,6 +147,10 @@ private:
     bool m_parametersRead = false;
     bool m_live = true;
     bool m_edgeDetection = false;
+    // The source has reported that it opened.
+    bool m_sourceOpened = false;
     QList<AcceptedDevice> m_accepted;
+    // Network cameras that answer on their control port only, by device path.
+    QSet<QString> m_controlOnly;
     INetworkCameraFinder* m_finder = nullptr;
 };

@@ -1,5 +1,6 @@
 // The codes every capture source reports through sgError(int), and the
-// facade passes on to the window unchanged.
+// facade passes on to the window (a stills-only network camera's dropped
+// connection as a lost camera).
 #pragma once
 
 enum CameraError : int {

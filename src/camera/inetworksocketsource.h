@@ -2,7 +2,7 @@
 // view is made of stills, asked for one after another.
 #pragma once
 
-#include "camera/inetworksource.h"
+#include "camera/inetworksourcebase.h"
 
 #include <QElapsedTimer>
 #include <QMutex>

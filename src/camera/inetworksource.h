@@ -1,50 +1,12 @@
-// The sources of the Wi-Fi document cameras: what both share, and the one
-// for the camera with an RTSP stream.
+// A Wi-Fi document camera through its RTSP camera thread.
 #pragma once
 
-#include "camera/icamerasource.h"
-#include "ffmpeg/wifirtsp/iwificontrolprotocol.h"
+#include "camera/inetworksourcebase.h"
 
 #include <atomic>
 
-class IWifiCameraThread;
 class IWifiRtspThread;
 
-// Settings, parameters, lamps and the forwarded signals of a Wi-Fi camera
-// thread. Each subclass creates its thread in open() and deletes it first
-// thing in its destructor.
-class INetworkSourceBase : public ICameraSource
-{
-    Q_OBJECT
-public:
-    void setResolution(const QSize& size) override;
-    void setFocus(int value) override;
-    void setExposure(int value) override;
-    void setBrightness(const QVariant& value) override;
-    void setContrast(const QVariant& value) override;
-    void setSaturation(const QVariant& value) override;
-    ICameraParameterData parameters() override;
-    // The camera's own table, also before it is opened.
-    QList<QSizeF> supportedResolutions() override;
-    int stillTimeoutMs() const override;
-    // One step of the lamp cycle; -1 when there is no control connection.
-    int switchLamp();
-
-protected:
-    INetworkSourceBase(IWifiControlProtocol::CameraType type, QObject* parent);
-    // Forwards the thread's errors and resolution changes to this object's
-    // thread and gives it the resolution asked for before.
-    void attach(IWifiCameraThread* thread);
-
-    IWifiControlProtocol::CameraType m_type;
-    IWifiCameraThread* m_cameraThread = nullptr;
-    // What the facade asked for before the camera was opened.
-    QSize m_resolution;
-    bool m_live = true;
-    bool m_edgeDetection = false;
-};
-
-// A Wi-Fi document camera through its RTSP camera thread.
 class INetworkSource : public INetworkSourceBase
 {
     Q_OBJECT
