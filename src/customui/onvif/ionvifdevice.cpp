@@ -17,6 +17,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kGroup = "239.255.255.250";
@@ -93,9 +95,9 @@ IOnvifDevice::IOnvifDevice(QObject* parent)
     connect(m_discoveryTimer, &QTimer::timeout, this, &IOnvifDevice::onDiscoveryTimeout);
     connect(m_retryTimer, &QTimer::timeout, this, &IOnvifDevice::onRetryTimeout);
     connect(m_sendTimer, &QTimer::timeout, this, &IOnvifDevice::sendPendingProbes);
-    // Queued: the slots behind our signals may start a new discovery or
-    // open a dialog, which must not happen inside the socket's own signal.
-    connect(m_socket, &QUdpSocket::readyRead, this, &IOnvifDevice::readPendingDatagrams, Qt::QueuedConnection);
+    // Read right away: an unbuffered socket that signalled readyRead tells
+    // no more until it has been read from.
+    connect(m_socket, &QUdpSocket::readyRead, this, &IOnvifDevice::readPendingDatagrams);
     // A failed send or read is told and forgotten; the socket stays bound.
     connect(m_socket, &QAbstractSocket::errorOccurred, this,
             [this] { qWarning().noquote() << "ONVIF socket error:" << m_socket->errorString(); });
@@ -143,6 +145,7 @@ bool IOnvifDevice::startDiscovery(int timeoutMs)
     m_toldFull = false;
     ++m_run;
     m_devices.clear();
+    m_arrived.clear();
     // Probes of an earlier discovery still waiting would carry its ids.
     m_pendingProbes.clear();
     m_sendTimer->stop();
@@ -318,8 +321,6 @@ void IOnvifDevice::sendProbe(const QByteArray& message, const QHostAddress& to)
 
 void IOnvifDevice::readPendingDatagrams()
 {
-    const quint64 run = m_run;
-    QPointer<IOnvifDevice> self(this);
     QByteArray buffer(kMaxDatagram + 1, Qt::Uninitialized);
     int reads = 0;
     while (m_socket->hasPendingDatagrams() && reads < kMaxReadsPerCall) {
@@ -332,13 +333,19 @@ void IOnvifDevice::readPendingDatagrams()
             continue;
         OnvifDevice device;
         device.host = sender;
-        if (!parseAnswer(QByteArray::fromRawData(buffer.constData(), int(size)), &device))
+        if (!parseAnswer(QByteArray::fromRawData(buffer.constData(), int(size)), &device) || isKnown(device.address))
             continue;
-        addDevice(device);
-        // A slot may have deleted the finder or started a new discovery,
-        // which closed the socket this loop was reading.
-        if (!self || run != m_run)
-            return;
+        if (m_devices.size() + m_arrived.size() >= kMaxDevices) {
+            if (!m_toldFull)
+                qWarning() << "Ignoring further devices: at most" << kMaxDevices << "per discovery";
+            m_toldFull = true;
+            continue;
+        }
+        m_arrived << device;
+    }
+    if (!m_arrived.isEmpty() && !m_announceQueued) {
+        m_announceQueued = true;
+        QMetaObject::invokeMethod(this, &IOnvifDevice::announceArrived, Qt::QueuedConnection);
     }
     // The rest wait for the next turn of the event loop, not for the next
     // datagram to arrive.
@@ -346,29 +353,35 @@ void IOnvifDevice::readPendingDatagrams()
         QMetaObject::invokeMethod(this, &IOnvifDevice::readPendingDatagrams, Qt::QueuedConnection);
 }
 
-void IOnvifDevice::addDevice(const OnvifDevice& device)
+bool IOnvifDevice::isKnown(const QString& address) const
 {
-    for (const OnvifDevice& known : qAsConst(m_devices)) {
-        if (known.address == device.address)
-            return;
-    }
-    if (m_devices.size() >= kMaxDevices) {
-        if (!m_toldFull)
-            qWarning() << "Ignoring further devices: at most" << kMaxDevices << "per discovery";
-        m_toldFull = true;
-        return;
-    }
-    m_devices << device;
-    qDebug().noquote() << "found device:" << device.address << device.host.toString() << device.name;
+    const auto same = [&address](const OnvifDevice& device) { return device.address == address; };
+    return std::any_of(m_devices.cbegin(), m_devices.cend(), same)
+        || std::any_of(m_arrived.cbegin(), m_arrived.cend(), same);
+}
+
+void IOnvifDevice::announceArrived()
+{
+    m_announceQueued = false;
     const QPointer<IOnvifDevice> self(this);
     const quint64 run = m_run;
-    emit sgDeviceFound(device);
-    if (!self || run != m_run || !m_finished)
-        return;
-    emit sgFindDevice(device);
-    if (!self || run != m_run)
-        return;
-    emit sgExitLoop();
+    while (!m_arrived.isEmpty()) {
+        const OnvifDevice device = m_arrived.takeFirst();
+        m_devices << device;
+        qDebug().noquote() << "found device:" << device.address << device.host.toString() << device.name;
+        // A slot may delete the finder or start a new discovery.
+        emit sgDeviceFound(device);
+        if (!self || run != m_run)
+            return;
+        if (!m_finished)
+            continue;
+        emit sgFindDevice(device);
+        if (!self || run != m_run)
+            return;
+        emit sgExitLoop();
+        if (!self || run != m_run)
+            return;
+    }
 }
 
 void IOnvifDevice::onDiscoveryTimeout()

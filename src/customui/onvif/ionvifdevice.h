@@ -83,7 +83,8 @@ private:
 
     void sendProbeMessages();
     void sendPendingProbes();
-    void addDevice(const OnvifDevice& device);
+    void announceArrived();
+    bool isKnown(const QString& address) const;
 
     QUdpSocket* m_socket = nullptr;
     QTimer* m_discoveryTimer = nullptr;
@@ -92,6 +93,10 @@ private:
     QTimer* m_sendTimer = nullptr;
     QList<PendingProbe> m_pendingProbes;
     QList<OnvifDevice> m_devices;
+    // New devices read from the socket, told about on the next turn of the
+    // event loop rather than inside the socket's readyRead.
+    QList<OnvifDevice> m_arrived;
+    bool m_announceQueued = false;
     int m_probeCount = 0;
     // Counts discoveries, so that reading stops when a slot starts a new one.
     quint64 m_run = 0;
