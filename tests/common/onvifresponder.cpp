@@ -179,8 +179,10 @@ QString OnvifResponder::addressOf(const Device& device)
 
 QByteArray OnvifResponder::answer(const Device& device, const QString& messageId, int messageNumber)
 {
-    if (device.behaviour == Behaviour::Garbage)
-        return QByteArray("\x01\x9f\xff garbage <<< &&& ]]> </not-xml> \x00 <?", 42);
+    if (device.behaviour == Behaviour::Garbage) {
+        static const char garbage[] = "\x01\x9f\xff garbage <<< &&& ]]> </not-xml> \x00 <?";
+        return QByteArray(garbage, sizeof(garbage) - 1);
+    }
 
     QByteArray message;
     QXmlStreamWriter writer(&message);

@@ -154,7 +154,7 @@ bool IOnvifDevice::startDiscovery(int timeoutMs)
     m_socket->abort();
 
     if (!m_socket->bind(QHostAddress::AnyIPv4, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
-        qWarning().noquote() << "Failed to bind:" << m_socket->errorString() << " error code:" << m_socket->error();
+        qWarning().noquote() << "Failed to bind:" << m_socket->errorString() << " error code:" << int(m_socket->error());
         m_discovering = false;
         return false;
     }
