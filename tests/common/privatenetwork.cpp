@@ -63,6 +63,11 @@ void enterPrivateNetwork(int argc, char** argv)
         giveUp("the namespace has devices besides lo");
     if (!run("ip link set lo up") || !run("ip addr add 192.168.43.1/32 dev lo"))
         giveUp("cannot set up the loopback device");
+    // Network camera discovery probes by multicast and by broadcast; here
+    // both stay on lo.
+    if (!run("ip link set lo multicast on") || !run("ip route add 224.0.0.0/4 dev lo")
+        || !run("ip route add broadcast 255.255.255.255 dev lo table local"))
+        giveUp("cannot route multicast and broadcast to the loopback device");
 }
 
 } // namespace TestEnv

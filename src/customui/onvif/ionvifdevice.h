@@ -71,13 +71,36 @@ private slots:
     void onRetryTimeout();
 
 private:
+    // One step of a probe batch, `gapMs` after the step before it: a probe
+    // to `to`, or (null `to`) the note of how many directed probes went out.
+    struct PendingProbe
+    {
+        int gapMs = 0;
+        QHostAddress to;
+        QByteArray message;
+        int directedCount = 0;
+    };
+
     void sendProbeMessages();
+    void sendPendingProbes();
+    void announceArrived();
+    bool isKnown(const QString& address) const;
 
     QUdpSocket* m_socket = nullptr;
     QTimer* m_discoveryTimer = nullptr;
     QTimer* m_retryTimer = nullptr;
+    // Paces the probes of a batch without holding up the caller's thread.
+    QTimer* m_sendTimer = nullptr;
+    QList<PendingProbe> m_pendingProbes;
     QList<OnvifDevice> m_devices;
+    // New devices read from the socket, told about on the next turn of the
+    // event loop rather than inside the socket's readyRead.
+    QList<OnvifDevice> m_arrived;
+    bool m_announceQueued = false;
     int m_probeCount = 0;
+    // Counts discoveries, so that reading stops when a slot starts a new one.
+    quint64 m_run = 0;
     bool m_discovering = false;
     bool m_finished = false;
+    bool m_toldFull = false;
 };
