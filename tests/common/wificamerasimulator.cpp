@@ -2,6 +2,7 @@
 #include "common/wificamerasimulator.h"
 
 #include "common/testenv.h"
+#include "ffmpeg/wifirtsp/iwifitimings.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -69,4 +70,13 @@ bool WifiCameraSimulator::waitFor(const QString& prefix, int n, int timeoutMs)
         QTest::qWait(20);
     }
     return true;
+}
+
+void shortenWifiTimings()
+{
+    IWifiTimings& timings = IWifiTimings::current();
+    timings = IWifiTimings();
+    timings.captureTimeoutMs = 2000;
+    timings.readStallMs = 600;
+    timings.reconnectDelayMs = 300;
 }

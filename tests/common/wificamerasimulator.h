@@ -28,3 +28,7 @@ private:
     QStringList m_lines;
     QByteArray m_partial;
 };
+
+// The Wi-Fi camera's waits, shortened so that a camera that never answers is
+// found out within a test; everything else back to the program's defaults.
+void shortenWifiTimings();

@@ -87,19 +87,8 @@ class TestWifiSocketThread : public QObject
 {
     Q_OBJECT
 
-    IWifiTimings m_defaults;
-
 private slots:
-    void initTestCase() { m_defaults = IWifiTimings::current(); }
-
-    void init()
-    {
-        IWifiTimings& timings = IWifiTimings::current();
-        timings = m_defaults;
-        timings.captureTimeoutMs = 2000;
-        timings.readStallMs = 600;
-        timings.reconnectDelayMs = 300;
-    }
+    void init() { shortenWifiTimings(); }
 
     // --- the socket thread ------------------------------------------------------------
 
