@@ -1,0 +1,47 @@
+// The recording service: owns the pictures-to-video encoder of a timelapse
+// run (and, later, the screen recorder's control). One process-wide object
+// on the GUI thread.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class IPictureVynthesisVideo;
+
+class IFFmpegApi : public QObject
+{
+    Q_OBJECT
+public:
+    static IFFmpegApi* instance();
+    ~IFFmpegApi() override;
+
+    // Starts a new video "yyyyMMddhhmmss.mp4" in `directory` of `size` at
+    // `frameRate`; a previous run is finished first.
+    void startPictureVideo(const QString& directory, const QSize& size, const int& frameRate);
+    // Queues a copy of the picture as the next frame; nothing when no run
+    // is going or its encoder failed.
+    void addPictureVideoFrame(const QImage& picture);
+    // Ends the run once the queued pictures are encoded (without waiting):
+    // `seconds` = pictures / frame rate. The video's path, or empty when no
+    // video could be made; then `error` (when given) says why.
+    QString finishPictureVideo(int* seconds, QString* error = nullptr);
+    // Whether a run is going (started, not finished).
+    bool pictureVideoRunning() const;
+
+signals:
+    // The encoder of the running run could not be opened (the reason, for
+    // the user); the run is over.
+    void sgPictureVideoFailed(QString reason);
+    // A finished run's file is complete on disk.
+    void sgPictureVideoWritten(QString path);
+
+protected:
+    IFFmpegApi();
+
+private:
+    std::unique_ptr<IPictureVynthesisVideo> m_pictureVideo;
+};
