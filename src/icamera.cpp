@@ -96,6 +96,8 @@ QList<ICameraInfo> ICamera::validCameraInfo()
 
 QList<ICameraInfo> ICamera::validWifiCameraInfo()
 {
+    // A search already running may have started before a camera went away.
+    m_finder->wait();
     m_finder->start();
     m_finder->wait();
     return m_finder->found();

@@ -71,12 +71,15 @@ void INetworkCameraFinder::start()
     connect(m_probe, &QTcpSocket::connected, this, [this] { onAccessPointAnswer(true); });
     connect(m_probe, &QAbstractSocket::errorOccurred, this, [this] { onAccessPointAnswer(false); });
     connect(m_probeTimer, &QTimer::timeout, this, [this] { onAccessPointAnswer(false); });
-    m_probe->connectToHost(QString::fromLatin1(kAccessPointAddress), kControlPort);
     m_probeTimer->start(kAccessPointWaitMs);
+    // May fail at once (no route), before the search below has started.
+    m_probe->connectToHost(QString::fromLatin1(kAccessPointAddress), kControlPort);
 
     qDebug().noquote() << now() << "开始搜索ONVIF设备...";
-    if (!m_onvif->startDiscovery(g_discoveryTimeoutMs) && !m_onvif->isDiscovering())
+    if (!m_onvif->startDiscovery(g_discoveryTimeoutMs) && !m_onvif->isDiscovering()) {
         m_discoveryOver = true;
+        QTimer::singleShot(0, this, &INetworkCameraFinder::finishIfDone);
+    }
 }
 
 void INetworkCameraFinder::onAccessPointAnswer(bool connected)
