@@ -1,6 +1,7 @@
 // The Wi-Fi camera simulator as a child process of a test.
 #include "common/wificamerasimulator.h"
 
+#include "common/privatenetwork.h"
 #include "common/testenv.h"
 #include "ffmpeg/wifirtsp/iwifitimings.h"
 
@@ -79,4 +80,15 @@ void shortenWifiTimings()
     timings.captureTimeoutMs = 2000;
     timings.readStallMs = 600;
     timings.reconnectDelayMs = 300;
+}
+
+ICameraInfo simulatedCamera()
+{
+    ICameraInfo camera;
+    camera.index = 100;
+    camera.type = NetworkCamera;
+    camera.host = TestEnv::accessPointAddress();
+    camera.port = 5324;
+    camera.devicePath = QStringLiteral("rtsp://admin:rorod@%1/stream/main").arg(camera.host);
+    return camera;
 }

@@ -2,6 +2,8 @@
 // running in a private network namespace, and reads what it reports.
 #pragma once
 
+#include "icamerainfo.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -32,3 +34,7 @@ private:
 // The Wi-Fi camera's waits, shortened so that a camera that never answers is
 // found out within a test; everything else back to the program's defaults.
 void shortenWifiTimings();
+
+// The camera the simulator plays, at its access-point address, as the
+// camera facade describes it.
+ICameraInfo simulatedCamera();

@@ -16,17 +16,6 @@
 
 namespace {
 
-ICameraInfo simulatedCamera()
-{
-    ICameraInfo camera;
-    camera.index = 100;
-    camera.type = NetworkCamera;
-    camera.host = TestEnv::accessPointAddress();
-    camera.port = 5324;
-    camera.devicePath = QStringLiteral("rtsp://admin:rorod@%1/stream/main").arg(camera.host);
-    return camera;
-}
-
 // What the thread sends to the GUI, checked as it arrives: each frame is
 // compared with the simulator's own rendering of the frame it says it is.
 class Receiver : public QObject

@@ -23,17 +23,6 @@
 
 namespace {
 
-ICameraInfo simulatedCamera()
-{
-    ICameraInfo camera;
-    camera.index = 100;
-    camera.type = NetworkCamera;
-    camera.host = TestEnv::accessPointAddress();
-    camera.port = 5324;
-    camera.devicePath = QStringLiteral("rtsp://admin:rorod@%1/stream/main").arg(camera.host);
-    return camera;
-}
-
 // What the socket thread sends to the GUI.
 class Receiver : public QObject
 {
