@@ -133,15 +133,21 @@ QString IFFmpegApi::finishPictureVideo(int* seconds, QString* error)
     run->requestFinish();
     const bool failed = run->failed();
     const QString fileName = run->fileName();
+    // Without a single picture there is no video to show (the thread
+    // removes the file it began).
+    const bool empty = run->m_pictureCount == 0;
     if (failed) {
         if (error)
             *error = run->failure();
+    } else if (empty) {
+        if (error)
+            *error = tr("No pictures were taken, so no video was made.");
     } else if (seconds) {
         *seconds = run->m_pictureCount / run->frameRate();
     }
     m_finishingRuns.push_back(std::move(run));
     reapFinishedRuns();
-    return failed ? QString() : fileName;
+    return failed || empty ? QString() : fileName;
 }
 
 bool IFFmpegApi::pictureVideoRunning() const

@@ -96,7 +96,7 @@ void IPictureVynthesisVideo::run()
     closeOutputStream();
     if (m_failed.load())
         emit sgFailed(failure());
-    else
+    else if (m_framesEncoded > 0)
         emit sgWritten(m_fileName);
 }
 
@@ -249,7 +249,7 @@ void IPictureVynthesisVideo::encodeLoop()
         // 1/rate that is n itself, exact for any length of run.
         frame->pts = n;
         encodeFrame(frame, n);
-        ++n;
+        m_framesEncoded = ++n;
     }
     if (!m_failed.load())
         encodeFrame(nullptr, n); // the frames the encoder still holds
@@ -318,8 +318,9 @@ void IPictureVynthesisVideo::closeOutputStream()
     avformat_free_context(m_output);
     m_output = nullptr;
     m_stream = nullptr;
-    // A file without its trailer plays nowhere; it would only take space.
-    if (m_fileOpened && m_failed.load())
+    // A file without its trailer, or without any frame, plays nowhere; it
+    // would only take space.
+    if (m_fileOpened && (m_failed.load() || m_framesEncoded == 0))
         QFile::remove(m_fileName);
     m_fileOpened = false;
     m_headerWritten = false;

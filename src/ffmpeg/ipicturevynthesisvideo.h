@@ -80,4 +80,5 @@ private:
     QSize m_converterSource;
     bool m_fileOpened = false;
     bool m_headerWritten = false;
+    int64_t m_framesEncoded = 0;
 };
