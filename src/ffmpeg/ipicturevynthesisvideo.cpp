@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QMutexLocker>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -86,6 +92,11 @@ void IPictureVynthesisVideo::fail(const QString& reason)
 
 void IPictureVynthesisVideo::run()
 {
+#ifdef Q_OS_LINUX
+    // The encoder, and the threads x264 starts from it, give way to the
+    // window; on Linux the nice value is per thread and inherited.
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+#endif
     if (!openOutputStream()) {
         qDebug() << "init ffmpeg error.";
         closeOutputStream();
