@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class IPictureVynthesisVideo;
 
@@ -43,5 +44,16 @@ protected:
     IFFmpegApi();
 
 private:
+    void failStart(const QString& reason);
+    QString freeFileName(const QString& folder) const;
+    // Deletes the finished runs whose threads have ended (`ended` has just
+    // said so).
+    void reapFinishedRuns(IPictureVynthesisVideo* ended = nullptr);
+
     std::unique_ptr<IPictureVynthesisVideo> m_pictureVideo;
+    // Finished runs still encoding what was queued; never deleted while
+    // their thread runs.
+    std::vector<std::unique_ptr<IPictureVynthesisVideo>> m_finishingRuns;
+    // Why the last start made no run, for the finish that follows.
+    QString m_startFailure;
 };
