@@ -11,6 +11,7 @@
 #include "board/ui/ithicknessframe.h"
 #include "board/ui/itransparentframe.h"
 #include "capture/icapturecontroller.h"
+#include "capture/itimelapsecontroller.h"
 #include "customui/capture/icapturemodeframe.h"
 #include "customui/capture/itimercaptureframe.h"
 #include "customui/common/imsgbox.h"
@@ -121,10 +122,19 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
 
     m_capture = new ICaptureController(this, m_board, this);
     m_capture->setTimerCapture(m_timerCaptureFrame);
-    connect(m_capture, &ICaptureController::sgSnapEnabled, this,
-            [this](bool on) { m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, on); });
+    m_timelapse = new ITimelapseController(this, m_board, m_cameraToolBar, this);
+    // A time-lapse run keeps "Snap" off until it ends.
+    connect(m_capture, &ICaptureController::sgSnapEnabled, this, [this](bool on) {
+        m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, on && !m_timelapse->isRunning());
+    });
     connect(m_capture, &ICaptureController::sgPictureSaved, m_imgList, &IImgListWidget::addImage);
     connect(m_capture, &ICaptureController::sgMessage, this, &MainFrame::showTimedMessage);
+    connect(m_timelapse, &ITimelapseController::sgMessage, this, &MainFrame::showTimedMessage);
+    connect(m_timelapse, &ITimelapseController::sgLiveNeeded, this, [this] { freeze(false); });
+    connect(m_captureModeFrame, &ICaptureModeFrame::sgButtonClick, this, [this](CaptureMode mode) {
+        if (mode == TimelapseCapture)
+            m_timelapse->showPanel();
+    });
     buildActions();
 
     m_notice = new ITimeMsgBox;
@@ -168,7 +178,12 @@ void MainFrame::buildActions()
         {{CameraBar, ICameraToolBar::SelfAdapting}, fit},
         {{CameraBar, ICameraToolBar::Freeze}, [this](bool checked) { freeze(checked); }},
         {{CameraBar, ICameraToolBar::AutoEdge}, [](bool checked) { ICamera::instance()->setEdgeDetection(checked); }},
-        {{CameraBar, ICameraToolBar::Snap}, [this](bool) { m_capture->snap(m_captureModeFrame->currentMode()); }},
+        {{CameraBar, ICameraToolBar::Snap}, [this](bool) {
+             if (m_captureModeFrame->currentMode() == TimelapseCapture)
+                 m_timelapse->showPanel();
+             else
+                 m_capture->snap(m_captureModeFrame->currentMode());
+         }},
         {{CameraBar, ICameraToolBar::Pdf}, [this](bool) {
              if (!m_imgList->list()->exportPdf())
                  showTimedMessage(QStringLiteral("请先选择左边列表文件"));
@@ -216,6 +231,7 @@ void MainFrame::InitData()
     m_capture->start();
     IImageTansformThread* saver = m_capture->imageThread();
     connect(saver, &IImageTansformThread::sgCaptureImage, this, &MainFrame::slCaputerImage);
+    m_timelapse->setImageThread(saver);
     connect(m_imgList->list(), &IImgList::sgExportFiles, saver, &IImageTansformThread::setExportJob);
 
     m_usbWatcher = new IWinUsbDevice(this);
@@ -315,6 +331,7 @@ void MainFrame::changeEvent(QEvent* event)
         }
         if (state & (Qt::WindowMaximized | Qt::WindowMinimized))
             m_panels->hideAll();
+        m_timelapse->windowStateChanged();
         // A series must not go on shooting a window nobody sees.
         if (state & Qt::WindowMinimized)
             stopSeries();
@@ -333,6 +350,7 @@ void MainFrame::onSwitchCamera(const ICameraInfo& info)
     setEnabled(false);
     // The series belongs to the camera it was started on.
     stopSeries();
+    m_timelapse->stop();
     ICamera::instance()->switchCamera(info);
     m_firstOpen = true;
     IBoardService::instance()->clearAll();
@@ -399,6 +417,7 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& deviceName)
     if (!connected && deviceName.compare(current, Qt::CaseInsensitive) == 0) {
         m_panels->hideAll();
         stopSeries();
+        m_timelapse->close();
         // No stroke is left half-drawn over a picture that is gone.
         m_board->cancelInput();
         m_board->setBackgroundImage(QImage());
@@ -420,6 +439,8 @@ void MainFrame::closeEvent(QCloseEvent* event)
 {
     m_panels->hideAll();
     IConfigureService::instance()->writeAllConfigure();
+    // Before the save thread goes: the video gets what was taken.
+    m_timelapse->close();
     m_capture->stop();
     stopSeries();
     ICamera::instance()->closeAllSources();

@@ -29,6 +29,7 @@ class IPanelHost;
 class IRightToolBar;
 class IThicknessFrame;
 class ITimeMsgBox;
+class ITimelapseController;
 class ITimerCaptureFrame;
 class ITransparentFrame;
 class IWinUsbDevice;
@@ -63,6 +64,7 @@ public:
     IImgListWidget* imgListWidget() const { return m_imgList; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
+    ITimelapseController* timelapse() const { return m_timelapse; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -111,6 +113,7 @@ private:
     ICameraToolBar* m_cameraToolBar = nullptr;
     IPanelHost* m_panels = nullptr;
     ICaptureController* m_capture = nullptr;
+    ITimelapseController* m_timelapse = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
     // The pen's pickers beside the board toolbar.

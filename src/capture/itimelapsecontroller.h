@@ -1,0 +1,95 @@
+// What the time-lapse bar asks the main window for: starting a run (live
+// camera at 1920x1080 at most, conflicting buttons off, a new video), each
+// shot through the save thread into the video, and stopping (the video
+// finished and the user told where it went, or why there is none).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+class IBoard;
+class ICameraToolBar;
+class IImageTansformThread;
+class ITimeMsgBox;
+class ITimelapseFrame;
+class QImage;
+class QWidget;
+
+// The recording service as a run uses it (IFFmpegApi's picture video
+// unless another is set, as tests do).
+class ITimelapseRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void startVideo(const QString& directory, const QSize& size, int frameRate) = 0;
+    virtual void addFrame(const QImage& picture) = 0;
+    // The video's path, or empty with `error` saying why.
+    virtual QString finishVideo(int* seconds, QString* error) = 0;
+
+signals:
+    // The running video cannot be made; the run is over.
+    void sgFailed(QString reason);
+};
+
+class ITimelapseController : public QObject
+{
+    Q_OBJECT
+public:
+    // `window` parents the bar; `board` gives the turn of the pictures;
+    // `bar` holds the buttons a run switches off and the bar's anchor.
+    ITimelapseController(QWidget* window, IBoard* board, ICameraToolBar* bar, QObject* parent = nullptr);
+    ~ITimelapseController() override;
+
+    // The save thread the shots go through; null until it exists.
+    void setImageThread(IImageTansformThread* thread);
+    // Not owned; null puts back the process-wide recording service.
+    void setRecorder(ITimelapseRecorder* recorder);
+
+    ITimelapseFrame* frame() const { return m_frame; }
+    bool isRunning() const { return m_running; }
+
+    // Capture mode "Time-lapse" was chosen.
+    void showPanel();
+    // Ends a running run and finishes its video (camera switched).
+    void stop();
+    // The same, and the bar goes (window closing, camera gone).
+    void close();
+    // The window was maximised, restored or minimised.
+    void windowStateChanged();
+
+signals:
+    // A notice over the window.
+    void sgMessage(QString text, int durationMs);
+    // The camera must be live for a run.
+    void sgLiveNeeded();
+
+public slots:
+    // The bar's operations: 0 one shot, 1 start, 2 stop.
+    void slOperate(int operateType);
+
+private:
+    void start();
+    void takeShot();
+    void finish();
+    // Ends the run without asking for a video; the bar and buttons come back.
+    void endRun();
+    void setConflictingButtonsEnabled(bool enabled);
+    void onPicture(const QImage& picture, const QString& path);
+    void onShotFailed(const QString& path);
+    void onRecorderFailed(const QString& reason);
+
+    QWidget* m_window = nullptr;
+    IBoard* m_board = nullptr;
+    ICameraToolBar* m_bar = nullptr;
+    ITimelapseFrame* m_frame = nullptr;
+    ITimelapseRecorder* m_recorder = nullptr;
+    ITimelapseRecorder* m_ownRecorder = nullptr;
+    QPointer<IImageTansformThread> m_thread;
+    ITimeMsgBox* m_cornerNotice = nullptr;
+    bool m_running = false;
+    // Shots handed to the save thread and not back yet.
+    int m_pendingShots = 0;
+};
