@@ -372,13 +372,18 @@ void TestPictureVideo::newStartLetsThePreviousRunComplete()
     RecordingService service;
     QueuedSpy written(asApi(service), &IFFmpegApi::sgPictureVideoWritten);
     const QSize first(640, 480), second(320, 240);
-    service.startPictureVideo(folder.path(), first, 30);
+    QVector<QImage> firstPictures, secondPictures;
     for (int i = 0; i < 60; ++i)
-        service.addPictureVideoFrame(numberedPicture(i, first));
+        firstPictures << numberedPicture(i, first);
+    for (int i = 0; i < 30; ++i)
+        secondPictures << numberedPicture(i, second);
+    service.startPictureVideo(folder.path(), first, 30);
+    for (const QImage& picture : firstPictures)
+        service.addPictureVideoFrame(picture);
     // Still encoding the sixty; the same second gives a name of its own.
     service.startPictureVideo(folder.path(), second, 30);
-    for (int i = 0; i < 30; ++i)
-        service.addPictureVideoFrame(numberedPicture(i, second));
+    for (const QImage& picture : secondPictures)
+        service.addPictureVideoFrame(picture);
     int seconds = -1;
     const QString secondPath = service.finishPictureVideo(&seconds);
     QCOMPARE(seconds, 1);
