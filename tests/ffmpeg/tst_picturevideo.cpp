@@ -185,6 +185,7 @@ private slots:
     void fileNameIsTheStartTimeInTheFolder();
     void finishWithoutPicturesMakesNoVideo();
     void picturesOfAnotherSizeAreScaled();
+    void reusedPictureKeepsWhatWasAdded();
     void unusableFolderFailsAndKeepsNothing();
     void failureFoundWhileOpeningIsReported();
     void newStartLetsThePreviousRunComplete();
@@ -302,6 +303,26 @@ void TestPictureVideo::picturesOfAnotherSizeAreScaled()
     }
     QVERIFY(isShownRed(video.frames[2]));
     QVERIFY(isShownBlue(video.frames[3]));
+}
+
+void TestPictureVideo::reusedPictureKeepsWhatWasAdded()
+{
+    // A caller that paints its next picture into the same image must not
+    // change the frames it already handed in.
+    QTemporaryDir folder;
+    RecordingService service;
+    QueuedSpy written(asApi(service), &IFFmpegApi::sgPictureVideoWritten);
+    const QSize size(320, 240);
+    QImage reused = numberedPicture(0, size);
+    service.startPictureVideo(folder.path(), size, 30);
+    for (int i = 0; i < 20; ++i) {
+        QPainter(&reused).drawImage(0, 0, numberedPicture(i, size));
+        service.addPictureVideoFrame(reused);
+    }
+    int seconds = -1;
+    const QString path = service.finishPictureVideo(&seconds);
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 30000);
+    verifyOrder(decode(path), 20);
 }
 
 void TestPictureVideo::unusableFolderFailsAndKeepsNothing()
