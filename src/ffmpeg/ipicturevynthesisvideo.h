@@ -28,7 +28,7 @@ public:
     // encoder must have waited for it or accept this wait.
     ~IPictureVynthesisVideo() override;
 
-    // GUI thread. Queues a private copy of the picture; false (and nothing
+    // GUI thread. Queues a (shared) copy of the picture; false (and nothing
     // queued) once the encoder has failed or the run was finished.
     bool addPicture(const QImage& picture);
     // GUI thread. The thread encodes what is queued, then closes the file.

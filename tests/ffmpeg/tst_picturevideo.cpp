@@ -185,6 +185,7 @@ private slots:
     void fileNameIsTheStartTimeInTheFolder();
     void finishWithoutPicturesMakesNoVideo();
     void picturesOfAnotherSizeAreScaled();
+    void reusedPictureKeepsWhatWasAdded();
     void unusableFolderFailsAndKeepsNothing();
     void failureFoundWhileOpeningIsReported();
     void newStartLetsThePreviousRunComplete();
@@ -304,6 +305,26 @@ void TestPictureVideo::picturesOfAnotherSizeAreScaled()
     QVERIFY(isShownBlue(video.frames[3]));
 }
 
+void TestPictureVideo::reusedPictureKeepsWhatWasAdded()
+{
+    // A caller that paints its next picture into the same image must not
+    // change the frames it already handed in.
+    QTemporaryDir folder;
+    RecordingService service;
+    QueuedSpy written(asApi(service), &IFFmpegApi::sgPictureVideoWritten);
+    const QSize size(320, 240);
+    QImage reused = numberedPicture(0, size);
+    service.startPictureVideo(folder.path(), size, 30);
+    for (int i = 0; i < 20; ++i) {
+        QPainter(&reused).drawImage(0, 0, numberedPicture(i, size));
+        service.addPictureVideoFrame(reused);
+    }
+    int seconds = -1;
+    const QString path = service.finishPictureVideo(&seconds);
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 30000);
+    verifyOrder(decode(path), 20);
+}
+
 void TestPictureVideo::unusableFolderFailsAndKeepsNothing()
 {
     QTemporaryDir parent;
@@ -372,13 +393,18 @@ void TestPictureVideo::newStartLetsThePreviousRunComplete()
     RecordingService service;
     QueuedSpy written(asApi(service), &IFFmpegApi::sgPictureVideoWritten);
     const QSize first(640, 480), second(320, 240);
-    service.startPictureVideo(folder.path(), first, 30);
+    QVector<QImage> firstPictures, secondPictures;
     for (int i = 0; i < 60; ++i)
-        service.addPictureVideoFrame(numberedPicture(i, first));
+        firstPictures << numberedPicture(i, first);
+    for (int i = 0; i < 30; ++i)
+        secondPictures << numberedPicture(i, second);
+    service.startPictureVideo(folder.path(), first, 30);
+    for (const QImage& picture : firstPictures)
+        service.addPictureVideoFrame(picture);
     // Still encoding the sixty; the same second gives a name of its own.
     service.startPictureVideo(folder.path(), second, 30);
-    for (int i = 0; i < 30; ++i)
-        service.addPictureVideoFrame(numberedPicture(i, second));
+    for (const QImage& picture : secondPictures)
+        service.addPictureVideoFrame(picture);
     int seconds = -1;
     const QString secondPath = service.finishPictureVideo(&seconds);
     QCOMPARE(seconds, 1);
