@@ -614,6 +614,75 @@
     </message>
 </context>
 <context>
+    <name>ITimelapseController</name>
+    <message>
+        <source>The camera is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The camera sent no picture.</source>
+        <translation type="unfinished">摄像头没有送来画面。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseFrame</name>
+    <message>
+        <source>Time-lapse</source>
+        <translation type="unfinished">延时摄影</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">开始</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">关闭</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Next in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ITimerCaptureControlFrame</name>
     <message>
         <source>Start</source>

@@ -131,11 +131,8 @@ void ITimelapseTimes::showTime()
 void ITimelapseTimes::showCount()
 {
     m_count->setText(QString::number(m_shotCount));
-    // A long run's count must not be cut: the label grows with it.
-    const int needed = m_count->fontMetrics().horizontalAdvance(m_count->text());
-    if (needed > m_count->minimumWidth()) {
-        m_count->setMinimumWidth(needed);
-        if (QWidget* bar = window(); bar != this)
-            bar->adjustSize();
-    }
+    // A long run's count must not be cut: the bar grows with it.
+    QWidget* bar = window();
+    if (bar != this && m_count->sizeHint().width() > m_count->width())
+        bar->adjustSize();
 }
