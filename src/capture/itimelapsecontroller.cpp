@@ -220,7 +220,8 @@ void ITimelapseController::finish()
     const QString path = m_recorder->finishVideo(&seconds, &error);
     if (path.isEmpty()) {
         qDebug() << "timelapse video not made:" << error;
-        emit sgMessage(tr("The video could not be made: %1").arg(error), 3000);
+        // The service's reasons are whole sentences for the user.
+        emit sgMessage(error, 3000);
         return;
     }
     qDebug() << "video times: " << seconds << path;
@@ -234,7 +235,7 @@ void ITimelapseController::onRecorderFailed(const QString& reason)
     // The service has ended the run itself: nothing to finish.
     endRun();
     qDebug() << "timelapse video failed:" << reason;
-    emit sgMessage(tr("The video could not be made: %1").arg(reason), 3000);
+    emit sgMessage(reason, 3000);
 }
 
 void ITimelapseController::endRun()

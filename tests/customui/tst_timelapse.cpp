@@ -337,7 +337,7 @@ private slots:
     void aFailedVideoIsReportedNotSaved()
     {
         m_recorder.result.clear();
-        m_recorder.error = "disk full";
+        m_recorder.error = "The video could not be made: disk full";
         startRun();
         shoot();
         click(bar(), ITimelapseFrame::CameraButton);
@@ -348,7 +348,7 @@ private slots:
         // The service gives up in the middle of a run: the run ends there.
         const int finishes = m_recorder.finishes;
         startRun();
-        emit m_recorder.sgFailed("no encoder");
+        emit m_recorder.sgFailed("The video could not be made: no encoder");
         QVERIFY(!m_window->timelapse()->isRunning());
         QVERIFY(!bar()->isRunning());
         QVERIFY(noticeWith("The video could not be made: no encoder"));
