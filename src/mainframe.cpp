@@ -41,7 +41,6 @@
 #include <QVBoxLayout>
 
 #include <limits>
-#include <utility>
 
 MainFrame::MainFrame(IApplication* app, QWidget* parent)
     : QWidget(parent)
@@ -223,9 +222,9 @@ void MainFrame::InitData()
     IBoardService::instance()->selectSelector();
     connect(camera, &ICamera::sgCameraFrame, m_board, &IBoard::setBackgroundImage);
     // Start-up is timed to this line (bench/startup.sh).
-    connect(camera, &ICamera::sgCameraFrame, this, [this] {
-        if (!std::exchange(m_pictureShown, true))
-            qDebug() << "first camera picture shown";
+    m_firstPicture = connect(camera, &ICamera::sgCameraFrame, this, [this] {
+        disconnect(m_firstPicture);
+        qDebug() << "first camera picture shown";
     });
 
     m_capture->start();

@@ -98,7 +98,8 @@ private:
     void stopSeries();
 
     bool m_firstOpen = true;
-    bool m_pictureShown = false;
+    // Logs the first camera picture once, then goes.
+    QMetaObject::Connection m_firstPicture;
     // The window has had its restored size once; later opens keep it.
     bool m_placed = false;
     IBoard* m_board = nullptr;

@@ -4,6 +4,8 @@
 // finished and the user told where it went, or why there is none).
 #pragma once
 
+#include "capture/itimelapserecorder.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -16,23 +18,6 @@ class ITimeMsgBox;
 class ITimelapseFrame;
 class QImage;
 class QWidget;
-
-// The recording service as a run uses it (IFFmpegApi's picture video
-// unless another is set, as tests do).
-class ITimelapseRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    virtual void startVideo(const QString& directory, const QSize& size, int frameRate) = 0;
-    virtual void addFrame(const QImage& picture) = 0;
-    // The video's path, or empty with `error` saying why.
-    virtual QString finishVideo(int* seconds, QString* error) = 0;
-
-signals:
-    // The running video cannot be made; the run is over.
-    void sgFailed(QString reason);
-};
 
 class ITimelapseController : public QObject
 {

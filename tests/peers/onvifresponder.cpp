@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         "A camera, e.g. \"host=127.0.0.5,name=Doc Cam,xaddrs=http://127.0.0.5:80/onvif/device_service\"; keys: "
         "host, name, hardware, location, type, xaddrs (or none), address, manufacturer, model, serial, firmware, "
         "delay (ms), behaviour (normal, malformed, noaddress, garbage, duplicate). Repeatable.",
-        "spec");
+        "description");
     const QCommandLineOption late("late-ms", "Every camera answers this many milliseconds late.", "ms", "0");
     parser.addOptions({device, late});
     parser.process(app);
@@ -36,16 +36,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "onvifresponder: --late-ms takes milliseconds\n");
         return 2;
     }
-    const QStringList specs = parser.values(device);
-    if (specs.isEmpty()) {
+    const QStringList descriptions = parser.values(device);
+    if (descriptions.isEmpty()) {
         std::fprintf(stderr, "onvifresponder: give at least one --device\n");
         return 2;
     }
     OnvifResponder responder;
-    for (const QString& spec : specs) {
+    for (const QString& description : descriptions) {
         OnvifResponder::Device camera;
         QString error;
-        if (!OnvifResponder::parseDevice(spec, &camera, &error)) {
+        if (!OnvifResponder::parseDevice(description, &camera, &error)) {
             std::fprintf(stderr, "onvifresponder: %s\n", qPrintable(error));
             return 2;
         }
