@@ -1,12 +1,18 @@
-// The recording service: the timelapse run's pictures-to-video encoder.
+// The recording service: the screen recorder's control and the timelapse
+// run's pictures-to-video encoder.
 #include "ffmpeg/iffmpegapi.h"
 
 #include "ffmpeg/ipicturevynthesisvideo.h"
+#include "ffmpeg/itcpserver.h"
+#include "service/iconfigureservice.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -14,6 +20,8 @@ namespace {
 
 // How long leaving the program waits for runs still encoding their queue.
 constexpr qint64 kFinishingWaitMs = 10000;
+// How long leaving the program waits for a stopped recording's saved report.
+constexpr int kRecorderSaveWaitMs = 3000;
 // H.264 at 4:2:0 takes even sizes only.
 int evenDown(int length)
 {
@@ -47,6 +55,87 @@ IFFmpegApi::~IFFmpegApi()
             (void)run.release();
         }
     }
+}
+
+void IFFmpegApi::initRecorder()
+{
+    if (m_server)
+        return;
+    m_server = new ITcpServer(this);
+    m_server->starSocketListen();
+    connect(m_server, &ITcpServer::recordMessage, this, &IFFmpegApi::onRecordMessage);
+}
+
+void IFFmpegApi::startRecord(const QString& directory, const QRect& region)
+{
+    initRecorder();
+    QString folder = directory;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    QDir().mkpath(folder);
+    const IConfigureService* config = IConfigureService::instance();
+    m_recordFile = folder + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss.")) +
+                   config->videoFormat();
+    m_server->startRecordVideo(m_recordFile, region, config->screenRecordingFrameRate());
+}
+
+void IFFmpegApi::pauseRecord(bool pause)
+{
+    if (m_server)
+        m_server->pauseRecordVideo(pause);
+}
+
+void IFFmpegApi::stopRecord()
+{
+    if (m_server)
+        m_server->stopRecordVideo();
+}
+
+void IFFmpegApi::onRecordMessage(int code, const QString& info)
+{
+    switch (code) {
+    case ITcpServer::Saved:
+        m_recording = false;
+        emit sgRecordVideo(info);
+        break;
+    case ITcpServer::Started:
+        m_recording = true;
+        emit recordMessage(code);
+        break;
+    case ITcpServer::StartFailed:
+        m_recording = false;
+        emit sgRecordFailed(info.isEmpty() ? tr("Recording could not start.")
+                                           : tr("Recording could not start: %1").arg(info));
+        emit recordMessage(code);
+        break;
+    case ITcpServer::Disconnected:
+        m_recording = false;
+        emit recordMessage(code);
+        break;
+    default: break;
+    }
+}
+
+void IFFmpegApi::releaseRecorder()
+{
+    if (!m_server)
+        return;
+    // A recording still going is saved; the wait ends with its report.
+    if (m_recording && m_server->isRecorderConnected()) {
+        QEventLoop loop;
+        QTimer::singleShot(kRecorderSaveWaitMs, &loop, &QEventLoop::quit);
+        connect(m_server, &ITcpServer::recordMessage, &loop, [&loop](int code) {
+            if (code == ITcpServer::Saved || code == ITcpServer::Disconnected)
+                loop.quit();
+        });
+        m_server->stopRecordVideo();
+        loop.exec();
+    }
+    m_server->stopSocketListen();
+    m_server->closeProcess();
+    delete m_server;
+    m_server = nullptr;
+    m_recording = false;
 }
 
 void IFFmpegApi::startPictureVideo(const QString& directory, const QSize& size, const int& frameRate)

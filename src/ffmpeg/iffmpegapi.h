@@ -1,10 +1,11 @@
-// The recording service: owns the pictures-to-video encoder of a timelapse
-// run (and, later, the screen recorder's control). One process-wide object
-// on the GUI thread.
+// The recording service: drives the screen recorder through its control
+// server and owns the pictures-to-video encoder of a timelapse run. One
+// process-wide object on the GUI thread.
 #pragma once
 
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 class IPictureVynthesisVideo;
+class ITcpServer;
 
 class IFFmpegApi : public QObject
 {
@@ -19,6 +21,22 @@ class IFFmpegApi : public QObject
 public:
     static IFFmpegApi* instance();
     ~IFFmpegApi() override;
+
+    // Screen recording. initRecorder creates the control server (once, by
+    // the main window); releaseRecorder stops a recording still going and
+    // ends the recorder (when the main window closes).
+    void initRecorder();
+    void releaseRecorder();
+    // Records `region` (screen pixels) into directory + "yyyyMMddhhmmss." +
+    // the video format setting; `directory` ends with a separator.
+    void startRecord(const QString& directory, const QRect& region);
+    void pauseRecord(bool pause);
+    void stopRecord();
+    bool isExternalRecorder() const { return true; }
+    // The file the last start asked for.
+    QString currentRecordFile() const { return m_recordFile; }
+    // Null before initRecorder and after releaseRecorder.
+    ITcpServer* recordServer() const { return m_server; }
 
     // Starts a new video "yyyyMMddhhmmss.mp4" in `directory` of `size` at
     // `frameRate`; a previous run is finished first.
@@ -34,6 +52,12 @@ public:
     bool pictureVideoRunning() const;
 
 signals:
+    // The recorder saved the recording at `path`.
+    void sgRecordVideo(QString path);
+    // 2 recording started, 3 start failed, 4 the recorder went away.
+    void recordMessage(int code);
+    // Why a start failed, for the user; comes just before recordMessage(3).
+    void sgRecordFailed(QString reason);
     // The encoder of the running run could not be opened (the reason, for
     // the user); the run is over.
     void sgPictureVideoFailed(QString reason);
@@ -50,6 +74,12 @@ private:
     // said so).
     void reapFinishedRuns(IPictureVynthesisVideo* ended = nullptr);
 
+    void onRecordMessage(int code, const QString& info);
+
+    ITcpServer* m_server = nullptr;
+    QString m_recordFile;
+    // Between the recorder's "started" and its saved, failed or gone report.
+    bool m_recording = false;
     std::unique_ptr<IPictureVynthesisVideo> m_pictureVideo;
     // Finished runs still encoding what was queued; never deleted while
     // their thread runs.
