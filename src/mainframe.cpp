@@ -23,7 +23,9 @@
 #include "customui/toolbar/icameratoolbar.h"
 #include "customui/toolbar/imaintitlewidget.h"
 #include "customui/toolbar/irighttoolbar.h"
+#include "customui/videorecord/ivideorecordframe.h"
 #include "directshow/iwinusbdevice.h"
+#include "ffmpeg/iffmpegapi.h"
 #include "icamera.h"
 #include "icameraerror.h"
 #include "iglobals.h"
@@ -134,6 +136,9 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
         if (mode == TimelapseCapture)
             m_timelapse->showPanel();
     });
+    IFFmpegApi::instance()->initRecorder();
+    m_videoRecord = new IVideoRecordFrame(this, IFFmpegApi::instance(), [this] { return m_board->pictureGlobalRect(); });
+    connect(m_videoRecord, &IVideoRecordFrame::sgMessage, this, [this](const QString& text) { showTimedMessage(text); });
     buildActions();
 
     m_notice = new ITimeMsgBox;
@@ -183,6 +188,7 @@ void MainFrame::buildActions()
              else
                  m_capture->snap(m_captureModeFrame->currentMode());
          }},
+        {{CameraBar, ICameraToolBar::VideoRecording}, [this](bool) { m_videoRecord->showFrame(); }},
         {{CameraBar, ICameraToolBar::Pdf}, [this](bool) {
              if (!m_imgList->list()->exportPdf())
                  showTimedMessage(QStringLiteral("请先选择左边列表文件"));
@@ -440,6 +446,8 @@ void MainFrame::closeEvent(QCloseEvent* event)
     IConfigureService::instance()->writeAllConfigure();
     // Before the save thread goes: the video gets what was taken.
     m_timelapse->close();
+    // A recording still going is saved before the recorder is ended.
+    IFFmpegApi::instance()->releaseRecorder();
     m_capture->stop();
     stopSeries();
     ICamera::instance()->closeAllSources();

@@ -32,6 +32,7 @@ class ITimeMsgBox;
 class ITimelapseController;
 class ITimerCaptureFrame;
 class ITransparentFrame;
+class IVideoRecordFrame;
 class IWinUsbDevice;
 struct ICameraInfo;
 
@@ -64,6 +65,7 @@ public:
     IImgListWidget* imgListWidget() const { return m_imgList; }
     ICaptureModeFrame* captureModeFrame() const { return m_captureModeFrame; }
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
+    IVideoRecordFrame* videoRecordFrame() const { return m_videoRecord; }
     ITimelapseController* timelapse() const { return m_timelapse; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
@@ -115,6 +117,7 @@ private:
     IPanelHost* m_panels = nullptr;
     ICaptureController* m_capture = nullptr;
     ITimelapseController* m_timelapse = nullptr;
+    IVideoRecordFrame* m_videoRecord = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
     // The pen's pickers beside the board toolbar.

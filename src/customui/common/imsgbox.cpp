@@ -37,10 +37,9 @@ const char* const kBoxStyle =
 
 } // namespace
 
-IMsgBox::IMsgBox(const QString& text, int buttons, const QString& title, QWidget* parent)
+IMsgBox::IMsgBox(const QString& text, const QString& title, QWidget* parent)
     : ICustomDialog(parent)
     , m_text(text)
-    , m_buttons(buttons)
 {
     const double s = scaleFactors().uniform;
     setTitle(title);
@@ -73,7 +72,12 @@ IMsgBox::IMsgBox(const QString& text, int buttons, const QString& title, QWidget
     layout->addWidget(m_label, 1);
     layout->addWidget(m_buttonRow);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
 
+IMsgBox::IMsgBox(const QString& text, int buttons, const QString& title, QWidget* parent)
+    : IMsgBox(text, title, parent)
+{
+    m_buttons = buttons;
     QPushButton* first = nullptr;
     switch (buttons) {
     case 0:
@@ -154,6 +158,12 @@ int IMsgBox::showInformation(const QString& text, QWidget* parent)
 QString IMsgBox::text() const
 {
     return m_text;
+}
+
+void IMsgBox::setText(const QString& text)
+{
+    m_text = text;
+    m_label->setText(text);
 }
 
 int IMsgBox::buttonSet() const

@@ -45,10 +45,14 @@ public slots:
     void onSave();
 
 protected:
+    // The look without buttons, for dialogs with buttons of their own.
+    IMsgBox(const QString& text, const QString& title, QWidget* parent);
+    void setText(const QString& text);
+    // Appended to the row, right of those before it.
+    QPushButton* addButton(const QString& label);
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPushButton* addButton(const QString& label);
 
     QString m_text;
     int m_buttons = 4;
