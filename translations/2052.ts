@@ -317,6 +317,53 @@
     </message>
 </context>
 <context>
+    <name>IFFmpegApi</name>
+    <message>
+        <source>Recording could not start.</source>
+        <translation>无法开始录屏。</translation>
+    </message>
+    <message>
+        <source>Recording could not start: %1</source>
+        <translation>无法开始录屏：%1</translation>
+    </message>
+    <message>
+        <source>The video could not be made: no folder was given.</source>
+        <translation>无法生成视频：没有指定文件夹。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: a picture size of %1 x %2 is not usable.</source>
+        <translation>无法生成视频：图片尺寸 %1 x %2 不可用。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1 frames a second is not a usable frame rate.</source>
+        <translation>无法生成视频：每秒 %1 帧不是可用的帧率。</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有该文件或目录</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>The video could not be written to %1: %2</source>
+        <translation>视频无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>No video is being made.</source>
+        <translation>当前没有正在生成的视频。</translation>
+    </message>
+    <message>
+        <source>No pictures were taken, so no video was made.</source>
+        <translation>没有拍摄图片，因此没有生成视频。</translation>
+    </message>
+</context>
+<context>
     <name>IFigureFrame</name>
     <message>
         <source>Straight line</source>
@@ -546,6 +593,33 @@
     </message>
 </context>
 <context>
+    <name>IPictureVynthesisVideo</name>
+    <message>
+        <source>The video could not be written to %1: %2</source>
+        <translation>视频无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>no video container fits the name</source>
+        <translation>没有与文件名相符的视频格式</translation>
+    </message>
+    <message>
+        <source>The video could not be made: this system has no H.264 encoder.</source>
+        <translation>无法生成视频：系统中没有 H.264 编码器。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: out of memory.</source>
+        <translation>无法生成视频：内存不足。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: the H.264 encoder did not start (%1).</source>
+        <translation>无法生成视频：H.264 编码器未能启动（%1）。</translation>
+    </message>
+    <message>
+        <source>The video could not be made: a picture of %1 x %2 could not be converted.</source>
+        <translation>无法生成视频：%1 x %2 的图片无法转换。</translation>
+    </message>
+</context>
+<context>
     <name>IPictures</name>
     <message>
         <source>it is %1 x %2 pixels, more than the %3 million pixels a picture may have</source>
@@ -577,6 +651,25 @@
     <message>
         <source>Self-adapting</source>
         <translation>自适应</translation>
+    </message>
+</context>
+<context>
+    <name>ITcpServer</name>
+    <message>
+        <source>The screen recorder did not answer within %1 seconds.</source>
+        <translation>录屏程序在 %1 秒内没有响应。</translation>
+    </message>
+    <message>
+        <source>The screen recorder stopped before recording began.</source>
+        <translation>录屏程序在开始录制前已断开。</translation>
+    </message>
+    <message>
+        <source>The screen recorder could not be started: %1</source>
+        <translation>无法启动录屏程序：%1</translation>
+    </message>
+    <message>
+        <source>The screen recorder ended before recording began.</source>
+        <translation>录屏程序在开始录制前已退出。</translation>
     </message>
 </context>
 <context>
@@ -617,69 +710,65 @@
     <name>ITimelapseController</name>
     <message>
         <source>The camera is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头不可用。</translation>
     </message>
     <message>
         <source>Current resolution: 1920*1080</source>
-        <translation type="unfinished"></translation>
+        <translation>当前分辨率：1920*1080</translation>
     </message>
     <message>
         <source>The camera sent no picture.</source>
-        <translation type="unfinished">摄像头没有送来画面。</translation>
-    </message>
-    <message>
-        <source>The video could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>摄像头没有发送画面。</translation>
     </message>
     <message>
         <source>Video is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>视频已保存。</translation>
     </message>
 </context>
 <context>
     <name>ITimelapseFrame</name>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished">延时摄影</translation>
+        <translation>延时摄影</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>间隔</translation>
     </message>
     <message>
         <source>sec</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">开始</translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">停止</translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>继续</translation>
     </message>
 </context>
 <context>
     <name>ITimelapseTimes</name>
     <message>
         <source>Next in</source>
-        <translation type="unfinished"></translation>
+        <translation>下一张</translation>
     </message>
     <message>
         <source>Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>已拍</translation>
     </message>
 </context>
 <context>
@@ -730,6 +819,48 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>IVideoRecordFrame</name>
+    <message>
+        <source>Full screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>IVideoRecordMsgBox</name>
+    <message>
+        <source>Open file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open directory</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
