@@ -3,7 +3,7 @@
 #include "ffmpeg/iffmpegapi.h"
 
 #include "ffmpeg/ipicturevynthesisvideo.h"
-#include "ffmpeg/itcpserver.h"
+#include "ffmpeg/wifirtsp/itcpserver.h"
 #include "service/iconfigureservice.h"
 
 #include <QDateTime>

@@ -6,7 +6,7 @@
 #include "customui/videorecord/ivideorecordframe.h"
 #include "customui/videorecord/ivideorecordmsgbox.h"
 #include "ffmpeg/iffmpegapi.h"
-#include "ffmpeg/itcpserver.h"
+#include "ffmpeg/wifirtsp/itcpserver.h"
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 

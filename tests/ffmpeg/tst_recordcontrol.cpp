@@ -4,7 +4,7 @@
 #include "common/testenv.h"
 
 #include "ffmpeg/iffmpegapi.h"
-#include "ffmpeg/itcpserver.h"
+#include "ffmpeg/wifirtsp/itcpserver.h"
 #include "ffmpeg/itsmtstream.h"
 #include "service/iconfigureservice.h"
 

@@ -1,5 +1,5 @@
 // The screen recorder's control server.
-#include "ffmpeg/itcpserver.h"
+#include "ffmpeg/wifirtsp/itcpserver.h"
 
 #include "ffmpeg/irecorderprocess.h"
 
