@@ -446,7 +446,9 @@ void MainFrame::closeEvent(QCloseEvent* event)
     IConfigureService::instance()->writeAllConfigure();
     // Before the save thread goes: the video gets what was taken.
     m_timelapse->close();
-    // A recording still going is saved before the recorder is ended.
+    // A recording still going is saved before the recorder is ended; the
+    // window that is going away does not show where.
+    disconnect(IFFmpegApi::instance(), nullptr, m_videoRecord, nullptr);
     IFFmpegApi::instance()->releaseRecorder();
     m_capture->stop();
     stopSeries();

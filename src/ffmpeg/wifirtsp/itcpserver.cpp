@@ -202,6 +202,13 @@ bool ITcpServer::startRecordVideo(const QString& fileName, const QRect& region, 
     };
     m_firstStart = false;
     closeProcess();
+    m_startPending = true;
+    if (!isListening())
+        starSocketListen();
+    if (!isListening()) {
+        startFailed(tr("The program cannot take a port for the screen recorder: %1").arg(errorString()));
+        return true;
+    }
 
     auto* process = new IRecorderProcess(this);
     m_process = process;
@@ -225,7 +232,6 @@ bool ITcpServer::startRecordVideo(const QString& fileName, const QRect& region, 
             failPendingStart(tr("The screen recorder ended before recording began."));
     });
 
-    m_startPending = true;
     m_startTimer.start();
     process->start(m_program, args, QIODevice::ReadWrite);
     const bool started = process->waitForStarted(30000);
