@@ -87,9 +87,8 @@ private slots:
 
     void packetsOnTheWire();
     void malformedAndHostileBytesNeverReadOutOfBounds();
-    void reportsReachTheWindow();
+    void reportsAndCommandsBetweenWindowAndRecorder();
     void packetsSplitAnywhereArriveWhole();
-    void commandsGoOutOnlyWhileConnected();
     void startPassesTheArgumentsInOrder();
     void recorderThatFailsToStartIsReported_data();
     void recorderThatFailsToStartIsReported();
@@ -175,7 +174,7 @@ void TestRecordControl::malformedAndHostileBytesNeverReadOutOfBounds()
     }
 }
 
-void TestRecordControl::reportsReachTheWindow()
+void TestRecordControl::reportsAndCommandsBetweenWindowAndRecorder()
 {
     RecordingService api;
     api.initRecorder();
@@ -186,10 +185,18 @@ void TestRecordControl::reportsReachTheWindow()
     QSignalSpy failed(&api, &IFFmpegApi::sgRecordFailed);
     Recorder recorder(server->controlPort());
     QTRY_VERIFY(server->findChild<QTcpSocket*>());
+    // Not connected until the recorder says "0": no command goes out.
+    api.stopRecord();
+    api.pauseRecord(true);
+    QCOMPARE(recorder.received(), QByteArray());
 
     // "0" is not the window's business, but opens the way for commands.
     recorder.write(ITsmtStream::pack("0"));
     QTRY_VERIFY(server->isRecorderConnected());
+    api.pauseRecord(true);
+    api.pauseRecord(false);
+    api.stopRecord();
+    QCOMPARE(recorder.received(), ITsmtStream::pack("2") + ITsmtStream::pack("3") + ITsmtStream::pack("1"));
     recorder.write(ITsmtStream::pack("2") + ITsmtStream::pack("9;unknown") + ITsmtStream::pack("3;no display"));
     QTRY_COMPARE(messages.size(), 2);
     QCOMPARE(messages.at(0).at(0).toInt(), 2);
@@ -198,12 +205,13 @@ void TestRecordControl::reportsReachTheWindow()
     QVERIFY(failed.at(0).at(0).toString().contains(QLatin1String("no display")));
 
     // The saved path whole, ";" and non-ASCII letters included.
+    Recorder next(server->controlPort());
+    next.write(ITsmtStream::pack("0"));
     const QString path = QStringLiteral("/home/lehrerin/Videos/Übung;1/20240102030405.mp4");
-    recorder.write(ITsmtStream::pack("1;" + path.toLocal8Bit()));
+    next.write(ITsmtStream::pack("1;" + path.toLocal8Bit()));
     QTRY_COMPARE(saved.size(), 1);
     QCOMPARE(saved.at(0).at(0).toString(), path);
-
-    recorder.socket.disconnectFromHost();
+    next.socket.disconnectFromHost();
     QTRY_COMPARE(messages.size(), 3);
     QCOMPARE(messages.at(2).at(0).toInt(), 4);
     QVERIFY(!server->isRecorderConnected());
@@ -225,27 +233,6 @@ void TestRecordControl::packetsSplitAnywhereArriveWhole()
         QTRY_COMPARE(saved.size(), cut);
         QCOMPARE(saved.last().at(0).toString(), QStringLiteral("/tmp/videos/20240102030405.flv"));
     }
-}
-
-void TestRecordControl::commandsGoOutOnlyWhileConnected()
-{
-    RecordingService api;
-    api.initRecorder();
-    ITcpServer* server = api.recordServer();
-    Recorder recorder(server->controlPort());
-    QTRY_VERIFY(server->findChild<QTcpSocket*>());
-    // Not connected until the recorder says "0": nothing goes out.
-    api.stopRecord();
-    api.pauseRecord(true);
-    QCOMPARE(recorder.received(), QByteArray());
-
-    recorder.write(ITsmtStream::pack("0"));
-    QTRY_VERIFY(server->isRecorderConnected());
-    api.pauseRecord(true);
-    api.pauseRecord(false);
-    api.stopRecord();
-    QCOMPARE(recorder.received(),
-             ITsmtStream::pack("2") + ITsmtStream::pack("3") + ITsmtStream::pack("1"));
 }
 
 void TestRecordControl::startPassesTheArgumentsInOrder()
