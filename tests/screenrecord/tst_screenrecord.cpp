@@ -284,21 +284,21 @@ private slots:
 
     void wrongArgumentsAreReported_data()
     {
+        // "FILE" stands for a fresh path in the test's folder.
         QTest::addColumn<QStringList>("args");
-        const QString file = QDir::temp().filePath("veskaroo-never.mp4");
-        QTest::newRow("too few") << QStringList{file, "0", "0", "100", "100", "1"};
-        QTest::newRow("too many") << QStringList{file, "0", "0", "100", "100", "1", "20", "x"};
-        QTest::newRow("not a number") << QStringList{file, "0", "zero", "100", "100", "1", "20"};
-        QTest::newRow("empty zone") << QStringList{file, "0", "0", "0", "100", "1", "20"};
-        QTest::newRow("frame rate 0") << QStringList{file, "0", "0", "100", "100", "1", "0"};
-        QTest::newRow("frame rate 121") << QStringList{file, "0", "0", "100", "100", "1", "121"};
-        QTest::newRow("unknown suffix") << QStringList{QDir::temp().filePath("veskaroo-never.mkv"), "0", "0", "100",
-                                                       "100", "1", "20"};
-        QTest::newRow("zone off screen") << QStringList{file, "5000", "5000", "100", "100", "1", "20"};
+        QTest::newRow("too few") << QStringList{"FILE.mp4", "0", "0", "100", "100", "1"};
+        QTest::newRow("too many") << QStringList{"FILE.mp4", "0", "0", "100", "100", "1", "20", "x"};
+        QTest::newRow("not a number") << QStringList{"FILE.mp4", "0", "zero", "100", "100", "1", "20"};
+        QTest::newRow("empty zone") << QStringList{"FILE.mp4", "0", "0", "0", "100", "1", "20"};
+        QTest::newRow("frame rate 0") << QStringList{"FILE.mp4", "0", "0", "100", "100", "1", "0"};
+        QTest::newRow("frame rate 121") << QStringList{"FILE.mp4", "0", "0", "100", "100", "1", "121"};
+        QTest::newRow("unknown suffix") << QStringList{"FILE.mkv", "0", "0", "100", "100", "1", "20"};
+        QTest::newRow("zone off screen") << QStringList{"FILE.mp4", "5000", "5000", "100", "100", "1", "20"};
     }
     void wrongArgumentsAreReported()
     {
         QFETCH(QStringList, args);
+        args[0].replace("FILE", m_dir.filePath(QString("wrong-%1").arg(++m_wrongRuns)));
         Session session;
         session.start(args);
         QVERIFY(session.waitForReports(2));
@@ -306,7 +306,7 @@ private slots:
         QVERIFY2(session.reports[1].startsWith("3;") && session.reports[1].size() > 2, session.reports[1].constData());
         QVERIFY(session.waitForExit(5000));
         QVERIFY(session.process.exitCode() != 0);
-        QVERIFY(!QFileInfo::exists(args[0]));
+        QVERIFY2(!QFileInfo::exists(args[0]), "a file was left behind");
     }
 
     // Ended by the main program without a stop command: the file is still
@@ -362,6 +362,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QProcess m_painter;
+    int m_wrongRuns = 0;
 };
 
 VESKAROO_TEST_MAIN(TestScreenRecord)
