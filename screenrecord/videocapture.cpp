@@ -16,6 +16,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -195,6 +196,16 @@ void VideoCapture::run()
     long long last = -1;
     QString error;
     bool ok = true;
+    // The grabber paces itself from the moment it was opened and hands out
+    // the frames it owes since then at once: skip that backlog, so that the
+    // recording starts in step with the media clock.
+    while (!m_stop) {
+        const auto before = PauseClock::Clock::now();
+        const int ret = av_read_frame(m_input, grabbed);
+        av_packet_unref(grabbed);
+        if (ret < 0 || PauseClock::Clock::now() - before >= std::chrono::nanoseconds(framePeriodNs / 2))
+            break;
+    }
     while (ok && !m_stop) {
         const int ret = av_read_frame(m_input, grabbed);
         if (ret == AVERROR(EAGAIN))
