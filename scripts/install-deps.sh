@@ -13,8 +13,9 @@ packages=(
     libopencv-dev libudev-dev
     # the Wi-Fi camera's live picture (RTSP, H.264)
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
-    # the screen recorder: X11 and PulseAudio capture, H.264 and AAC
-    libavdevice-dev
+    # the screen recorder: X11 and PulseAudio capture, H.264 and AAC; sound
+    # sample conversion for the recorder
+    libavdevice-dev libswresample-dev
     # TIFF pictures in the list, import and export
     qt5-image-formats-plugins
     # the virtual camera's page font
