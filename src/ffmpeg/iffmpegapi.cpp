@@ -103,7 +103,15 @@ void IFFmpegApi::onRecordMessage(int code, const QString& info)
         emit recordMessage(code);
         break;
     case ITcpServer::StartFailed:
-        m_recording = false;
+        if (m_recording) {
+            // It broke off on its way: what was recorded is kept.
+            m_recording = false;
+            emit sgRecordFailed(tr("Recording stopped: %1").arg(info));
+            emit recordMessage(code);
+            if (QFileInfo(m_recordFile).size() > 0)
+                emit sgRecordVideo(m_recordFile);
+            break;
+        }
         emit sgRecordFailed(info.isEmpty() ? tr("Recording could not start.")
                                            : tr("Recording could not start: %1").arg(info));
         emit recordMessage(code);

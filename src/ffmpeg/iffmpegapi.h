@@ -56,7 +56,9 @@ signals:
     void sgRecordVideo(QString path);
     // 2 recording started, 3 start failed, 4 the recorder went away.
     void recordMessage(int code);
-    // Why a start failed, for the user; comes just before recordMessage(3).
+    // Why a start failed, or why a recording broke off (what it kept then
+    // follows as sgRecordVideo), for the user; comes just before
+    // recordMessage(3).
     void sgRecordFailed(QString reason);
     // The encoder of the running run could not be opened (the reason, for
     // the user); the run is over.

@@ -93,6 +93,7 @@ private slots:
     void recorderThatFailsToStartIsReported_data();
     void recorderThatFailsToStartIsReported();
     void leavingSavesTheRecordingAndEndsOnlyOurRecorder();
+    void theRealRecorderSavesWhatWasRecorded();
 
 private:
     QString m_log;
@@ -201,8 +202,11 @@ void TestRecordControl::reportsAndCommandsBetweenWindowAndRecorder()
     QTRY_COMPARE(messages.size(), 2);
     QCOMPARE(messages.at(0).at(0).toInt(), 2);
     QCOMPARE(messages.at(1).at(0).toInt(), 3);
+    // A recorder that breaks off after it started says so, not that it
+    // could not start.
     QCOMPARE(failed.size(), 1);
-    QVERIFY(failed.at(0).at(0).toString().contains(QLatin1String("no display")));
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("Recording stopped: no display"));
+    QCOMPARE(saved.size(), 0);
 
     // The saved path whole, ";" and non-ASCII letters included.
     Recorder next(server->controlPort());
@@ -363,6 +367,41 @@ void TestRecordControl::leavingSavesTheRecordingAndEndsOnlyOurRecorder()
     QCOMPARE(stranger.state(), QProcess::Running);
     stranger.kill();
     stranger.waitForFinished();
+}
+
+void TestRecordControl::theRealRecorderSavesWhatWasRecorded()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display to record");
+    // No sound server here: the recorder records silence.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/veskaroo-test");
+    RecordingService api;
+    api.initRecorder();
+    api.recordServer()->setRecorderProgram(QStringLiteral(VESKAROO_BIN_DIR "/ScreenRecord/ScreenRecord"));
+    QSignalSpy messages(&api, &IFFmpegApi::recordMessage);
+    QSignalSpy saved(&api, &IFFmpegApi::sgRecordVideo);
+    api.startRecord(m_dir.filePath(QStringLiteral("real/")), QRect(0, 0, 320, 240));
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 10000);
+    QCOMPARE(messages.at(0).at(0).toInt(), 2);
+    QTest::qWait(1000);
+    api.pauseRecord(true);
+    QTest::qWait(1000);
+    api.pauseRecord(false);
+    QTest::qWait(1000);
+    api.stopRecord();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.size(), 1, 10000);
+    QCOMPARE(saved.at(0).at(0).toString(), api.currentRecordFile());
+
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration:stream=codec_name",
+                                            "-of", "csv=p=0", api.currentRecordFile()});
+    QVERIFY(probe.waitForFinished(20000));
+    const QStringList lines = QString::fromLatin1(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.contains(QStringLiteral("h264")) && lines.contains(QStringLiteral("aac")), qPrintable(lines.join(' ')));
+    // Two seconds recorded, the paused one left out.
+    const double duration = lines.last().toDouble();
+    QVERIFY2(duration > 1.5 && duration < 2.7, qPrintable(lines.last()));
+    api.releaseRecorder();
 }
 
 VESKAROO_TEST_MAIN(TestRecordControl)
