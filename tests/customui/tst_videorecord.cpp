@@ -228,7 +228,7 @@ void TestVideoRecord::theRecorderGoingAwayClosesTheOverlay()
 void TestVideoRecord::theClockCountsHoursAndTurnsItsColour()
 {
     startAndWaitForTheBar();
-    const QColor colours[] = {Qt::blue, Qt::green, Qt::red};
+    const QColor colours[] = {QColor(90, 90, 255), QColor(90, 255, 90), QColor(255, 90, 90)};
     for (int tick = 0; tick < 3; ++tick) {
         QMetaObject::invokeMethod(m_frame, "slClockTimeout");
         QCOMPARE(m_frame->clockColour(), colours[tick]);

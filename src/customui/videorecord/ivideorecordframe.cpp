@@ -19,6 +19,9 @@
 namespace {
 
 const QColor kFrameColour(235, 120, 7);
+// Red, turning blue, green and red again; light enough that each reads on
+// the dark bar.
+const QColor kClockRed(255, 90, 90);
 const char kClockStyle[] = "color:rgb(%1,%2,%3);background-color:transparent;";
 
 QIcon stateIcon(const QString& normal, const QString& click)
@@ -103,7 +106,7 @@ IVideoRecordFrame::IVideoRecordFrame(QWidget* mainWindow, IFFmpegApi* api, std::
     clockFont.setPointSizeF(20 * s);
     clockFont.setBold(true);
     m_clock->setFont(clockFont);
-    m_clock->setStyleSheet(QString::fromLatin1(kClockStyle).arg(255).arg(0).arg(0));
+    setClockColour(kClockRed);
     bar->addWidget(m_clock);
     m_buttons[Resume]->hide();
     m_recordBar->hide();
@@ -236,6 +239,7 @@ void IVideoRecordFrame::slRecordMessage(int code)
         m_buttons[BigStart]->hide();
         m_recordBar->show();
         m_elapsed = 0;
+        setClockColour(kClockRed);
         m_clock->setText(QStringLiteral("00 : 00 : 00"));
         m_clock->adjustSize();
         placeControls();
@@ -285,15 +289,18 @@ void IVideoRecordFrame::slClockTimeout()
 {
     ++m_elapsed;
     // Red, blue, green, red...: the clock is seen to run.
-    m_clockColour = QColor(m_clockColour.green(), m_clockColour.blue(), m_clockColour.red());
-    m_clock->setStyleSheet(QString::fromLatin1(kClockStyle)
-                               .arg(m_clockColour.red())
-                               .arg(m_clockColour.green())
-                               .arg(m_clockColour.blue()));
+    setClockColour(QColor(m_clockColour.green(), m_clockColour.blue(), m_clockColour.red()));
     m_clock->setText(clockText());
     m_clock->adjustSize();
     m_recordBar->adjustSize();
     placeControls();
+}
+
+void IVideoRecordFrame::setClockColour(const QColor& colour)
+{
+    m_clockColour = colour;
+    m_clock->setStyleSheet(
+        QString::fromLatin1(kClockStyle).arg(colour.red()).arg(colour.green()).arg(colour.blue()));
 }
 
 QString IVideoRecordFrame::clockText() const

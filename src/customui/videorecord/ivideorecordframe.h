@@ -77,6 +77,7 @@ private:
     // Back to hidden, the clock stopped and the bar as at a new start.
     void finish();
     void placeControls();
+    void setClockColour(const QColor& colour);
     void updateMask();
     // The L-shaped corner marks around `zone`, just outside it.
     QPainterPath cornerMarks() const;
@@ -88,7 +89,7 @@ private:
     QWidget* m_recordBar = nullptr;
     QAbstractButton* m_buttons[11] = {};
     QLabel* m_clock = nullptr;
-    QColor m_clockColour = Qt::red;
+    QColor m_clockColour;
     QTimer m_clockTimer;
     int m_elapsed = 0;
     bool m_paused = false;
