@@ -263,23 +263,5 @@ bool AudioCapture::encodeQueued(bool flush, QString* error)
 
 bool AudioCapture::encode(AVFrame* frame, QString* error)
 {
-    int ret = avcodec_send_frame(m_encoder, frame);
-    if (ret < 0 && ret != AVERROR_EOF) {
-        *error = QStringLiteral("audio encoding failed: %1").arg(avErrorText(ret));
-        return false;
-    }
-    AVPacket* packet = av_packet_alloc();
-    bool ok = true;
-    while ((ret = avcodec_receive_packet(m_encoder, packet)) >= 0) {
-        if (!m_muxer->write(packet, m_streamIndex, m_encoder, error)) {
-            ok = false;
-            break;
-        }
-    }
-    av_packet_free(&packet);
-    if (ok && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
-        *error = QStringLiteral("audio encoding failed: %1").arg(avErrorText(ret));
-        ok = false;
-    }
-    return ok;
+    return m_muxer->encodeAndWrite(m_encoder, frame, m_streamIndex, "audio", error);
 }

@@ -125,3 +125,29 @@ bool Muxer::finish(QString* error)
     }
     return ret >= 0 && !m_failed;
 }
+
+bool Muxer::encodeAndWrite(AVCodecContext* encoder, AVFrame* frame, int index, const char* what, QString* error,
+                           long long* written)
+{
+    int ret = avcodec_send_frame(encoder, frame);
+    if (ret < 0 && ret != AVERROR_EOF) {
+        *error = QStringLiteral("%1 encoding failed: %2").arg(QLatin1String(what), avErrorText(ret));
+        return false;
+    }
+    AVPacket* packet = av_packet_alloc();
+    bool ok = true;
+    while ((ret = avcodec_receive_packet(encoder, packet)) >= 0) {
+        if (!write(packet, index, encoder, error)) {
+            ok = false;
+            break;
+        }
+        if (written)
+            ++*written;
+    }
+    av_packet_free(&packet);
+    if (ok && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
+        *error = QStringLiteral("%1 encoding failed: %2").arg(QLatin1String(what), avErrorText(ret));
+        ok = false;
+    }
+    return ok;
+}

@@ -8,6 +8,7 @@
 
 struct AVFormatContext;
 struct AVCodecContext;
+struct AVFrame;
 struct AVPacket;
 
 class Muxer
@@ -29,6 +30,11 @@ public:
     // Writes one encoded packet of stream `index`, whose timestamps are in the
     // encoder's time base; takes the packet's data. Thread-safe.
     bool write(AVPacket* packet, int index, const AVCodecContext* codec, QString* error);
+    // Sends `frame` (null: the end) to `encoder` and writes every packet it
+    // gives back into stream `index`; `written` (when given) counts them.
+    // `what` names the stream in the error.
+    bool encodeAndWrite(AVCodecContext* encoder, AVFrame* frame, int index, const char* what, QString* error,
+                        long long* written = nullptr);
     // Writes the trailer and closes the file. Thread-safe; once only.
     bool finish(QString* error);
     bool isOpen() const { return m_headerWritten && !m_finished; }

@@ -276,28 +276,12 @@ void VideoCapture::run()
 
 bool VideoCapture::encode(AVFrame* frame, QString* why)
 {
-    int ret = avcodec_send_frame(m_encoder, frame);
-    if (ret < 0 && ret != AVERROR_EOF) {
-        *why = QStringLiteral("video encoding failed: %1").arg(avErrorText(ret));
-        return false;
-    }
-    AVPacket* packet = av_packet_alloc();
-    bool ok = true;
-    while ((ret = avcodec_receive_packet(m_encoder, packet)) >= 0) {
-        if (!m_muxer->write(packet, m_streamIndex, m_encoder, why)) {
-            ok = false;
-            break;
-        }
-        ++m_written;
-        if (!m_announced) {
-            m_announced = true;
-            emit firstFrameWritten();
-        }
-    }
-    av_packet_free(&packet);
-    if (ok && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF) {
-        *why = QStringLiteral("video encoding failed: %1").arg(avErrorText(ret));
-        ok = false;
+    long long written = 0;
+    const bool ok = m_muxer->encodeAndWrite(m_encoder, frame, m_streamIndex, "video", why, &written);
+    m_written += written;
+    if (m_written > 0 && !m_announced) {
+        m_announced = true;
+        emit firstFrameWritten();
     }
     return ok;
 }
