@@ -51,6 +51,8 @@ AudioCapture::~AudioCapture()
 void AudioCapture::closeSource()
 {
     swr_free(&m_resampler);
+    avcodec_free_context(&m_decoder);
+    av_frame_free(&m_decoded);
     avformat_close_input(&m_input);
 }
 
@@ -68,12 +70,17 @@ QString AudioCapture::open()
     if (ret < 0)
         return QStringLiteral("silence (no sound server: %1)").arg(avErrorText(ret));
     const AVCodecParameters* source = m_input->streams[0]->codecpar;
+    const AVCodec* pcm = avcodec_find_decoder(source->codec_id);
+    m_decoder = pcm ? avcodec_alloc_context3(pcm) : nullptr;
+    m_decoded = av_frame_alloc();
+    if (!m_decoder || !m_decoded || avcodec_parameters_to_context(m_decoder, source) < 0 ||
+        avcodec_open2(m_decoder, pcm, nullptr) < 0) {
+        closeSource();
+        return QStringLiteral("silence (cannot read the sound source's samples)");
+    }
     AVChannelLayout out = AV_CHANNEL_LAYOUT_STEREO;
-    AVChannelLayout in = {};
-    av_channel_layout_copy(&in, &source->ch_layout);
-    const int made = swr_alloc_set_opts2(&m_resampler, &out, AV_SAMPLE_FMT_FLTP, kSampleRate, &in,
-                                         AVSampleFormat(source->format), source->sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&in);
+    const int made = swr_alloc_set_opts2(&m_resampler, &out, AV_SAMPLE_FMT_FLTP, kSampleRate, &m_decoder->ch_layout,
+                                         m_decoder->sample_fmt, m_decoder->sample_rate, 0, nullptr);
     if (made < 0 || swr_init(m_resampler) < 0) {
         closeSource();
         return QStringLiteral("silence (cannot convert the sound source's samples)");
@@ -194,15 +201,18 @@ bool AudioCapture::readSource(QString* error)
             // The first samples belong at the media time they arrive.
             ok = padWithSilenceTo(samplesAt(m_clock->elapsedNs()), error);
         }
-        const AVCodecParameters* source = m_input->streams[0]->codecpar;
-        const int bytesPerSample = av_get_bytes_per_sample(AVSampleFormat(source->format)) * source->ch_layout.nb_channels;
-        const int inSamples = bytesPerSample > 0 ? packet->size / bytesPerSample : 0;
-        if (ok && inSamples > 0) {
-            const int room = swr_get_out_samples(m_resampler, inSamples);
+        if (ok && avcodec_send_packet(m_decoder, packet) < 0) {
+            *error = QStringLiteral("the sound source's samples cannot be read");
+            ok = false;
+        }
+        while (ok && avcodec_receive_frame(m_decoder, m_decoded) >= 0) {
+            const int room = swr_get_out_samples(m_resampler, m_decoded->nb_samples);
             std::vector<float> left(size_t(std::max(room, 1))), right(size_t(std::max(room, 1)));
             uint8_t* out[2] = {reinterpret_cast<uint8_t*>(left.data()), reinterpret_cast<uint8_t*>(right.data())};
-            const uint8_t* in[1] = {packet->data};
-            const int converted = swr_convert(m_resampler, out, room, in, inSamples);
+            const int converted = swr_convert(m_resampler, out, room,
+                                              const_cast<const uint8_t**>(m_decoded->extended_data),
+                                              m_decoded->nb_samples);
+            av_frame_unref(m_decoded);
             if (converted > 0) {
                 av_audio_fifo_write(m_fifo, reinterpret_cast<void**>(out), converted);
                 m_queuedUpTo += converted;
@@ -210,7 +220,7 @@ bool AudioCapture::readSource(QString* error)
         }
     }
     av_packet_free(&packet);
-    return true;
+    return ok;
 }
 
 bool AudioCapture::padWithSilenceTo(long long sample, QString* error)

@@ -56,6 +56,10 @@ private:
     PauseClock* m_clock;
     Muxer* m_muxer;
     AVFormatContext* m_input = nullptr;
+    // The sound server hands out raw PCM packets; decoding them tells the
+    // sample format, which the demuxer leaves open.
+    AVCodecContext* m_decoder = nullptr;
+    AVFrame* m_decoded = nullptr;
     SwrContext* m_resampler = nullptr;
     AVCodecContext* m_encoder = nullptr;
     AVAudioFifo* m_fifo = nullptr;

@@ -26,6 +26,8 @@ packages=(
     xvfb xauth xdotool libbenchmark-dev
     # tests: reading back exported PDF files
     poppler-utils
+    # tests: a private sound server whose sound the screen recorder records
+    pulseaudio
     # tests: the Wi-Fi camera simulator (RTSP server, H.264) in a private
     # network namespace; benchmarks: the FFmpeg command-line reference
     libgstrtspserver-1.0-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev

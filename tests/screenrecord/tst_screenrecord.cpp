@@ -50,14 +50,16 @@ public:
         }
     }
 
-    // Starts the recorder; `port` overrides the control server's port.
-    void start(const QStringList& args, int port = -1)
+    // Starts the recorder; `port` overrides the control server's port,
+    // `soundServer` the sound server it is to find.
+    void start(const QStringList& args, int port = -1,
+               const QString& soundServer = QStringLiteral("unix:/nonexistent/veskaroo-test"))
     {
         QVERIFY(m_server.listen(QHostAddress::LocalHost, 0));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kRecorderPortVariable, QString::number(port >= 0 ? port : m_server.serverPort()));
-        // No sound server whatever the machine runs: the silence path.
-        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/veskaroo-test"));
+        // By default no sound server, whatever the machine runs: silence.
+        env.insert(QStringLiteral("PULSE_SERVER"), soundServer);
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         process.start(recorderPath(), args);
@@ -163,6 +165,19 @@ QByteArray freezes(const QString& file, double minSeconds)
     return found;
 }
 
+// The mean loudness of a file's sound in dB (-91 is digital silence).
+double meanVolume(const QString& file)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {"-hide_banner", "-nostats", "-i", file, "-map", "0:a", "-af", "volumedetect", "-f", "null", "-"});
+    if (!ffmpeg.waitForFinished(30000))
+        return -1000;
+    const QByteArray log = ffmpeg.readAllStandardError();
+    const int at = log.indexOf("mean_volume:");
+    return at < 0 ? -1000 : log.mid(at + 12).trimmed().split(' ').value(0).toDouble();
+}
+
 QStringList recorderArgs(const QString& file, const QRect& zone, int frameRate = 20)
 {
     return {file,
@@ -243,6 +258,42 @@ private slots:
             QVERIFY2(qAbs(p.videoPackets - seconds * 20) <= 4,
                      qPrintable(QString("%1: %2 frames for %3 s").arg(suffixes[i]).arg(p.videoPackets).arg(seconds)));
         }
+    }
+
+    // With a sound server there, its default source is what is heard: a
+    // tone played into a null sink comes back from the sink's monitor.
+    void soundComesFromTheSoundServer()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable("pulseaudio");
+        if (pulseaudio.isEmpty())
+            QSKIP("no PulseAudio here");
+        QTemporaryDir runtime;
+        const QString socket = runtime.filePath("native");
+        QProcess server;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", runtime.path());
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        server.setProcessEnvironment(env);
+        server.start(pulseaudio, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes",
+                                  "--use-pid-file=no", "--load=module-null-sink sink_name=lesson",
+                                  "--load=module-sine sink=lesson frequency=1000",
+                                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        QVERIFY(server.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000));
+
+        const QString file = m_dir.filePath("sound.mp4");
+        Session session;
+        session.start(recorderArgs(file, QRect(0, 0, 320, 240)), -1, "unix:" + socket);
+        QVERIFY(session.waitForReports(2));
+        QTest::qWait(2000);
+        session.send("1");
+        QVERIFY(session.waitForReports(3));
+        QVERIFY(session.waitForExit(10000));
+        server.kill();
+        server.waitForFinished(5000);
+        QCOMPARE(probe(file).audioCodec, QString("aac"));
+        const double loudness = meanVolume(file);
+        QVERIFY2(loudness > -40, qPrintable(QString("mean volume %1 dB").arg(loudness)));
     }
 
     // A 2 s pause leaves neither a gap nor a frozen picture: the file is 2 s
