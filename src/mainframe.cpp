@@ -356,6 +356,7 @@ void MainFrame::onSwitchCamera(const ICameraInfo& info)
     // The series belongs to the camera it was started on.
     stopSeries();
     m_timelapse->stop();
+    m_videoRecord->stopRecording();
     ICamera::instance()->switchCamera(info);
     m_firstOpen = true;
     IBoardService::instance()->clearAll();

@@ -185,12 +185,17 @@ void IVideoRecordFrame::slButtonClick()
     case BigStart: startRecording(); break;
     case Resume: setPaused(false); break;
     case Pause: setPaused(true); break;
-    case Stop:
-        finish();
-        m_api->stopRecord();
-        break;
+    case Stop: stopRecording(); break;
     default: chooseZone(id); break;
     }
+}
+
+void IVideoRecordFrame::stopRecording()
+{
+    if (!m_recording)
+        return;
+    finish();
+    m_api->stopRecord();
 }
 
 void IVideoRecordFrame::chooseZone(int id)

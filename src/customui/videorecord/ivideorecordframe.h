@@ -41,6 +41,8 @@ public:
 
     // Shows the zone choice over the main window as it looks now.
     void showFrame();
+    // Stops a recording that is going (as "Stop" does); nothing otherwise.
+    void stopRecording();
     QAbstractButton* button(int id) const;
     // The zone in screen pixels, as the recorder is given it.
     QRect zoneOnScreen() const;
