@@ -18,8 +18,9 @@ packages=(
     libavdevice-dev libswresample-dev
     # TIFF pictures in the list, import and export
     qt5-image-formats-plugins
-    # the virtual camera's page font
-    fonts-dejavu-core
+    # the virtual camera's page font; a font for the Chinese, Japanese and
+    # Korean interface texts where the desktop brings none
+    fonts-dejavu-core fonts-wqy-microhei
     # OCR engine, loaded at run time
     libtesseract5 tesseract-ocr-eng
     # tests: an X server for the tests that need one; benchmarks
