@@ -7,6 +7,7 @@
 #include "ocr/iocrdocxwriter.h"
 #include "ocr/iocrlanguages.h"
 #include "ocr/iocrpage.h"
+#include "ocr/iocrworkerpriority.h"
 #include "ocr/iocrxlsxwriter.h"
 
 #include <QDebug>
@@ -172,6 +173,7 @@ IOcrEngine::IOcrEngine(const QString& libraryPath)
     qRegisterMetaType<ExportFileType>("ExportFileType");
     m_thread->setObjectName(QStringLiteral("ocr"));
     moveToThread(m_thread);
+    connect(m_thread, &QThread::started, this, &IOcrWorkerPriority::lowerCurrentThread, Qt::DirectConnection);
     connect(this, &IOcrEngine::sgOcrStop, this, &IOcrEngine::slOcrStop);
     connect(this, &IOcrEngine::sgOcrDestory, this, &IOcrEngine::slOcrDestory);
     connect(this, &IOcrEngine::sgOcrStart, this, &IOcrEngine::slOcrStart);
