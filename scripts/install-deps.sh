@@ -21,8 +21,11 @@ packages=(
     # the virtual camera's page font; a font for the Chinese, Japanese and
     # Korean interface texts where the desktop brings none
     fonts-dejavu-core fonts-wqy-microhei
-    # OCR engine, loaded at run time
-    libtesseract5 tesseract-ocr-eng
+    # OCR engine, loaded at run time (its header only at build time), with
+    # the English and Chinese (Simplified, Traditional) language packs
+    libtesseract5 libtesseract-dev tesseract-ocr-eng tesseract-ocr-chi-sim tesseract-ocr-chi-tra
+    # OCR output: Word documents (zip) and spreadsheets (.xlsx)
+    libzip-dev libxlsxwriter-dev
     # tests: an X server for the tests that need one; benchmarks
     xvfb xauth xdotool libbenchmark-dev
     # tests: reading back exported PDF files
@@ -34,8 +37,9 @@ packages=(
     libgstrtspserver-1.0-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
     iproute2 util-linux ffmpeg
-    # benchmarks: the reference for PDF export
-    img2pdf
+    # benchmarks: the reference for PDF export; the tesseract command line
+    # as the reference for text recognition
+    img2pdf tesseract-ocr
 )
 
 missing=()

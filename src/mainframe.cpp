@@ -30,6 +30,8 @@
 #include "icameraerror.h"
 #include "iglobals.h"
 #include "iimagetansformthread.h"
+#include "ocr/iocrengine.h"
+#include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
@@ -189,6 +191,7 @@ void MainFrame::buildActions()
                  m_capture->snap(m_captureModeFrame->currentMode());
          }},
         {{CameraBar, ICameraToolBar::VideoRecording}, [this](bool) { m_videoRecord->showFrame(); }},
+        {{CameraBar, ICameraToolBar::Ocr}, [this](bool) { showOcrFrame(); }},
         {{CameraBar, ICameraToolBar::Pdf}, [this](bool) {
              if (!m_imgList->list()->exportPdf())
                  showTimedMessage(QStringLiteral("请先选择左边列表文件"));
@@ -441,10 +444,23 @@ void MainFrame::slCaputerImage(QImage picture, QString path)
     m_capture->pictureSaved(picture, path);
 }
 
+void MainFrame::showOcrFrame()
+{
+    if (!m_ocrFrame)
+        m_ocrFrame = new IOcrFrame(IOcrEngine::instance(), this);
+    m_ocrFrame->setImages(m_imgList->list()->selectedFiles());
+    m_ocrFrame->open();
+}
+
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     m_panels->hideAll();
     IConfigureService::instance()->writeAllConfigure();
+    // The engine is only there once OCR was used.
+    if (m_ocrFrame) {
+        m_ocrFrame->close();
+        emit IOcrEngine::instance()->sgOcrDestory();
+    }
     // Before the save thread goes: the video gets what was taken.
     m_timelapse->close();
     // A recording still going is saved before the recorder is ended; the

@@ -25,6 +25,7 @@ class IFigureFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
+class IOcrFrame;
 class IPanelHost;
 class IRightToolBar;
 class IThicknessFrame;
@@ -67,6 +68,8 @@ public:
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     IVideoRecordFrame* videoRecordFrame() const { return m_videoRecord; }
     ITimelapseController* timelapse() const { return m_timelapse; }
+    // Null until OCR is first opened.
+    IOcrFrame* ocrFrame() const { return m_ocrFrame; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -98,6 +101,8 @@ private:
     void onUsbDeviceChanged(bool connected, const QString& deviceName);
     void onSwitchCamera(const ICameraInfo& info);
     void stopSeries();
+    // Opens the OCR window, with the pictures marked in the list when there are any.
+    void showOcrFrame();
 
     bool m_firstOpen = true;
     // Logs the first camera picture once, then goes.
@@ -120,6 +125,7 @@ private:
     IVideoRecordFrame* m_videoRecord = nullptr;
     ICaptureModeFrame* m_captureModeFrame = nullptr;
     ITimerCaptureFrame* m_timerCaptureFrame = nullptr;
+    IOcrFrame* m_ocrFrame = nullptr;
     // The pen's pickers beside the board toolbar.
     IThicknessFrame* m_thicknessFrame = nullptr;
     IColorFrame* m_colorFrame = nullptr;

@@ -25,6 +25,7 @@
 #include "iglobals.h"
 #include "iimagetansformthread.h"
 #include "mainframe.h"
+#include "ocr/iocrframe.h"
 #include "service/iboardservice.h"
 #include "service/iconfigureservice.h"
 
@@ -328,6 +329,26 @@ private slots:
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"kept.pdf", "upper.PDF"}));
         if (!QStandardPaths::findExecutable("pdfinfo").isEmpty())
             QCOMPARE(pdfInfo(out.filePath("kept.pdf"), "Pages"), QString("1"));
+    }
+
+    void ocrOpensWithTheMarkedPictures()
+    {
+        IImgList* list = m_window->imgListWidget()->list();
+        QVERIFY(list->count() >= 2);
+        list->deselectAll();
+        list->entry(1)->setChecked(true);
+        list->entry(0)->setChecked(true);
+        cameraButton(ICameraToolBar::Ocr)->click();
+        IOcrFrame* ocr = m_window->ocrFrame();
+        QVERIFY(ocr && ocr->isVisible());
+        QCOMPARE(ocr->images(), (QStringList{list->entry(0)->path(), list->entry(1)->path()}));
+        QCOMPARE(ocr->counterText(), QString("1/2"));
+        ocr->close();
+        // Nothing marked: the window keeps what it had.
+        list->deselectAll();
+        cameraButton(ICameraToolBar::Ocr)->click();
+        QCOMPARE(m_window->ocrFrame()->images().size(), 2);
+        m_window->ocrFrame()->close();
     }
 
     void shutterSoundIsOurs()

@@ -593,6 +593,258 @@
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading ABBYY FineReader Engine</source>
+        <translation>加载文字识别引擎时出错</translation>
+    </message>
+    <message>
+        <source>Error while unloading ABBYY FineReader Engine</source>
+        <translation>卸载文字识别引擎时出错</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture.</source>
+        <translation>无法将 %1 读取为图片。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be recognised: %2.</source>
+        <translation>无法识别 %1：%2。</translation>
+    </message>
+    <message>
+        <source>No recognition language is chosen.</source>
+        <translation>未选择识别语言。</translation>
+    </message>
+    <message>
+        <source>The recognition languages %1 cannot be loaded.</source>
+        <translation>无法加载识别语言 %1。</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+</context>
+<context>
+    <name>IOcrFrame</name>
+    <message>
+        <source>OCR</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>Import File</source>
+        <translation>导入文件</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>OCR Recognizing</source>
+        <translation>OCR 识别</translation>
+    </message>
+    <message>
+        <source>Language Identification</source>
+        <translation>识别语言</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>Please import a picture for parsing.</source>
+        <translation>请先导入要识别的图片。</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>OCR Analysing Succeed!</source>
+        <translation>OCR 识别成功！</translation>
+    </message>
+</context>
+<context>
+    <name>IOcrLanguages</name>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>繁体中文</translation>
+    </message>
+    <message>
+        <source>Bashkir</source>
+        <translation>巴什基尔语</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>加泰罗尼亚语</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation>克罗地亚语</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>捷克语</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>丹麦语</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>荷兰语</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>芬兰语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>希腊语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>印度尼西亚语</translation>
+    </message>
+    <message>
+        <source>Latvian</source>
+        <translation>拉脱维亚语</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>波兰语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>斯洛伐克语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>瑞典语</translation>
+    </message>
+    <message>
+        <source>Tatar</source>
+        <translation>鞑靼语</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>土耳其语</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>乌克兰语</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韩语</translation>
+    </message>
+    <message>
+        <source>Bangla</source>
+        <translation>孟加拉语</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>越南语</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>保加利亚语</translation>
+    </message>
+    <message>
+        <source>Estonian</source>
+        <translation>爱沙尼亚语</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>匈牙利语</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>立陶宛语</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>挪威语</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>罗马尼亚语</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>斯洛文尼亚语</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>亚美尼亚语</translation>
+    </message>
+    <message>
+        <source>Portuguese(Brazil)</source>
+        <translation>葡萄牙语(巴西)</translation>
+    </message>
+    <message>
+        <source>Portuguese(Portugal)</source>
+        <translation>葡萄牙语(葡萄牙)</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>泰语</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>阿拉伯语</translation>
+    </message>
+</context>
+<context>
+    <name>IOcrProgressBar</name>
+    <message>
+        <source>OCR</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>Start Recognizing...</source>
+        <translation>开始识别...</translation>
+    </message>
+</context>
+<context>
     <name>IPictureVynthesisVideo</name>
     <message>
         <source>The video could not be written to %1: %2</source>

@@ -7,7 +7,17 @@
 namespace IOcrNativeLoader {
 
 // Loads the library with its own folder searched for its dependencies;
-// null on failure.
+// null on failure. Loading a library already loaded hands out the same
+// module again and counts one more user of it.
 void* open(const QString& path);
+
+// The exported symbol `name`, null when there is none.
+void* resolve(void* handle, const char* name);
+
+// Drops one user of the library; false when the system refused.
+bool close(void* handle);
+
+// The system's description of the last loader failure, empty when none.
+QString lastError();
 
 } // namespace IOcrNativeLoader

@@ -13,4 +13,20 @@ void* open(const QString& path)
     return ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_GLOBAL);
 }
 
+void* resolve(void* handle, const char* name)
+{
+    return handle ? ::dlsym(handle, name) : nullptr;
+}
+
+bool close(void* handle)
+{
+    return handle && ::dlclose(handle) == 0;
+}
+
+QString lastError()
+{
+    const char* error = ::dlerror();
+    return error ? QString::fromLocal8Bit(error) : QString();
+}
+
 } // namespace IOcrNativeLoader
