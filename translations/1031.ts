@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Screen capture to clipboard</source>
-        <translation>Bildschirmfoto in die Zwischenablage</translation>
+        <translation>Bildschirmfoto in Zwischenablage</translation>
     </message>
     <message>
         <source>Black white capture</source>
