@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>Import File</source>
-        <translation>Datei importieren</translation>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
