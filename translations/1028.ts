@@ -320,7 +320,7 @@
     <name>IFFmpegApi</name>
     <message>
         <source>Recording stopped: %1</source>
-        <translation>螢幕錄影已停止：%1</translation>
+        <translation>螢幕錄影已中斷：%1</translation>
     </message>
     <message>
         <source>Recording could not start.</source>

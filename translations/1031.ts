@@ -320,7 +320,7 @@
     <name>IFFmpegApi</name>
     <message>
         <source>Recording stopped: %1</source>
-        <translation>Aufnahme beendet: %1</translation>
+        <translation>Aufnahme abgebrochen: %1</translation>
     </message>
     <message>
         <source>Recording could not start.</source>

@@ -320,7 +320,7 @@
     <name>IFFmpegApi</name>
     <message>
         <source>Recording stopped: %1</source>
-        <translation>Grabación detenida: %1</translation>
+        <translation>Grabación interrumpida: %1</translation>
     </message>
     <message>
         <source>Recording could not start.</source>

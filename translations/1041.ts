@@ -320,7 +320,7 @@
     <name>IFFmpegApi</name>
     <message>
         <source>Recording stopped: %1</source>
-        <translation>録画が停止しました：%1</translation>
+        <translation>録画が中断されました：%1</translation>
     </message>
     <message>
         <source>Recording could not start.</source>

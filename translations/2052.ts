@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Recording stopped: %1</source>
-        <translation>录屏已停止：%1</translation>
+        <translation>录屏已中断：%1</translation>
     </message>
 </context>
 <context>
