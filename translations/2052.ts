@@ -362,6 +362,10 @@
         <source>No pictures were taken, so no video was made.</source>
         <translation>没有拍摄图片，因此没有生成视频。</translation>
     </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>录屏已中断：%1</translation>
+    </message>
 </context>
 <context>
     <name>IFigureFrame</name>
@@ -922,6 +926,10 @@
     <message>
         <source>The screen recorder ended before recording began.</source>
         <translation>录屏程序在开始录制前已退出。</translation>
+    </message>
+    <message>
+        <source>The program cannot take a port for the screen recorder: %1</source>
+        <translation>程序无法为录屏程序获取端口：%1</translation>
     </message>
 </context>
 <context>

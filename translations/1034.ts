@@ -1,0 +1,920 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>IBoardToolBar</name>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparencia</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>ICameraToolBar</name>
+    <message>
+        <source>Focus and Exposure</source>
+        <translation>Enfoque y exposición</translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Zoom-in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom-out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Congelar</translation>
+    </message>
+    <message>
+        <source>Color-adjusting</source>
+        <translation>Ajustar color</translation>
+    </message>
+    <message>
+        <source>Self-adapting</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Automatic edging</source>
+        <translation>Recorte automático</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Picture-in-picture</source>
+        <translation>Imagen en imagen</translation>
+    </message>
+    <message>
+        <source>Split-screen</source>
+        <translation>Pantalla dividida</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Photo-mode</source>
+        <translation>Modo foto</translation>
+    </message>
+    <message>
+        <source>Video-Recording</source>
+        <translation>Grabar vídeo</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureController</name>
+    <message>
+        <source>The picture could not be saved: %1</source>
+        <translation>No se pudo guardar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Save Successful.</source>
+        <translation>Guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Some files could not be saved:
+%1</source>
+        <translation>Algunos archivos no se pudieron guardar:
+%1</translation>
+    </message>
+    <message>
+        <source>The camera sent no picture.</source>
+        <translation>La cámara no envió ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>Saving, please wait!</source>
+        <translation>¡Guardando, espere por favor!</translation>
+    </message>
+    <message>
+        <source>The chosen area does not cover the picture.</source>
+        <translation>El área elegida no está dentro de la imagen.</translation>
+    </message>
+    <message>
+        <source>Succeed!</source>
+        <translation>¡Hecho!</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+</context>
+<context>
+    <name>ICaptureModeFrame</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Captura de pantalla</translation>
+    </message>
+    <message>
+        <source>Partial screen capture</source>
+        <translation>Captura parcial de pantalla</translation>
+    </message>
+    <message>
+        <source>Timing capture</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Cámara rápida</translation>
+    </message>
+    <message>
+        <source>Screen capture to clipboard</source>
+        <translation>Captura de pantalla al portapapeles</translation>
+    </message>
+    <message>
+        <source>Black white capture</source>
+        <translation>Foto en blanco y negro</translation>
+    </message>
+    <message>
+        <source>Gray capture</source>
+        <translation>Foto en escala de grises</translation>
+    </message>
+</context>
+<context>
+    <name>IColorFrame</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+</context>
+<context>
+    <name>IColorPalette</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>More colors</source>
+        <translation>Más colores</translation>
+    </message>
+</context>
+<context>
+    <name>IColorPanel</name>
+    <message>
+        <source>Color Panel</source>
+        <translation>Paleta de colores</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonElementFrame</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>ICommonTextElementFrame</name>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>IConfigureService</name>
+    <message>
+        <source>Veskaroo</source>
+        <translation>Veskaroo</translation>
+    </message>
+    <message>
+        <source>Tarnwick Technology Co., Ltd.</source>
+        <translation>Tarnwick Technology Co., Ltd.</translation>
+    </message>
+</context>
+<context>
+    <name>IFFmpegApi</name>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>Grabación interrumpida: %1</translation>
+    </message>
+    <message>
+        <source>Recording could not start.</source>
+        <translation>No se pudo iniciar la grabación.</translation>
+    </message>
+    <message>
+        <source>Recording could not start: %1</source>
+        <translation>No se pudo iniciar la grabación: %1</translation>
+    </message>
+    <message>
+        <source>The video could not be made: no folder was given.</source>
+        <translation>No se pudo crear el vídeo: no se indicó ninguna carpeta.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: a picture size of %1 x %2 is not usable.</source>
+        <translation>No se pudo crear el vídeo: un tamaño de imagen de %1 x %2 no es válido.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: %1 frames a second is not a usable frame rate.</source>
+        <translation>No se pudo crear el vídeo: %1 fotogramas por segundo no es una velocidad de fotogramas válida.</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>The video could not be written to %1: %2</source>
+        <translation>No se pudo escribir el vídeo en %1: %2</translation>
+    </message>
+    <message>
+        <source>No video is being made.</source>
+        <translation>No se está creando ningún vídeo.</translation>
+    </message>
+    <message>
+        <source>No pictures were taken, so no video was made.</source>
+        <translation>No se tomó ninguna foto, así que no se creó ningún vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>IFigureFrame</name>
+    <message>
+        <source>Straight line</source>
+        <translation>Línea recta</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Dotted line</source>
+        <translation>Línea punteada</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Reverse arrow</source>
+        <translation>Flecha inversa</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Flecha doble</translation>
+    </message>
+    <message>
+        <source>Wave line</source>
+        <translation>Línea ondulada</translation>
+    </message>
+    <message>
+        <source>Parallelogram</source>
+        <translation>Paralelogramo</translation>
+    </message>
+    <message>
+        <source>Equilateral triangle</source>
+        <translation>Triángulo equilátero</translation>
+    </message>
+    <message>
+        <source>Pentagon</source>
+        <translation>Pentágono</translation>
+    </message>
+    <message>
+        <source>Hexagon</source>
+        <translation>Hexágono</translation>
+    </message>
+    <message>
+        <source>Octagon</source>
+        <translation>Octágono</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Cubo</translation>
+    </message>
+    <message>
+        <source>Cone</source>
+        <translation>Cono</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Cilindro</translation>
+    </message>
+    <message>
+        <source>Dihedral angle</source>
+        <translation>Ángulo diedro</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hemisferio</translation>
+    </message>
+    <message>
+        <source>Triangular pyramid</source>
+        <translation>Pirámide triangular</translation>
+    </message>
+    <message>
+        <source>Ball</source>
+        <translation>Esfera</translation>
+    </message>
+</context>
+<context>
+    <name>IImageTansformThread</name>
+    <message>
+        <source>The camera gave no picture</source>
+        <translation>La cámara no dio ninguna imagen</translation>
+    </message>
+    <message>
+        <source>No folder is set for pictures</source>
+        <translation>No hay ninguna carpeta para las imágenes</translation>
+    </message>
+    <message>
+        <source>No pictures to export</source>
+        <translation>No hay imágenes para exportar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a format pictures can be exported to</source>
+        <translation>«%1» no es un formato al que se puedan exportar imágenes</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be started</source>
+        <translation>No se puede crear el PDF</translation>
+    </message>
+    <message>
+        <source>None of the pictures could be read</source>
+        <translation>No se pudo leer ninguna de las imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>IImgList</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not shown: %2</source>
+        <translation>La imagen «%1» no se muestra: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Import File</source>
+        <translation>Importar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>IImgListItem</name>
+    <message>
+        <source>Too large to show</source>
+        <translation>Demasiado grande para mostrarla</translation>
+    </message>
+</context>
+<context>
+    <name>IImgListWidget</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galería</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation>Quitar selección</translation>
+    </message>
+    <message>
+        <source>Import File</source>
+        <translation>Importar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>IMainTitleWidget</name>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>IMsgBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>IPictureVynthesisVideo</name>
+    <message>
+        <source>The video could not be written to %1: %2</source>
+        <translation>No se pudo escribir el vídeo en %1: %2</translation>
+    </message>
+    <message>
+        <source>no video container fits the name</source>
+        <translation>ningún formato de vídeo corresponde al nombre</translation>
+    </message>
+    <message>
+        <source>The video could not be made: this system has no H.264 encoder.</source>
+        <translation>No se pudo crear el vídeo: este sistema no tiene codificador H.264.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: out of memory.</source>
+        <translation>No se pudo crear el vídeo: memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>The video could not be made: the H.264 encoder did not start (%1).</source>
+        <translation>No se pudo crear el vídeo: el codificador H.264 no se inició (%1).</translation>
+    </message>
+    <message>
+        <source>The video could not be made: a picture of %1 x %2 could not be converted.</source>
+        <translation>No se pudo crear el vídeo: no se pudo convertir una imagen de %1 x %2.</translation>
+    </message>
+</context>
+<context>
+    <name>IPictures</name>
+    <message>
+        <source>it is %1 x %2 pixels, more than the %3 million pixels a picture may have</source>
+        <translation>tiene %1 x %2 píxeles, más de los %3 millones de píxeles que puede tener una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>IRightToolBar</name>
+    <message>
+        <source>Board</source>
+        <translation>Pizarra</translation>
+    </message>
+    <message>
+        <source>Magnifier</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>Zoom-in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom-out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Self-adapting</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>ITcpServer</name>
+    <message>
+        <source>The screen recorder did not answer within %1 seconds.</source>
+        <translation>El grabador de pantalla no respondió en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The screen recorder stopped before recording began.</source>
+        <translation>El grabador de pantalla se detuvo antes de empezar a grabar.</translation>
+    </message>
+    <message>
+        <source>The program cannot take a port for the screen recorder: %1</source>
+        <translation>El programa no puede reservar un puerto para el grabador de pantalla: %1</translation>
+    </message>
+    <message>
+        <source>The screen recorder could not be started: %1</source>
+        <translation>No se pudo iniciar el grabador de pantalla: %1</translation>
+    </message>
+    <message>
+        <source>The screen recorder ended before recording began.</source>
+        <translation>El grabador de pantalla terminó antes de empezar a grabar.</translation>
+    </message>
+</context>
+<context>
+    <name>ITextElementToolBar</name>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+</context>
+<context>
+    <name>IThicknessFrame</name>
+    <message>
+        <source>%1 thickness</source>
+        <translation>Grosor %1</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseController</name>
+    <message>
+        <source>The camera is not available.</source>
+        <translation>La cámara no está disponible.</translation>
+    </message>
+    <message>
+        <source>Current resolution: 1920*1080</source>
+        <translation>Resolución actual: 1920*1080</translation>
+    </message>
+    <message>
+        <source>The camera sent no picture.</source>
+        <translation>La cámara no envió ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>Video is saved.</source>
+        <translation>El vídeo se ha guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseFrame</name>
+    <message>
+        <source>Time-lapse</source>
+        <translation>Cámara rápida</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>ITimelapseTimes</name>
+    <message>
+        <source>Next in</source>
+        <translation>Siguiente en</translation>
+    </message>
+    <message>
+        <source>Shot</source>
+        <translation>Tomadas</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureControlFrame</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>ITimerCaptureFrame</name>
+    <message>
+        <source>Timing capture</source>
+        <translation>Captura programada</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>shots</source>
+        <translation>fotos</translation>
+    </message>
+    <message>
+        <source>Interval Time</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Capture Pages</source>
+        <translation>Número de fotos</translation>
+    </message>
+    <message>
+        <source>Please input integer greater than 0.</source>
+        <translation>Introduzca un número entero mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>IVideoRecordFrame</name>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>IVideoRecordMsgBox</name>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Open directory</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not connected properly. 2. Driver program is not installed successfully. 3. The device is damaged.</source>
+        <translation>¡No se encontró ningún dispositivo Veskaroo! Posibles causas: 1. Veskaroo no está bien conectado. 2. El controlador no se instaló correctamente. 3. El dispositivo está dañado.</translation>
+    </message>
+    <message>
+        <source>Resolution settings failed, please re-select.</source>
+        <translation>No se pudo ajustar la resolución, vuelva a seleccionarla.</translation>
+    </message>
+    <message>
+        <source>The camera is not available, or it is caused by power failure, poor contact and being pulled out. Please check the equipment.</source>
+        <translation>La cámara no está disponible, quizá por un corte de corriente, un mal contacto o porque se ha desconectado. Compruebe el equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The disk did not take the whole file (it may be full, or the file too large)</source>
+        <translation>El disco no aceptó el archivo completo (puede estar lleno o el archivo ser demasiado grande)</translation>
+    </message>
+    <message>
+        <source>The finished file could not be put in place: %1</source>
+        <translation>El archivo terminado no se pudo colocar en su sitio: %1</translation>
+    </message>
+    <message>
+        <source>The folder cannot be created</source>
+        <translation>No se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Pictures cannot be written as &quot;%1&quot; here</source>
+        <translation>Aquí no se pueden guardar imágenes como «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Left out &quot;%1&quot;: %2</source>
+        <translation>Se omitió «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+</context>
+</TS>
