@@ -194,7 +194,7 @@ void MainFrame::buildActions()
         {{CameraBar, ICameraToolBar::Ocr}, [this](bool) { showOcrFrame(); }},
         {{CameraBar, ICameraToolBar::Pdf}, [this](bool) {
              if (!m_imgList->list()->exportPdf())
-                 showTimedMessage(QStringLiteral("请先选择左边列表文件"));
+                 showTimedMessage(tr("请先选择左边列表文件"));
          }},
     };
 }

@@ -34,7 +34,7 @@ ICaptureModeFrame::ICaptureModeFrame(QWidget* mainWindow, QWidget* parent)
     column->setContentsMargins(margin, margin, margin, margin);
     column->setSpacing(qRound(2 * s));
 
-    addModeButton(PhotoSound, QStringLiteral("拍照提示音"));
+    addModeButton(PhotoSound, tr("拍照提示音"));
     addModeButton(DefaultCapture, tr("Default"));
     addModeButton(ScreenCapture, tr("Screen Capture"));
     addModeButton(PartialCapture, tr("Partial screen capture"));
