@@ -24,9 +24,12 @@ class IEraseFrame;
 class IFigureFrame;
 class IImageTansformThread;
 class IImgListWidget;
+class IMagnifierFrame;
+class ImageView;
 class IMainTitleWidget;
 class IPanelHost;
 class IRightToolBar;
+class ISmallCameraFrame;
 class IThicknessFrame;
 class ITimeMsgBox;
 class ITimelapseController;
@@ -67,6 +70,9 @@ public:
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     IVideoRecordFrame* videoRecordFrame() const { return m_videoRecord; }
     ITimelapseController* timelapse() const { return m_timelapse; }
+    IMagnifierFrame* magnifier() const { return m_magnifier; }
+    ISmallCameraFrame* smallCameraFrame() const { return m_smallCamera; }
+    ImageView* imageView() const { return m_imageView; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -86,6 +92,8 @@ private:
     using Action = std::function<void(bool checked)>;
 
     void buildActions();
+    // The magnifier, picture-in-picture and compare view over the board.
+    void createViews();
     // Closes the others, runs the button's action and toggles its panel.
     void dispatch(int barType, bool checked, const QVariant& id);
     void showBoardToolBar(bool show);
@@ -126,6 +134,10 @@ private:
     ITransparentFrame* m_transparentFrame = nullptr;
     IFigureFrame* m_figureFrame = nullptr;
     IEraseFrame* m_eraseFrame = nullptr;
+    // The views over the board.
+    IMagnifierFrame* m_magnifier = nullptr;
+    ISmallCameraFrame* m_smallCamera = nullptr;
+    ImageView* m_imageView = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };
