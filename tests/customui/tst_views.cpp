@@ -42,10 +42,14 @@ QString shownNotice()
     return QString();
 }
 
+// `origin`: where the widget was on the screen when the gesture began, so
+// that a widget moved by the gesture still gets the pointer's true position.
 void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons = Qt::NoButton,
-               Qt::MouseButton button = Qt::NoButton)
+               Qt::MouseButton button = Qt::NoButton, QPoint origin = QPoint(-1, -1))
 {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    if (origin == QPoint(-1, -1))
+        origin = widget->mapToGlobal(QPoint(0, 0));
+    QMouseEvent event(type, at, origin + at, button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -58,10 +62,11 @@ void sendWheel(QWidget* widget, const QPoint& at, int delta)
 
 void drag(QWidget* widget, const QPoint& from, const QPoint& to)
 {
-    sendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseMove, to, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton);
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    sendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, origin);
+    sendMouse(widget, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton, Qt::NoButton, origin);
+    sendMouse(widget, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton, origin);
+    sendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton, origin);
 }
 
 bool near(QRgb a, QRgb b, int tolerance)
@@ -368,8 +373,9 @@ private slots:
 
         // It moves when dragged, and stays on the board.
         const QPoint before = pip->pos();
-        drag(pip, QPoint(20, 20), QPoint(20 - 300, 20 - 200));
-        QCOMPARE(pip->pos(), before - QPoint(300, 200));
+        const QPoint by(-before.x() / 2, -before.y() / 2);
+        drag(pip, QPoint(20, 20), QPoint(20, 20) + by);
+        QCOMPARE(pip->pos(), before + by);
         drag(pip, QPoint(20, 20), QPoint(20 + 5000, 20 + 5000));
         QVERIFY(pip->geometry().right() < board()->width());
         QVERIFY(pip->geometry().bottom() < board()->height());
