@@ -136,7 +136,7 @@ class TestViews : public QObject
         QVERIFY2(lightest - darkest > 60, qPrintable(QString("%1..%2").arg(darkest).arg(lightest)));
         QVERIFY2(samples > 400, qPrintable(QString::number(samples)));
         // Pixel edges may fall either side of a sample.
-        QVERIFY2(matches >= samples * 85 / 100, qPrintable(QString("%1 of %2").arg(matches).arg(samples)));
+        QVERIFY2(matches >= samples * 97 / 100, qPrintable(QString("%1 of %2").arg(matches).arg(samples)));
     }
 
     // A point on the printed page, in viewport coordinates.
@@ -171,6 +171,9 @@ private slots:
         // A second accepted camera, not plugged in yet.
         m_second = std::make_shared<FakeVideoProvider>("Second Camera", kSecondPath, "2E1A", "5DA0");
         m_second->state()->present = false;
+        // Its current format is one it refuses: opening falls back to its
+        // first size, which must not become the main camera's setting.
+        m_second->state()->format = QSize(800, 600);
         IVideoDeviceRegistry::instance().add(m_second);
         m_window = new MainFrame(nullptr);
         QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
