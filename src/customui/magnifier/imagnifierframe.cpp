@@ -180,10 +180,11 @@ void IMagnifierFrame::paintEvent(QPaintEvent*)
             painter.save();
             painter.setClipPath(circle);
             painter.setTransform(QTransform::fromTranslate(needed.x(), needed.y()) * toFrame.inverted());
-            // Enlarged, each camera pixel shows as a sharp square; shrunk,
-            // it is filtered so that text stays readable.
+            // Enlarged at least twice, each camera pixel shows as a sharp
+            // square; less, squares of uneven sizes would break up text, so
+            // it is filtered.
             const double framePerLens = std::hypot(toFrame.m11(), toFrame.m12());
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, framePerLens > 1.0);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, framePerLens > 0.5);
             painter.setRenderHint(QPainter::Antialiasing, false);
             painter.drawImage(QPoint(0, 0), frame.copy(needed));
             painter.restore();
