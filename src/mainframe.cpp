@@ -17,8 +17,11 @@
 #include "customui/common/imsgbox.h"
 #include "customui/common/itimemsgbox.h"
 #include "customui/imglist/iimglist.h"
+#include "customui/imageview/imageview.h"
 #include "customui/imglist/iimglistwidget.h"
 #include "customui/ipanelhost.h"
+#include "customui/magnifier/imagnifierframe.h"
+#include "customui/smallcamera/ismallcameraframe.h"
 #include "customui/toolbar/iboardtoolbar.h"
 #include "customui/toolbar/icameratoolbar.h"
 #include "customui/toolbar/imaintitlewidget.h"
@@ -141,6 +144,7 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     IFFmpegApi::instance()->initRecorder();
     m_videoRecord = new IVideoRecordFrame(this, IFFmpegApi::instance(), [this] { return m_board->pictureGlobalRect(); });
     connect(m_videoRecord, &IVideoRecordFrame::sgMessage, this, [this](const QString& text) { showTimedMessage(text); });
+    createViews();
     buildActions();
 
     m_notice = new ITimeMsgBox;
@@ -154,6 +158,25 @@ MainFrame::~MainFrame()
     delete m_notice;
 }
 
+void MainFrame::createViews()
+{
+    const auto message = [this](const QString& text) { showTimedMessage(text); };
+    m_magnifier = new IMagnifierFrame(m_board);
+    // Either bar's button switches it; both show the state.
+    connect(m_magnifier, &IMagnifierFrame::sgActiveChanged, this, [this](bool on) {
+        m_rightToolBar->setButtonChecked(IRightToolBar::Magnifier, on);
+        m_cameraToolBar->setButtonChecked(ICameraToolBar::Magnifier, on);
+    });
+    m_smallCamera = new ISmallCameraFrame(m_board);
+    connect(m_smallCamera, &ISmallCameraFrame::sgActiveChanged, this,
+            [this](bool on) { m_cameraToolBar->setButtonChecked(ICameraToolBar::PictureInPicture, on); });
+    connect(m_smallCamera, &ISmallCameraFrame::sgMessage, this, message);
+    m_imageView = new ImageView(m_board);
+    connect(m_imageView, &ImageView::sgShownChanged, this,
+            [this](bool on) { m_cameraToolBar->setButtonChecked(ICameraToolBar::SplitScreen, on); });
+    connect(m_imageView, &ImageView::sgMessage, this, message);
+}
+
 void MainFrame::buildActions()
 {
     const Action zoomIn = [this](bool) { m_board->zoomBy(1.1); };
@@ -163,6 +186,7 @@ void MainFrame::buildActions()
     IBoardService* service = IBoardService::instance();
     m_actions = {
         {{RightBar, IRightToolBar::Board}, [this](bool) { showBoardToolBar(true); }},
+        {{RightBar, IRightToolBar::Magnifier}, [this](bool on) { m_magnifier->setActive(on); }},
         {{RightBar, IRightToolBar::ZoomIn}, zoomIn},
         {{RightBar, IRightToolBar::ZoomOut}, zoomOut},
         {{RightBar, IRightToolBar::Rotate}, rotate},
@@ -178,6 +202,10 @@ void MainFrame::buildActions()
         {{BoardBar, IBoardToolBar::Clear}, [service](bool) { service->clearAll(); }},
         {{BoardBar, IBoardToolBar::Home}, [this](bool) { showBoardToolBar(false); }},
 
+        {{CameraBar, ICameraToolBar::Magnifier}, [this](bool on) { m_magnifier->setActive(on); }},
+        {{CameraBar, ICameraToolBar::PictureInPicture}, [this](bool on) { m_smallCamera->setActive(on); }},
+        {{CameraBar, ICameraToolBar::SplitScreen},
+         [this](bool on) { m_imageView->setShown(on, m_imgList->list()->selectedFiles()); }},
         {{CameraBar, ICameraToolBar::ZoomIn}, zoomIn},
         {{CameraBar, ICameraToolBar::ZoomOut}, zoomOut},
         {{CameraBar, ICameraToolBar::Rotate}, rotate},
@@ -244,6 +272,7 @@ void MainFrame::InitData()
 
     m_usbWatcher = new IWinUsbDevice(this);
     connect(m_usbWatcher, &IWinUsbDevice::connectionChanged, this, &MainFrame::onUsbDeviceChanged);
+    connect(m_usbWatcher, &IWinUsbDevice::connectionChanged, m_smallCamera, &ISmallCameraFrame::slDeviceChanged);
 }
 
 void MainFrame::slHideSecondWidget(int barType, QVariant flag)
@@ -360,6 +389,8 @@ void MainFrame::onSwitchCamera(const ICameraInfo& info)
     stopSeries();
     m_timelapse->stop();
     m_videoRecord->stopRecording();
+    // One device cannot stream to two sources.
+    m_smallCamera->releaseDevice(info.devicePath);
     ICamera::instance()->switchCamera(info);
     m_firstOpen = true;
     IBoardService::instance()->clearAll();
@@ -425,6 +456,7 @@ void MainFrame::onUsbDeviceChanged(bool connected, const QString& deviceName)
     qDebug() << "usb device change " << connected << deviceName << current;
     if (!connected && deviceName.compare(current, Qt::CaseInsensitive) == 0) {
         m_panels->hideAll();
+        m_smallCamera->setActive(false);
         stopSeries();
         m_timelapse->close();
         // No stroke is left half-drawn over a picture that is gone.
@@ -454,6 +486,7 @@ void MainFrame::showOcrFrame()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    m_magnifier->setActive(false);
     m_panels->hideAll();
     IConfigureService::instance()->writeAllConfigure();
     // The engine is only there once OCR was used.
@@ -470,6 +503,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
     m_capture->stop();
     stopSeries();
     ICamera::instance()->closeAllSources();
+    m_smallCamera->setActive(false);
     processEventsFor(200);
     QWidget::closeEvent(event);
 }

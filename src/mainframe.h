@@ -24,10 +24,13 @@ class IEraseFrame;
 class IFigureFrame;
 class IImageTansformThread;
 class IImgListWidget;
+class IMagnifierFrame;
+class ImageView;
 class IMainTitleWidget;
 class IOcrFrame;
 class IPanelHost;
 class IRightToolBar;
+class ISmallCameraFrame;
 class IThicknessFrame;
 class ITimeMsgBox;
 class ITimelapseController;
@@ -70,6 +73,9 @@ public:
     ITimelapseController* timelapse() const { return m_timelapse; }
     // Null until OCR is first opened.
     IOcrFrame* ocrFrame() const { return m_ocrFrame; }
+    IMagnifierFrame* magnifier() const { return m_magnifier; }
+    ISmallCameraFrame* smallCameraFrame() const { return m_smallCamera; }
+    ImageView* imageView() const { return m_imageView; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -89,6 +95,8 @@ private:
     using Action = std::function<void(bool checked)>;
 
     void buildActions();
+    // The magnifier, picture-in-picture and compare view over the board.
+    void createViews();
     // Closes the others, runs the button's action and toggles its panel.
     void dispatch(int barType, bool checked, const QVariant& id);
     void showBoardToolBar(bool show);
@@ -132,6 +140,10 @@ private:
     ITransparentFrame* m_transparentFrame = nullptr;
     IFigureFrame* m_figureFrame = nullptr;
     IEraseFrame* m_eraseFrame = nullptr;
+    // The views over the board.
+    IMagnifierFrame* m_magnifier = nullptr;
+    ISmallCameraFrame* m_smallCamera = nullptr;
+    ImageView* m_imageView = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };

@@ -176,6 +176,11 @@ void IDShowThread::setResolution(const QSizeF& size)
         close();
 }
 
+void IDShowThread::setStoresResolution(bool on)
+{
+    m_storesResolution = on;
+}
+
 QString IDShowThread::devicePath() const
 {
     return m_devicePath;
@@ -222,9 +227,11 @@ void IDShowThread::startCapture()
         }
         size = sizes.first();
         // The configuration belongs to the GUI thread.
-        QMetaObject::invokeMethod(IConfigureService::instance(), [size] {
-            IConfigureService::instance()->setCameraResolution(size);
-        }, Qt::QueuedConnection);
+        if (m_storesResolution) {
+            QMetaObject::invokeMethod(IConfigureService::instance(), [size] {
+                IConfigureService::instance()->setCameraResolution(size);
+            }, Qt::QueuedConnection);
+        }
     }
 
     const ICameraParameterData parameters = IDirectShowApi::readCameraParameters(*device);

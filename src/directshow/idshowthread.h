@@ -56,6 +56,10 @@ public:
 
     QString devicePath() const;
     bool isStreaming() const;
+    // GUI thread, before open. A size the device refuses is replaced by its
+    // first and, for the main camera, stored as the configured resolution;
+    // a second camera (picture-in-picture) must leave that alone.
+    void setStoresResolution(bool on);
 
 signals:
     void sgCameraFrame(QImage frame);
@@ -80,6 +84,7 @@ private:
     std::atomic<bool> m_edgeDetection{false};
     std::atomic<bool> m_live{true};
     std::atomic<bool> m_stillRequested{false};
+    std::atomic<bool> m_storesResolution{true};
     // Set from the GUI thread, read by the worker for every frame.
     std::atomic<int> m_previewRender{0};
     QThread* m_thread = nullptr;

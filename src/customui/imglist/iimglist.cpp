@@ -29,27 +29,6 @@ const char* const kListStyle =
     "QListWidget::item{background-color:transparent;border-radius:%1px;}"
     "QListWidget::item:hover{background-color:rgba(135,206,235,110);}";
 
-// Reads `path` no larger than `box` (smaller pictures keep their size).
-// A picture over the pixel limit is refused before it is decoded: most
-// formats cannot decode less than all of it. Runs on the reader thread.
-IImgList::Read readFitted(const QString& path, const QSize& box)
-{
-    IImgList::Read result;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    result.error = pictureSizeProblem(size);
-    if (!result.error.isEmpty()) {
-        result.tooLarge = true;
-        return result;
-    }
-    if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    if (!reader.read(&result.picture))
-        result.error = reader.errorString();
-    return result;
-}
-
 // "JPEG File(*.jpeg *.jpg)" -> "jpeg".
 QString suffixOfFilter(const QString& filter)
 {
@@ -179,6 +158,26 @@ void IImgList::enqueueFiles(const QStringList& paths)
         const quint64 id = waiting.id;
         readAsync(path, box, [this, id](const Read& read) { onThumbnailRead(id, read); });
     }
+}
+
+IImgList::Read IImgList::readFitted(const QString& path, const QSize& box)
+{
+    // Most formats cannot decode less than all of a picture: one over the
+    // limit is refused by its header.
+    Read result;
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    result.error = pictureSizeProblem(size);
+    if (!result.error.isEmpty()) {
+        result.tooLarge = true;
+        return result;
+    }
+    if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
+        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+    if (!reader.read(&result.picture))
+        result.error = reader.errorString();
+    return result;
 }
 
 void IImgList::readAsync(const QString& path, const QSize& box, std::function<void(const Read&)> done)

@@ -38,6 +38,11 @@ public:
     // Waits for a picture being read, so no result outlives the list.
     ~IImgList() override;
 
+    // Reads `path` no larger than `box` (smaller pictures keep their size);
+    // a picture over the pixel limit is refused before it is decoded. Safe
+    // on any thread.
+    static Read readFitted(const QString& path, const QSize& box);
+
     // The name an export dialog proposes: the last dialog folder (the home
     // folder while there is none) + "/" + the current time.
     static QString proposedExportPath();
