@@ -16,17 +16,22 @@ class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
+class ICameraFrame;
 class ICaptureController;
 class ICaptureFrame;
 class ICaptureModeFrame;
 class IColorFrame;
 class IEraseFrame;
 class IFigureFrame;
+class IFocusFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMainTitleWidget;
 class IPanelHost;
+class IParameterFrame;
+class IPixRateFrame;
 class IRightToolBar;
+class ISettingFrame;
 class IThicknessFrame;
 class ITimeMsgBox;
 class ITimelapseController;
@@ -41,7 +46,7 @@ class MainFrame : public QWidget
     Q_OBJECT
 public:
     // The bar types toolbar clicks carry.
-    enum BarType { AnyBar = 0, RightBar = 1, BoardBar = 2, CameraBar = 3 };
+    enum BarType { AnyBar = 0, RightBar = 1, BoardBar = 2, CameraBar = 3, TitleBar = 4 };
 
     explicit MainFrame(IApplication* app, QWidget* parent = nullptr);
     ~MainFrame() override;
@@ -67,6 +72,11 @@ public:
     ITimerCaptureFrame* timerCaptureFrame() const { return m_timerCaptureFrame; }
     IVideoRecordFrame* videoRecordFrame() const { return m_videoRecord; }
     ITimelapseController* timelapse() const { return m_timelapse; }
+    IPixRateFrame* pixRateFrame() const { return m_pixRateFrame; }
+    IFocusFrame* focusFrame() const { return m_focusFrame; }
+    IParameterFrame* parameterFrame() const { return m_parameterFrame; }
+    ICameraFrame* cameraFrame() const { return m_cameraFrame; }
+    ISettingFrame* settingFrame() const { return m_settingFrame; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -126,6 +136,12 @@ private:
     ITransparentFrame* m_transparentFrame = nullptr;
     IFigureFrame* m_figureFrame = nullptr;
     IEraseFrame* m_eraseFrame = nullptr;
+    // The camera's and the program's settings.
+    IPixRateFrame* m_pixRateFrame = nullptr;
+    IFocusFrame* m_focusFrame = nullptr;
+    IParameterFrame* m_parameterFrame = nullptr;
+    ICameraFrame* m_cameraFrame = nullptr;
+    ISettingFrame* m_settingFrame = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };
