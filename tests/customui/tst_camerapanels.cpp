@@ -179,13 +179,13 @@ private slots:
         QVERIFY(writes().isEmpty()); // reading changes nothing
 
         panel.show();
-        QTest::mouseClick(panel.automaticBox(), Qt::LeftButton);
+        panel.automaticBox()->click();
         QVERIFY(writes().contains({int(IVideoDevice::FocusAuto), 1}));
         QVERIFY(writes().contains({int(IVideoDevice::ExposureAuto), 1}));
         QVERIFY(!panel.focusSlider()->slider()->isEnabled());
 
         forgetWrites();
-        QTest::mouseClick(panel.automaticBox(), Qt::LeftButton);
+        panel.automaticBox()->click();
         drag(panel.focusSlider(), 90);
         QTRY_VERIFY(writes().contains({int(IVideoDevice::Focus), 90}));
         QVERIFY(writes().contains({int(IVideoDevice::FocusAuto), 0}));

@@ -151,7 +151,7 @@ private slots:
         ICameraFrame* cameras = m_window->cameraFrame();
         openFromToolbar(ICameraToolBar::Camera, cameras);
         QCOMPARE(cameras->buttons().size(), 2);
-        QCOMPARE(cameras->buttons().at(1)->text(), QString("Second Camera"));
+        QCOMPARE(cameras->buttons().at(1)->text(), QString("Second Camera #1"));
 
         LogRecorder log;
         QSignalSpy switched(m_window->titleWidget(), &IMainTitleWidget::sgSwitchCamera);

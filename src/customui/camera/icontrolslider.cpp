@@ -110,3 +110,14 @@ void IControlSlider::showValue()
 {
     m_value->setText(m_adjustable ? QString::number(m_slider->value()) : tr("Not adjustable"));
 }
+
+void IControlSlider::alignLabels(const QList<IControlSlider*>& sliders)
+{
+    int width = 0;
+    for (IControlSlider* control : sliders) {
+        control->m_label->ensurePolished();
+        width = qMax(width, control->m_label->sizeHint().width());
+    }
+    for (IControlSlider* control : sliders)
+        control->m_label->setMinimumWidth(width);
+}

@@ -34,6 +34,9 @@ public:
     // Enabled only when adjustable as well.
     void setActive(bool active);
 
+    // Sliders stacked in a panel line up when their labels share a width.
+    static void alignLabels(const QList<IControlSlider*>& sliders);
+
     QSlider* slider() const { return m_slider; }
     QString text() const;
 

@@ -39,6 +39,7 @@ IFocusFrame::IFocusFrame(QWidget* parent)
     connect(m_exposure, &IControlSlider::sgValueChanged, this,
             [](int value) { ICamera::instance()->setExposure(value); });
     updateNote();
+    IControlSlider::alignLabels({m_focus, m_exposure});
     adjustSize();
 }
 

@@ -66,6 +66,7 @@ IParameterFrame::IParameterFrame(QWidget* parent)
     column->addLayout(buttons);
     connect(m_default, &QPushButton::clicked, this, &IParameterFrame::restoreDefaults);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    IControlSlider::alignLabels({m_contrast, m_brightness, m_saturation});
     adjustSize();
 }
 

@@ -29,6 +29,13 @@ const char* const kControls =
     "QCheckBox,QRadioButton{color:rgb(224,224,224);font-size:%6px;spacing:%7px;}"
     "QCheckBox:disabled,QRadioButton:disabled{color:rgb(130,130,134);}"
     "QCheckBox:hover,QRadioButton:hover{color:rgb(235,120,7);}"
+    "QCheckBox::indicator,QRadioButton::indicator{width:%5px;height:%5px;"
+    "border:1px solid rgb(150,150,154);background-color:rgb(60,60,64);}"
+    "QRadioButton::indicator{border-radius:%8px;}"
+    "QCheckBox::indicator{border-radius:%2px;}"
+    "QCheckBox::indicator:checked,QRadioButton::indicator:checked{background-color:rgb(235,120,7);"
+    "border-color:rgb(235,120,7);}"
+    "QCheckBox::indicator:disabled,QRadioButton::indicator:disabled{border-color:rgb(90,90,94);}"
     "QComboBox{color:rgb(224,224,224);background-color:rgb(60,60,64);font-size:%6px;"
     "border:1px solid rgb(90,90,94);border-radius:%7px;padding:%7px;}"
     "QComboBox QAbstractItemView{color:rgb(224,224,224);background-color:rgb(60,60,64);"
@@ -60,5 +67,6 @@ QString IPanelStyle::controlsSheet()
         .arg(qRound(5 * s))
         .arg(qRound(7 * s))
         .arg(qRound(14 * s))
-        .arg(qRound(4 * s));
+        .arg(qRound(4 * s))
+        .arg(qRound(7 * s) / 2 + 1);
 }
