@@ -29,9 +29,9 @@ const char* const kControls =
     "QCheckBox,QRadioButton{color:rgb(224,224,224);font-size:%6px;spacing:%7px;}"
     "QCheckBox:disabled,QRadioButton:disabled{color:rgb(130,130,134);}"
     "QCheckBox:hover,QRadioButton:hover{color:rgb(235,120,7);}"
-    "QCheckBox::indicator,QRadioButton::indicator{width:%5px;height:%5px;"
+    "QCheckBox::indicator,QRadioButton::indicator{width:%8px;height:%8px;"
     "border:1px solid rgb(150,150,154);background-color:rgb(60,60,64);}"
-    "QRadioButton::indicator{border-radius:%8px;}"
+    "QRadioButton::indicator{border-radius:%9px;}"
     "QCheckBox::indicator{border-radius:%2px;}"
     "QCheckBox::indicator:checked,QRadioButton::indicator:checked{background-color:rgb(235,120,7);"
     "border-color:rgb(235,120,7);}"
@@ -68,5 +68,6 @@ QString IPanelStyle::controlsSheet()
         .arg(qRound(7 * s))
         .arg(qRound(14 * s))
         .arg(qRound(4 * s))
-        .arg(qRound(7 * s) / 2 + 1);
+        .arg(qRound(12 * s))
+        .arg(qRound(12 * s) / 2 + 1);
 }
