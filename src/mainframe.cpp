@@ -12,15 +12,20 @@
 #include "board/ui/itransparentframe.h"
 #include "capture/icapturecontroller.h"
 #include "capture/itimelapsecontroller.h"
+#include "customui/camera/icameraframe.h"
+#include "customui/camera/ifocusframe.h"
+#include "customui/camera/iparameterframe.h"
+#include "customui/camera/ipixrateframe.h"
 #include "customui/capture/icapturemodeframe.h"
 #include "customui/capture/itimercaptureframe.h"
 #include "customui/common/imsgbox.h"
 #include "customui/common/itimemsgbox.h"
-#include "customui/imglist/iimglist.h"
 #include "customui/imageview/imageview.h"
+#include "customui/imglist/iimglist.h"
 #include "customui/imglist/iimglistwidget.h"
 #include "customui/ipanelhost.h"
 #include "customui/magnifier/imagnifierframe.h"
+#include "customui/setting/isettingframe.h"
 #include "customui/smallcamera/ismallcameraframe.h"
 #include "customui/toolbar/iboardtoolbar.h"
 #include "customui/toolbar/icameratoolbar.h"
@@ -122,6 +127,25 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_panels->addPanel(BoardBar, IBoardToolBar::Transparency, m_transparentFrame, Qt::LeftEdge, 10);
     m_panels->addPanel(BoardBar, IBoardToolBar::Shape, m_figureFrame, Qt::LeftEdge, 10);
     m_panels->addPanel(BoardBar, IBoardToolBar::Eraser, m_eraseFrame, Qt::LeftEdge, 10);
+    m_pixRateFrame = new IPixRateFrame(this);
+    m_focusFrame = new IFocusFrame(this);
+    m_parameterFrame = new IParameterFrame(this);
+    m_cameraFrame = new ICameraFrame(m_title, this);
+    m_settingFrame = new ISettingFrame(this);
+    m_panels->addPanel(CameraBar, ICameraToolBar::Resolution, m_pixRateFrame);
+    m_panels->addPanel(CameraBar, ICameraToolBar::FocusExposure, m_focusFrame);
+    m_panels->addPanel(CameraBar, ICameraToolBar::ColorAdjusting, m_parameterFrame);
+    m_panels->addPanel(CameraBar, ICameraToolBar::Camera, m_cameraFrame, Qt::TopEdge, 10);
+    m_panels->addButtonRow(TitleBar, [this](int id) {
+        const QWidget* b = m_title->button(id);
+        return b && b->isVisible() ? QRect(b->mapToGlobal(QPoint(0, 0)), b->size()) : QRect();
+    });
+    m_panels->addPanel(TitleBar, IMainTitleWidget::Settings, m_settingFrame, Qt::BottomEdge);
+    connect(m_title, &IMainTitleWidget::sgButtonClick, this, [this](bool checked, QVariant id) {
+        // The camera list toggles itself: closing it here would reopen it.
+        if (id.toInt() != IMainTitleWidget::Cameras)
+            dispatch(TitleBar, checked, id);
+    });
     // A press on the board closes the pickers before it reaches the tool,
     // so the eraser already has the size just chosen.
     connect(m_board, &IBoard::sgClickOnBoard, this, [this] { slHideSecondWidget(AnyBar); });
@@ -129,6 +153,7 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
     m_capture = new ICaptureController(this, m_board, this);
     m_capture->setTimerCapture(m_timerCaptureFrame);
     m_timelapse = new ITimelapseController(this, m_board, m_cameraToolBar, this);
+    m_timelapse->setResolutionChooser([this](const QSize& size) { m_pixRateFrame->selectResolution(size); });
     // A time-lapse run keeps "Snap" off until it ends.
     connect(m_capture, &ICaptureController::sgSnapEnabled, this, [this](bool on) {
         m_cameraToolBar->setButtonEnabled(ICameraToolBar::Snap, on && !m_timelapse->isRunning());
@@ -258,6 +283,7 @@ void MainFrame::InitData()
     }
     IBoardService::instance()->selectSelector();
     connect(camera, &ICamera::sgCameraFrame, m_board, &IBoard::setBackgroundImage);
+    connect(camera, &ICamera::sgChangeResolutionFromOtherApp, m_pixRateFrame, &IPixRateFrame::markResolution);
     // Start-up is timed to this line (bench/startup.sh).
     m_firstPicture = connect(camera, &ICamera::sgCameraFrame, this, [this] {
         disconnect(m_firstPicture);
@@ -425,6 +451,9 @@ void MainFrame::onCameraError(int code)
         syncCameraButtons();
         if (m_firstOpen) {
             m_firstOpen = false;
+            m_parameterFrame->refresh();
+            m_pixRateFrame->refresh();
+            m_focusFrame->refresh();
             setPictureButtonsEnabled(true);
             showOnOwnScreen();
             QTimer::singleShot(200, m_board, [this] { m_board->resetView(); });

@@ -16,12 +16,14 @@ class IApplication;
 class IBoard;
 class IBoardToolBar;
 class ICameraToolBar;
+class ICameraFrame;
 class ICaptureController;
 class ICaptureFrame;
 class ICaptureModeFrame;
 class IColorFrame;
 class IEraseFrame;
 class IFigureFrame;
+class IFocusFrame;
 class IImageTansformThread;
 class IImgListWidget;
 class IMagnifierFrame;
@@ -29,8 +31,11 @@ class ImageView;
 class IMainTitleWidget;
 class IOcrFrame;
 class IPanelHost;
+class IParameterFrame;
+class IPixRateFrame;
 class IRightToolBar;
 class ISmallCameraFrame;
+class ISettingFrame;
 class IThicknessFrame;
 class ITimeMsgBox;
 class ITimelapseController;
@@ -45,7 +50,7 @@ class MainFrame : public QWidget
     Q_OBJECT
 public:
     // The bar types toolbar clicks carry.
-    enum BarType { AnyBar = 0, RightBar = 1, BoardBar = 2, CameraBar = 3 };
+    enum BarType { AnyBar = 0, RightBar = 1, BoardBar = 2, CameraBar = 3, TitleBar = 4 };
 
     explicit MainFrame(IApplication* app, QWidget* parent = nullptr);
     ~MainFrame() override;
@@ -76,6 +81,11 @@ public:
     IMagnifierFrame* magnifier() const { return m_magnifier; }
     ISmallCameraFrame* smallCameraFrame() const { return m_smallCamera; }
     ImageView* imageView() const { return m_imageView; }
+    IPixRateFrame* pixRateFrame() const { return m_pixRateFrame; }
+    IFocusFrame* focusFrame() const { return m_focusFrame; }
+    IParameterFrame* parameterFrame() const { return m_parameterFrame; }
+    ICameraFrame* cameraFrame() const { return m_cameraFrame; }
+    ISettingFrame* settingFrame() const { return m_settingFrame; }
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const;
 
@@ -144,6 +154,12 @@ private:
     IMagnifierFrame* m_magnifier = nullptr;
     ISmallCameraFrame* m_smallCamera = nullptr;
     ImageView* m_imageView = nullptr;
+    // The camera's and the program's settings.
+    IPixRateFrame* m_pixRateFrame = nullptr;
+    IFocusFrame* m_focusFrame = nullptr;
+    IParameterFrame* m_parameterFrame = nullptr;
+    ICameraFrame* m_cameraFrame = nullptr;
+    ISettingFrame* m_settingFrame = nullptr;
     // (bar type, button id) -> what the button does.
     std::map<std::pair<int, int>, Action> m_actions;
 };

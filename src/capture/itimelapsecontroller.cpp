@@ -121,6 +121,11 @@ void ITimelapseController::slOperate(int operateType)
     }
 }
 
+void ITimelapseController::setResolutionChooser(std::function<void(const QSize&)> choose)
+{
+    m_chooseResolution = std::move(choose);
+}
+
 void ITimelapseController::stop()
 {
     finish();
@@ -146,7 +151,10 @@ void ITimelapseController::start()
     emit sgLiveNeeded();
     IConfigureService* config = IConfigureService::instance();
     if (config->cameraResolution().width() > kMaxWidth) {
-        camera->setResolution(QSize(1920, 1080));
+        if (m_chooseResolution)
+            m_chooseResolution(QSize(1920, 1080));
+        else
+            camera->setResolution(QSize(1920, 1080));
         const double s = scaleFactors().uniform;
         const QScreen* screen = m_window && m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);

@@ -11,6 +11,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class IBoard;
 class ICameraToolBar;
 class IImageTansformThread;
@@ -32,6 +34,11 @@ public:
     void setImageThread(IImageTansformThread* thread);
     // Not owned; null puts back the process-wide recording service.
     void setRecorder(ITimelapseRecorder* recorder);
+
+    // How a run that needs a smaller picture switches the camera's
+    // resolution: the main window goes through its resolution panel, so
+    // that the panel shows the size in use. Unset: straight to the camera.
+    void setResolutionChooser(std::function<void(const QSize&)> choose);
 
     ITimelapseFrame* frame() const { return m_frame; }
     bool isRunning() const { return m_running; }
@@ -67,6 +74,7 @@ private:
     void onRecorderFailed(const QString& reason);
 
     QWidget* m_window = nullptr;
+    std::function<void(const QSize&)> m_chooseResolution;
     IBoard* m_board = nullptr;
     ICameraToolBar* m_bar = nullptr;
     ITimelapseFrame* m_frame = nullptr;

@@ -16,7 +16,12 @@ IPanelHost::IPanelHost(QObject* parent)
 
 void IPanelHost::addToolBar(int barType, IToolBar* bar)
 {
-    m_bars[barType] = bar;
+    addButtonRow(barType, [bar](int buttonId) { return bar->buttonGlobalRect(buttonId); });
+}
+
+void IPanelHost::addButtonRow(int barType, std::function<QRect(int)> locate)
+{
+    m_bars[barType] = std::move(locate);
 }
 
 void IPanelHost::addPanel(int barType, int buttonId, QWidget* panel, Qt::Edge side, int gap)
@@ -47,7 +52,7 @@ bool IPanelHost::toggle(int barType, int buttonId)
         return true;
     }
     const auto bar = m_bars.find(barType);
-    QRect anchor = bar == m_bars.end() ? QRect() : bar->second->buttonGlobalRect(buttonId);
+    QRect anchor = bar == m_bars.end() ? QRect() : bar->second(buttonId);
     if (anchor.isNull() && panel.widget->parentWidget()) {
         // A hidden button: under the middle of the window instead.
         const QWidget* window = panel.widget->parentWidget()->window();

@@ -24,6 +24,9 @@ public:
 
     // The bar types of the window's toolbars (right 1, board 2, camera 3).
     void addToolBar(int barType, IToolBar* bar);
+    // Buttons outside a toolbar (the title bar's): `locate` gives a
+    // button's screen rectangle by id, null when it is hidden.
+    void addButtonRow(int barType, std::function<QRect(int buttonId)> locate);
     // The button (barType, buttonId) toggles `panel`, shown on that `side`
     // of the button, `gap` reference pixels away.
     void addPanel(int barType, int buttonId, QWidget* panel, Qt::Edge side = Qt::TopEdge, int gap = 6);
@@ -53,7 +56,7 @@ private:
         int gap = 0;
     };
 
-    std::map<int, IToolBar*> m_bars;
+    std::map<int, std::function<QRect(int)>> m_bars;
     std::map<std::pair<int, int>, Panel> m_panels;
     std::vector<std::function<void()>> m_closers;
 };

@@ -7,6 +7,7 @@
 
 #include "board/iboard.h"
 #include "capture/itimelapsecontroller.h"
+#include "customui/camera/ipixrateframe.h"
 #include "customui/capture/icapturemodeframe.h"
 #include "customui/common/itimemsgbox.h"
 #include "customui/timelapse/itimelapsebutton.h"
@@ -293,12 +294,15 @@ private slots:
     void startOn4KSwitchesTo1080AndRecordsEveryShot()
     {
         IConfigureService::instance()->setCameraResolution(QSize(3840, 2160));
+        m_window->pixRateFrame()->markResolution(QSize(3840, 2160));
         cameraButton(ICameraToolBar::Freeze)->click();
         QVERIFY(!ICamera::instance()->isLive());
         openBar();
         startRun();
 
         QCOMPARE(IConfigureService::instance()->cameraResolution(), QSize(1920, 1080));
+        // Switched through the resolution panel, which shows it.
+        QCOMPARE(m_window->pixRateFrame()->checkedButton()->text(), QString("1920 x 1080"));
         const ITimeMsgBox* notice = noticeWith("Current resolution: 1920*1080");
         QVERIFY2(notice, qPrintable(notices().join(" | ")));
         const QRect screen = m_window->screen()->geometry();

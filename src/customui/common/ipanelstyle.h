@@ -10,4 +10,7 @@ public:
     // "QWidget#name"): dark background, light labels, line edits and push
     // buttons that light up orange; sizes follow the screen scale.
     static QString sheet(const QString& selector);
+    // Added to sheet() by panels with sliders, check and radio buttons,
+    // combo boxes or checkable tool buttons: the same colours for those.
+    static QString controlsSheet();
 };
