@@ -49,6 +49,13 @@
     </message>
 </context>
 <context>
+    <name>ICameraFrame</name>
+    <message>
+        <source>No camera device available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ICameraToolBar</name>
     <message>
         <source>Focus and Exposure</source>
@@ -201,6 +208,10 @@
         <source>Gray capture</source>
         <translation>グレースケール撮影</translation>
     </message>
+    <message>
+        <source>拍照提示音</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IColorFrame</name>
@@ -314,6 +325,13 @@
     <message>
         <source>Tarnwick Technology Co., Ltd.</source>
         <translation>Tarnwick Technology Co., Ltd.</translation>
+    </message>
+</context>
+<context>
+    <name>IControlSlider</name>
+    <message>
+        <source>Not adjustable</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -463,6 +481,25 @@
     </message>
 </context>
 <context>
+    <name>IFocusFrame</name>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished">自動</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This camera has no focus or exposure to adjust.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IImageTansformThread</name>
     <message>
         <source>The camera gave no picture</source>
@@ -597,6 +634,281 @@
     </message>
 </context>
 <context>
+    <name>IOcrEngine</name>
+    <message>
+        <source>Error while loading ABBYY FineReader Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while unloading ABBYY FineReader Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be recognised: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recognition language is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recognition languages %1 cannot be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IOcrFrame</name>
+    <message>
+        <source>OCR</source>
+        <translation type="unfinished">文字認識</translation>
+    </message>
+    <message>
+        <source>Import File</source>
+        <translation type="unfinished">ファイルをインポート</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OCR Recognizing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please import a picture for parsing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">保存</translation>
+    </message>
+    <message>
+        <source>OCR Analysing Succeed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IOcrLanguages</name>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bashkir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latvian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tatar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bangla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estonian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese(Brazil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese(Portugal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IOcrProgressBar</name>
+    <message>
+        <source>OCR</source>
+        <translation type="unfinished">文字認識</translation>
+    </message>
+    <message>
+        <source>Start Recognizing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IParameterFrame</name>
+    <message>
+        <source>Contrast </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished">標準</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IPictureVynthesisVideo</name>
     <message>
         <source>The video could not be written to %1: %2</source>
@@ -631,6 +943,13 @@
     </message>
 </context>
 <context>
+    <name>IPixRateFrame</name>
+    <message>
+        <source>No resolution available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -655,6 +974,76 @@
     <message>
         <source>Self-adapting</source>
         <translation>全体表示</translation>
+    </message>
+</context>
+<context>
+    <name>ISettingFrame</name>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">保存</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language switch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot save pictures in this format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View picture file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View video file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup picture file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup video file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the software, to activate the language setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder cannot be written to. Please choose another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ISmallCameraFrame</name>
+    <message>
+        <source>No camera device available</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -872,6 +1261,17 @@
     </message>
 </context>
 <context>
+    <name>ImageView</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">閉じる</translation>
+    </message>
+    <message>
+        <source>Please select a picture first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not connected properly. 2. Driver program is not installed successfully. 3. The device is damaged.</source>
@@ -884,6 +1284,10 @@
     <message>
         <source>The camera is not available, or it is caused by power failure, poor contact and being pulled out. Please check the equipment.</source>
         <translation>カメラを使用できません。電源の切断、接触不良、ケーブルの抜けなどが考えられます。機器を確認してください。</translation>
+    </message>
+    <message>
+        <source>请先选择左边列表文件</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,13 @@
     </message>
 </context>
 <context>
+    <name>ICameraFrame</name>
+    <message>
+        <source>No camera device available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ICameraToolBar</name>
     <message>
         <source>Focus and Exposure</source>
@@ -201,6 +208,10 @@
         <source>Gray capture</source>
         <translation>灰度拍照</translation>
     </message>
+    <message>
+        <source>拍照提示音</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IColorFrame</name>
@@ -314,6 +325,13 @@
     <message>
         <source>Tarnwick Technology Co., Ltd.</source>
         <translation>塔恩维克科技有限公司</translation>
+    </message>
+</context>
+<context>
+    <name>IControlSlider</name>
+    <message>
+        <source>Not adjustable</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -460,6 +478,25 @@
     <message>
         <source>Ball</source>
         <translation>球体</translation>
+    </message>
+</context>
+<context>
+    <name>IFocusFrame</name>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished">自动</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This camera has no focus or exposure to adjust.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -849,6 +886,29 @@
     </message>
 </context>
 <context>
+    <name>IParameterFrame</name>
+    <message>
+        <source>Contrast </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished">默认</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IPictureVynthesisVideo</name>
     <message>
         <source>The video could not be written to %1: %2</source>
@@ -883,6 +943,13 @@
     </message>
 </context>
 <context>
+    <name>IPixRateFrame</name>
+    <message>
+        <source>No resolution available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IRightToolBar</name>
     <message>
         <source>Board</source>
@@ -907,6 +974,76 @@
     <message>
         <source>Self-adapting</source>
         <translation>自适应</translation>
+    </message>
+</context>
+<context>
+    <name>ISettingFrame</name>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">保存</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language switch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system cannot save pictures in this format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View picture file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View video file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup picture file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup video file path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the software, to activate the language setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder cannot be written to. Please choose another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ISmallCameraFrame</name>
+    <message>
+        <source>No camera device available</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1261,17 @@
     </message>
 </context>
 <context>
+    <name>ImageView</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">关闭</translation>
+    </message>
+    <message>
+        <source>Please select a picture first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>Resolution settings failed, please re-select.</source>
@@ -1136,6 +1284,10 @@
     <message>
         <source>No veskaroo device is found! The possible reasons could be: 1. Veskaroo is not connected properly. 2. Driver program is not installed successfully. 3. The device is damaged.</source>
         <translation>未找到 Veskaroo 设备！可能的原因：1. Veskaroo 未正确连接。2. 驱动程序未成功安装。3. 设备已损坏。</translation>
+    </message>
+    <message>
+        <source>请先选择左边列表文件</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
