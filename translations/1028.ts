@@ -52,7 +52,7 @@
     <name>ICameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可用的攝影機</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>拍照提示音</source>
-        <translation type="unfinished"></translation>
+        <translation>拍照提示音</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     <name>IControlSlider</name>
     <message>
         <source>Not adjustable</source>
-        <translation type="unfinished"></translation>
+        <translation>不可調整</translation>
     </message>
 </context>
 <context>
@@ -484,19 +484,19 @@
     <name>IFocusFrame</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished">自動</translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>對焦</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>曝光</translation>
     </message>
     <message>
         <source>This camera has no focus or exposure to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>此攝影機沒有可調整的對焦或曝光。</translation>
     </message>
 </context>
 <context>
@@ -637,275 +637,275 @@
     <name>IOcrEngine</name>
     <message>
         <source>Error while loading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>載入文字辨識引擎時發生錯誤</translation>
     </message>
     <message>
         <source>Error while unloading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>卸載文字辨識引擎時發生錯誤</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入 %1。</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將 %1 讀取為圖片。</translation>
     </message>
     <message>
         <source>%1 cannot be recognised: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法辨識 %1：%2。</translation>
     </message>
     <message>
         <source>No recognition language is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>未選擇辨識語言。</translation>
     </message>
     <message>
         <source>The recognition languages %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法載入辨識語言 %1。</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>未知錯誤</translation>
     </message>
 </context>
 <context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">文字辨識</translation>
+        <translation>文字辨識</translation>
     </message>
     <message>
         <source>Import File</source>
-        <translation type="unfinished">匯入檔案</translation>
+        <translation>匯入檔案</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>上一頁</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>下一頁</translation>
     </message>
     <message>
         <source>OCR Recognizing</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR 辨識</translation>
     </message>
     <message>
         <source>Language Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>辨識語言</translation>
     </message>
     <message>
         <source>Open Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟圖片</translation>
     </message>
     <message>
         <source>Please import a picture for parsing.</source>
-        <translation type="unfinished"></translation>
+        <translation>請先匯入要辨識的圖片。</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">儲存</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>OCR Analysing Succeed!</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR 辨識成功！</translation>
     </message>
 </context>
 <context>
     <name>IOcrLanguages</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英文</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>簡體中文</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>Bashkir</source>
-        <translation type="unfinished"></translation>
+        <translation>巴什基爾文</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>加泰隆尼亞文</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>克羅埃西亞文</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>捷克文</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>丹麥文</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>荷蘭文</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>芬蘭文</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>法文</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>德文</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>希臘文</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>義大利文</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>印尼文</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>拉脫維亞文</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>波蘭文</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>俄文</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>斯洛伐克文</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>西班牙文</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>瑞典文</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>韃靼文</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>土耳其文</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>烏克蘭文</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日文</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>韓文</translation>
     </message>
     <message>
         <source>Bangla</source>
-        <translation type="unfinished"></translation>
+        <translation>孟加拉文</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>越南文</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>保加利亞文</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>愛沙尼亞文</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>匈牙利文</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>立陶宛文</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>挪威文</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>羅馬尼亞文</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>斯洛維尼亞文</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>亞美尼亞文</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>葡萄牙文(巴西)</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>葡萄牙文(葡萄牙)</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>泰文</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>阿拉伯文</translation>
     </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">文字辨識</translation>
+        <translation>文字辨識</translation>
     </message>
     <message>
         <source>Start Recognizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>開始辨識...</translation>
     </message>
 </context>
 <context>
     <name>IParameterFrame</name>
     <message>
         <source>Contrast </source>
-        <translation type="unfinished"></translation>
+        <translation>對比度 </translation>
     </message>
     <message>
         <source>Brightness </source>
-        <translation type="unfinished"></translation>
+        <translation>亮度 </translation>
     </message>
     <message>
         <source>Saturation </source>
-        <translation type="unfinished"></translation>
+        <translation>飽和度 </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">預設</translation>
+        <translation>預設</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@
     <name>IPixRateFrame</name>
     <message>
         <source>No resolution available</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可用的解析度</translation>
     </message>
 </context>
 <context>
@@ -980,70 +980,70 @@
     <name>ISettingFrame</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">儲存</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>軟體：</translation>
     </message>
     <message>
         <source>Software Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>軟體版本：</translation>
     </message>
     <message>
         <source>Language switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>語言切換：</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>影片</translation>
     </message>
     <message>
         <source>This system cannot save pictures in this format.</source>
-        <translation type="unfinished"></translation>
+        <translation>此系統無法以此格式儲存圖片。</translation>
     </message>
     <message>
         <source>View picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視圖片檔案路徑</translation>
     </message>
     <message>
         <source>View video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視影片檔案路徑</translation>
     </message>
     <message>
         <source>Setup picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>設定圖片檔案路徑</translation>
     </message>
     <message>
         <source>Setup video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>設定影片檔案路徑</translation>
     </message>
     <message>
         <source>Restart the software, to activate the language setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>請重新啟動軟體，使語言設定生效。</translation>
     </message>
     <message>
         <source>This folder cannot be written to. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入此資料夾，請選擇其他資料夾。</translation>
     </message>
 </context>
 <context>
     <name>ISmallCameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可用的攝影機</translation>
     </message>
 </context>
 <context>
@@ -1264,11 +1264,11 @@
     <name>ImageView</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Please select a picture first</source>
-        <translation type="unfinished"></translation>
+        <translation>請先選擇一張圖片</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <source>请先选择左边列表文件</source>
-        <translation type="unfinished"></translation>
+        <translation>請先選擇左側清單中的檔案</translation>
     </message>
 </context>
 <context>
