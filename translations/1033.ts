@@ -52,7 +52,7 @@
     <name>ICameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>No camera device available</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>拍照提示音</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutter sound</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     <name>IControlSlider</name>
     <message>
         <source>Not adjustable</source>
-        <translation type="unfinished"></translation>
+        <translation>Not adjustable</translation>
     </message>
 </context>
 <context>
@@ -484,19 +484,19 @@
     <name>IFocusFrame</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished">Automatic</translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Focus</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposure</translation>
     </message>
     <message>
         <source>This camera has no focus or exposure to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>This camera has no focus or exposure to adjust.</translation>
     </message>
 </context>
 <context>
@@ -637,275 +637,275 @@
     <name>IOcrEngine</name>
     <message>
         <source>Error while loading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while loading ABBYY FineReader Engine</translation>
     </message>
     <message>
         <source>Error while unloading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while unloading ABBYY FineReader Engine</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be written.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be read as a picture.</translation>
     </message>
     <message>
         <source>%1 cannot be recognised: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be recognised: %2.</translation>
     </message>
     <message>
         <source>No recognition language is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No recognition language is chosen.</translation>
     </message>
     <message>
         <source>The recognition languages %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>The recognition languages %1 cannot be loaded.</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">OCR</translation>
+        <translation>OCR</translation>
     </message>
     <message>
         <source>Import File</source>
-        <translation type="unfinished">Import File</translation>
+        <translation>Import File</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Last page</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Next Page</translation>
     </message>
     <message>
         <source>OCR Recognizing</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR Recognizing</translation>
     </message>
     <message>
         <source>Language Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Identification</translation>
     </message>
     <message>
         <source>Open Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Picture</translation>
     </message>
     <message>
         <source>Please import a picture for parsing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please import a picture for parsing.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>OCR Analysing Succeed!</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR Analysing Succeed!</translation>
     </message>
 </context>
 <context>
     <name>IOcrLanguages</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese Traditional</translation>
     </message>
     <message>
         <source>Bashkir</source>
-        <translation type="unfinished"></translation>
+        <translation>Bashkir</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalan</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croatian</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Czech</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danish</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dutch</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnish</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Greek</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italian</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesian</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Latvian</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polish</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovak</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Swedish</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatar</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turkish</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainian</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Korean</translation>
     </message>
     <message>
         <source>Bangla</source>
-        <translation type="unfinished"></translation>
+        <translation>Bangla</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamese</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarian</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonian</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungarian</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lithuanian</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegian</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Romanian</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenian</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Armenian</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portuguese(Brazil)</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portuguese(Portugal)</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thai</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabic</translation>
     </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">OCR</translation>
+        <translation>OCR</translation>
     </message>
     <message>
         <source>Start Recognizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Recognizing...</translation>
     </message>
 </context>
 <context>
     <name>IParameterFrame</name>
     <message>
         <source>Contrast </source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast </translation>
     </message>
     <message>
         <source>Brightness </source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness </translation>
     </message>
     <message>
         <source>Saturation </source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Default</translation>
+        <translation>Default</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@
     <name>IPixRateFrame</name>
     <message>
         <source>No resolution available</source>
-        <translation type="unfinished"></translation>
+        <translation>No resolution available</translation>
     </message>
 </context>
 <context>
@@ -980,70 +980,70 @@
     <name>ISettingFrame</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software:</translation>
     </message>
     <message>
         <source>Software Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software Version:</translation>
     </message>
     <message>
         <source>Language switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Language switch:</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>This system cannot save pictures in this format.</source>
-        <translation type="unfinished"></translation>
+        <translation>This system cannot save pictures in this format.</translation>
     </message>
     <message>
         <source>View picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>View picture file path</translation>
     </message>
     <message>
         <source>View video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>View video file path</translation>
     </message>
     <message>
         <source>Setup picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup picture file path</translation>
     </message>
     <message>
         <source>Setup video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup video file path</translation>
     </message>
     <message>
         <source>Restart the software, to activate the language setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart the software, to activate the language setting.</translation>
     </message>
     <message>
         <source>This folder cannot be written to. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>This folder cannot be written to. Please choose another one.</translation>
     </message>
 </context>
 <context>
     <name>ISmallCameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>No camera device available</translation>
     </message>
 </context>
 <context>
@@ -1264,11 +1264,11 @@
     <name>ImageView</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Please select a picture first</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select a picture first</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <source>请先选择左边列表文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select a file in the list on the left first</translation>
     </message>
 </context>
 <context>
