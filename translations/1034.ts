@@ -52,7 +52,7 @@
     <name>ICameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna cámara disponible</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>拍照提示音</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido del obturador</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     <name>IControlSlider</name>
     <message>
         <source>Not adjustable</source>
-        <translation type="unfinished"></translation>
+        <translation>No ajustable</translation>
     </message>
 </context>
 <context>
@@ -484,19 +484,19 @@
     <name>IFocusFrame</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished">Automático</translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoque</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <source>This camera has no focus or exposure to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cámara no tiene enfoque ni exposición que ajustar.</translation>
     </message>
 </context>
 <context>
@@ -637,275 +637,275 @@
     <name>IOcrEngine</name>
     <message>
         <source>Error while loading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar el motor de reconocimiento de texto</translation>
     </message>
     <message>
         <source>Error while unloading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al descargar el motor de reconocimiento de texto</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1 como imagen.</translation>
     </message>
     <message>
         <source>%1 cannot be recognised: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reconocer %1: %2.</translation>
     </message>
     <message>
         <source>No recognition language is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún idioma de reconocimiento.</translation>
     </message>
     <message>
         <source>The recognition languages %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden cargar los idiomas de reconocimiento %1.</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">Reconocer texto</translation>
+        <translation>Reconocer texto</translation>
     </message>
     <message>
         <source>Import File</source>
-        <translation type="unfinished">Importar archivo</translation>
+        <translation>Importar archivo</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>OCR Recognizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer</translation>
     </message>
     <message>
         <source>Language Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de reconocimiento</translation>
     </message>
     <message>
         <source>Open Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen</translation>
     </message>
     <message>
         <source>Please import a picture for parsing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe primero una imagen para reconocer.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>OCR Analysing Succeed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Texto reconocido!</translation>
     </message>
 </context>
 <context>
     <name>IOcrLanguages</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional</translation>
     </message>
     <message>
         <source>Bashkir</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskir</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalán</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croata</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Checo</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danés</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesio</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Letón</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovaco</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tártaro</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Bangla</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengalí</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Búlgaro</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonio</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Húngaro</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituano</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruego</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumano</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Esloveno</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Armenio</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (Brasil)</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (Portugal)</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandés</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">Reconocer texto</translation>
+        <translation>Reconocer texto</translation>
     </message>
     <message>
         <source>Start Recognizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconociendo...</translation>
     </message>
 </context>
 <context>
     <name>IParameterFrame</name>
     <message>
         <source>Contrast </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste </translation>
     </message>
     <message>
         <source>Brightness </source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo </translation>
     </message>
     <message>
         <source>Saturation </source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Predeterminado</translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@
     <name>IPixRateFrame</name>
     <message>
         <source>No resolution available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna resolución disponible</translation>
     </message>
 </context>
 <context>
@@ -980,70 +980,70 @@
     <name>ISettingFrame</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Guardar</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software:</translation>
     </message>
     <message>
         <source>Software Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del software:</translation>
     </message>
     <message>
         <source>Language switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>This system cannot save pictures in this format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este sistema no puede guardar imágenes en este formato.</translation>
     </message>
     <message>
         <source>View picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver carpeta de imágenes</translation>
     </message>
     <message>
         <source>View video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver carpeta de vídeos</translation>
     </message>
     <message>
         <source>Setup picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpeta de imágenes</translation>
     </message>
     <message>
         <source>Setup video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpeta de vídeos</translation>
     </message>
     <message>
         <source>Restart the software, to activate the language setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie el programa para aplicar el cambio de idioma.</translation>
     </message>
     <message>
         <source>This folder cannot be written to. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en esta carpeta. Elija otra.</translation>
     </message>
 </context>
 <context>
     <name>ISmallCameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna cámara disponible</translation>
     </message>
 </context>
 <context>
@@ -1264,11 +1264,11 @@
     <name>ImageView</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Please select a picture first</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero una imagen</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <source>请先选择左边列表文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero un archivo de la lista de la izquierda</translation>
     </message>
 </context>
 <context>
