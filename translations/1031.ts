@@ -52,7 +52,7 @@
     <name>ICameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kamera verfügbar</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>拍照提示音</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöseton</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     <name>IControlSlider</name>
     <message>
         <source>Not adjustable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht einstellbar</translation>
     </message>
 </context>
 <context>
@@ -484,19 +484,19 @@
     <name>IFocusFrame</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished">Automatisch</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <source>This camera has no focus or exposure to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei dieser Kamera lassen sich Fokus und Belichtung nicht einstellen.</translation>
     </message>
 </context>
 <context>
@@ -637,275 +637,275 @@
     <name>IOcrEngine</name>
     <message>
         <source>Error while loading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Texterkennung</translation>
     </message>
     <message>
         <source>Error while unloading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entladen der Texterkennung</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht als Bild gelesen werden.</translation>
     </message>
     <message>
         <source>%1 cannot be recognised: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erkannt werden: %2.</translation>
     </message>
     <message>
         <source>No recognition language is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Erkennungssprache gewählt.</translation>
     </message>
     <message>
         <source>The recognition languages %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erkennungssprachen %1 können nicht geladen werden.</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">Text erkennen</translation>
+        <translation>Text erkennen</translation>
     </message>
     <message>
         <source>Import File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei importieren</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Seite</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite</translation>
     </message>
     <message>
         <source>OCR Recognizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennen</translation>
     </message>
     <message>
         <source>Language Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennungssprache</translation>
     </message>
     <message>
         <source>Open Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild öffnen</translation>
     </message>
     <message>
         <source>Please import a picture for parsing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst ein Bild zum Erkennen importieren.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>OCR Analysing Succeed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Text erfolgreich erkannt!</translation>
     </message>
 </context>
 <context>
     <name>IOcrLanguages</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch (traditionell)</translation>
     </message>
     <message>
         <source>Bashkir</source>
-        <translation type="unfinished"></translation>
+        <translation>Baschkirisch</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalanisch</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatisch</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschechisch</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänisch</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettisch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowakisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwedisch</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatarisch</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainisch</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <source>Bangla</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengalisch</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamesisch</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarisch</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estnisch</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarisch</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Litauisch</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegisch</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumänisch</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowenisch</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Armenisch</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (Brasilien)</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (Portugal)</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thailändisch</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">Text erkennen</translation>
+        <translation>Text erkennen</translation>
     </message>
     <message>
         <source>Start Recognizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung läuft...</translation>
     </message>
 </context>
 <context>
     <name>IParameterFrame</name>
     <message>
         <source>Contrast </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast </translation>
     </message>
     <message>
         <source>Brightness </source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit </translation>
     </message>
     <message>
         <source>Saturation </source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Standard</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@
     <name>IPixRateFrame</name>
     <message>
         <source>No resolution available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Auflösung verfügbar</translation>
     </message>
 </context>
 <context>
@@ -980,70 +980,70 @@
     <name>ISettingFrame</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software:</translation>
     </message>
     <message>
         <source>Software Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion:</translation>
     </message>
     <message>
         <source>Language switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>This system cannot save pictures in this format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses System kann Bilder nicht in diesem Format speichern.</translation>
     </message>
     <message>
         <source>View picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildordner anzeigen</translation>
     </message>
     <message>
         <source>View video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoordner anzeigen</translation>
     </message>
     <message>
         <source>Setup picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildordner festlegen</translation>
     </message>
     <message>
         <source>Setup video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoordner festlegen</translation>
     </message>
     <message>
         <source>Restart the software, to activate the language setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Software neu starten, damit die Spracheinstellung wirksam wird.</translation>
     </message>
     <message>
         <source>This folder cannot be written to. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesen Ordner kann nicht geschrieben werden. Bitte einen anderen wählen.</translation>
     </message>
 </context>
 <context>
     <name>ISmallCameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kamera verfügbar</translation>
     </message>
 </context>
 <context>
@@ -1264,11 +1264,11 @@
     <name>ImageView</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Please select a picture first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst ein Bild auswählen</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <source>请先选择左边列表文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Datei in der Liste links auswählen</translation>
     </message>
 </context>
 <context>
