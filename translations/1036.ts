@@ -52,7 +52,7 @@
     <name>ICameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune caméra disponible</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>拍照提示音</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de l&apos;obturateur</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     <name>IControlSlider</name>
     <message>
         <source>Not adjustable</source>
-        <translation type="unfinished"></translation>
+        <translation>Non réglable</translation>
     </message>
 </context>
 <context>
@@ -484,19 +484,19 @@
     <name>IFocusFrame</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished">Automatique</translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise au point</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <source>This camera has no focus or exposure to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette caméra n&apos;a ni mise au point ni exposition à régler.</translation>
     </message>
 </context>
 <context>
@@ -637,275 +637,275 @@
     <name>IOcrEngine</name>
     <message>
         <source>Error while loading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du chargement du moteur de reconnaissance de texte</translation>
     </message>
     <message>
         <source>Error while unloading ABBYY FineReader Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du déchargement du moteur de reconnaissance de texte</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 comme image.</translation>
     </message>
     <message>
         <source>%1 cannot be recognised: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de reconnaître %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No recognition language is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune langue de reconnaissance n&apos;est choisie.</translation>
     </message>
     <message>
         <source>The recognition languages %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les langues de reconnaissance %1.</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>IOcrFrame</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">OCR</translation>
+        <translation>OCR</translation>
     </message>
     <message>
         <source>Import File</source>
-        <translation type="unfinished">Importer un fichier</translation>
+        <translation>Importer un fichier</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>OCR Recognizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l&apos;OCR</translation>
     </message>
     <message>
         <source>Language Identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues de reconnaissance</translation>
     </message>
     <message>
         <source>Open Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image</translation>
     </message>
     <message>
         <source>Please import a picture for parsing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez importer une image à analyser.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>OCR Analysing Succeed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse OCR réussie&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>IOcrLanguages</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois traditionnel</translation>
     </message>
     <message>
         <source>Bashkir</source>
-        <translation type="unfinished"></translation>
+        <translation>Bachkir</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalan</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croate</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tchèque</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danois</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnois</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonésien</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Letton</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonais</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovaque</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suédois</translation>
     </message>
     <message>
         <source>Tatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatar</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainien</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>Bangla</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengali</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgare</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonien</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongrois</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituanien</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvégien</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Roumain</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovène</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Arménien</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (Brésil)</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (Portugal)</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaï</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabe</translation>
     </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>
     <message>
         <source>OCR</source>
-        <translation type="unfinished">OCR</translation>
+        <translation>OCR</translation>
     </message>
     <message>
         <source>Start Recognizing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la reconnaissance...</translation>
     </message>
 </context>
 <context>
     <name>IParameterFrame</name>
     <message>
         <source>Contrast </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste </translation>
     </message>
     <message>
         <source>Brightness </source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité </translation>
     </message>
     <message>
         <source>Saturation </source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished">Par défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@
     <name>IPixRateFrame</name>
     <message>
         <source>No resolution available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune résolution disponible</translation>
     </message>
 </context>
 <context>
@@ -980,70 +980,70 @@
     <name>ISettingFrame</name>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel&#xa0;:</translation>
     </message>
     <message>
         <source>Software Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel&#xa0;:</translation>
     </message>
     <message>
         <source>Language switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de langue&#xa0;:</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>This system cannot save pictures in this format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce système ne peut pas enregistrer d&apos;images dans ce format.</translation>
     </message>
     <message>
         <source>View picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le dossier des images</translation>
     </message>
     <message>
         <source>View video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le dossier des vidéos</translation>
     </message>
     <message>
         <source>Setup picture file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des images</translation>
     </message>
     <message>
         <source>Setup video file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des vidéos</translation>
     </message>
     <message>
         <source>Restart the software, to activate the language setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrez le logiciel pour appliquer le réglage de la langue.</translation>
     </message>
     <message>
         <source>This folder cannot be written to. Please choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans ce dossier. Veuillez en choisir un autre.</translation>
     </message>
 </context>
 <context>
     <name>ISmallCameraFrame</name>
     <message>
         <source>No camera device available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune caméra disponible</translation>
     </message>
 </context>
 <context>
@@ -1264,11 +1264,11 @@
     <name>ImageView</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Please select a picture first</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord sélectionner une image</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <source>请先选择左边列表文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord sélectionner un fichier dans la liste de gauche</translation>
     </message>
 </context>
 <context>
