@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>阿拉伯文</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>%1 的語言套件未安裝。請安裝 Debian 套件 %2 後再試一次。</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arabisch</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>Das Sprachpaket für %1 ist nicht installiert. Installieren Sie das Debian-Paket %2 und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

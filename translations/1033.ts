@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arabic</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>The language pack for %1 is not installed. Install the Debian package %2 and try again.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

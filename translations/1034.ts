@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Árabe</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>El paquete de idioma de %1 no está instalado. Instale el paquete de Debian %2 e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

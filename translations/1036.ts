@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arabe</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>Le pack de langue pour %1 n&apos;est pas installé. Installez le paquet Debian %2 et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arabo</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>Il pacchetto di lingua per %1 non è installato. Installare il pacchetto Debian %2 e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>アラビア語</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>%1 の言語パックがインストールされていません。Debian パッケージ %2 をインストールしてから、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

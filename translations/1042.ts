@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>아랍어</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>%1 언어 팩이 설치되어 있지 않습니다. Debian 패키지 %2을(를) 설치한 후 다시 시도하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

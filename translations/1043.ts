@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arabisch</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>Het taalpakket voor %1 is niet geïnstalleerd. Installeer het Debian-pakket %2 en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Арабский</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>Языковой пакет для «%1» не установлен. Установите пакет Debian %2 и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

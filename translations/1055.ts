@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>Arapça</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>%1 dil paketi yüklü değil. %2 Debian paketini yükleyip yeniden deneyin.</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -873,6 +873,10 @@
         <source>Arabic</source>
         <translation>阿拉伯语</translation>
     </message>
+    <message>
+        <source>The language pack for %1 is not installed. Install the Debian package %2 and try again.</source>
+        <translation>%1 的语言包未安装。请安装 Debian 软件包 %2 后重试。</translation>
+    </message>
 </context>
 <context>
     <name>IOcrProgressBar</name>

@@ -111,7 +111,7 @@ QString IOcrLanguages::missingPackProblem(const QString& engineNames, const QStr
         const Language* language = byEngineName(name.trimmed());
         if (!language || QFileInfo::exists(folder + QLatin1Char('/') + language->code + ".traineddata"))
             continue;
-        return QCoreApplication::translate(kContext,
+        return QCoreApplication::translate("IOcrLanguages",
                                            "The language pack for %1 is not installed. "
                                            "Install the Debian package %2 and try again.")
             .arg(language->displayText(), debianPackage(language->code));
