@@ -54,13 +54,7 @@ void IPixRateFrame::refresh(bool applyFallback)
             continue;
         auto* b = new QToolButton(this);
         b->setText(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
-        QFont font = b->font();
-        font.setPointSize(14);
-        font.setWeight(87);
-        b->setFont(font);
-        b->setCheckable(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus);
+        IPanelStyle::makeListChoice(b);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         b->setProperty("pixrate", QSizeF(size));

@@ -1,6 +1,7 @@
 // Pop-up list of capture modes.
 #include "customui/capture/icapturemodeframe.h"
 
+#include "customui/common/ipanelstyle.h"
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 
@@ -50,13 +51,7 @@ ICaptureModeFrame::ICaptureModeFrame(QWidget* mainWindow, QWidget* parent)
 void ICaptureModeFrame::addModeButton(int mode, const QString& text)
 {
     auto* b = new QPushButton(text, this);
-    QFont font = b->font();
-    font.setPointSize(14);
-    font.setWeight(87);
-    b->setFont(font);
-    b->setCheckable(true);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setFocusPolicy(Qt::NoFocus);
+    IPanelStyle::makeListChoice(b);
     b->setProperty("flag", mode);
     // The marks are ours to set: a click must not toggle them by itself.
     connect(b, &QPushButton::clicked, this, &ICaptureModeFrame::slButtonClick);

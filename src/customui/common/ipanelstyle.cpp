@@ -3,6 +3,7 @@
 
 #include "iglobals.h"
 
+#include <QAbstractButton>
 #include <QtMath>
 
 namespace {
@@ -70,4 +71,15 @@ QString IPanelStyle::controlsSheet()
         .arg(qRound(4 * s))
         .arg(qRound(12 * s))
         .arg(qRound(12 * s) / 2 + 1);
+}
+
+void IPanelStyle::makeListChoice(QAbstractButton* button)
+{
+    QFont font = button->font();
+    font.setPointSize(14);
+    font.setWeight(87);
+    button->setFont(font);
+    button->setCheckable(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
 }

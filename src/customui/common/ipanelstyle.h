@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QAbstractButton;
+
 class IPanelStyle
 {
 public:
@@ -13,4 +15,7 @@ public:
     // Added to sheet() by panels with sliders, check and radio buttons,
     // combo boxes or checkable tool buttons: the same colours for those.
     static QString controlsSheet();
+    // A choice in a pop-up list (capture modes, resolutions): large bold
+    // text, checkable, pointing hand, no keyboard focus.
+    static void makeListChoice(QAbstractButton* button);
 };
