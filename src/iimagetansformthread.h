@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QStringList>
 #include <QThread>
+#include <QWaitCondition>
 
 class IImageTansformThread : public QThread
 {
@@ -22,6 +23,8 @@ public:
 
     // The steps of a capture job, each on its own so they can be checked
     // without a running thread.
+    // Without an overlay an opaque picture comes back as it is: the encoder
+    // writes the same file from it without a copy.
     static QImage compose(const QImage& picture, const QImage& overlay);
     // Turns the outlined page upright and cuts it out; the picture comes back
     // unchanged when the outline cannot be a page in it.
@@ -33,6 +36,9 @@ public:
 
     QSize thumbnailSize() const;
     int pendingCaptureJobs() const;
+    // How often the loop has woken to look for work; it sleeps until a job
+    // or the stop arrives, so this grows with the jobs, not with time.
+    int wakeUps() const;
 
 public slots:
     virtual void addCaptureJob(const ICaptureJob& job);
@@ -65,6 +71,9 @@ private:
     QString uniquePath(const QString& folder, const QString& format) const;
 
     mutable QMutex m_mutex;
+    // Signalled, under the mutex, when a job or the stop arrives.
+    QWaitCondition m_work;
+    int m_wakeUps = 0;
     QList<ICaptureJob> m_jobs;
     QSize m_thumbnailSize;
     QString m_exportPath;

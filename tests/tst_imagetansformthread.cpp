@@ -377,6 +377,74 @@ private slots:
         QVERIFY2(saved < reference / 2, qPrintable(QString("%1 against %2").arg(saved).arg(reference)));
     }
 
+    // The camera's picture without annotations goes to the encoder as it
+    // is: the file must still hold the bytes of the composed picture at
+    // quality 100, whatever the picture's format.
+    void jpegBytesAreThoseOfTheComposedPicture_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("32-bit") << int(QImage::Format_RGB32);
+        QTest::newRow("24-bit") << int(QImage::Format_RGB888);
+        QTest::newRow("grey") << int(QImage::Format_Grayscale8);
+        QTest::newRow("with alpha") << int(QImage::Format_ARGB32);
+    }
+
+    void jpegBytesAreThoseOfTheComposedPicture()
+    {
+        QFETCH(int, format);
+        IConfigureService::instance()->setPhotoFormat("jpeg");
+        QImage photo = IOpencvApi::cvMat2Image(SyntheticDocument::render(cv::Size(320, 240), 5.0, 3).frame)
+                           .convertToFormat(QImage::Format(format));
+        if (photo.hasAlphaChannel())
+            photo.setPixel(10, 10, qRgba(200, 30, 30, 90));
+        ICaptureJob job = jobFor(photo, freshFolder(QString("bytes%1").arg(format)));
+        job.overlay = QImage(); // nothing drawn on the board
+
+        IImageTansformThread thread;
+        QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
+        thread.addCaptureJob(job);
+        thread.processCaptureJob();
+        QCOMPARE(images.size(), 1);
+        QFile written(images[0][1].toString());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+
+        QImage canvas(photo.size(), QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        painter.drawImage(0, 0, photo);
+        painter.end();
+        QBuffer expected;
+        expected.open(QIODevice::WriteOnly);
+        QImageWriter writer(&expected, "jpeg");
+        writer.setQuality(100);
+        QVERIFY(writer.write(canvas));
+        QVERIFY(written.readAll() == expected.data());
+    }
+
+    // The loop sleeps until there is work and takes a job the moment it is
+    // queued: it goes round once per job, never on a timer.
+    void theSaveThreadWakesForWorkOnly()
+    {
+        const QString folder = freshFolder("wake");
+        IImageTansformThread thread;
+        QSignalSpy images(&thread, &IImageTansformThread::sgCaptureImage);
+        QSignalSpy exported(&thread, &IImageTansformThread::sgSaveFilesSuccess);
+        thread.start();
+        QTest::qWait(200); // a polling loop would have gone round ten times
+        QCOMPARE(thread.wakeUps(), 0);
+
+        for (int i = 0; i < 3; ++i)
+            thread.addCaptureJob(jobFor(quarters(QSize(40, 20)), folder));
+        QTRY_COMPARE(images.size(), 3);
+        QTest::qWait(100);
+        QVERIFY2(thread.wakeUps() >= 1 && thread.wakeUps() <= 3, qPrintable(QString::number(thread.wakeUps())));
+
+        const int before = thread.wakeUps();
+        thread.setExportJob(QDir(folder).filePath("copy.png"), {images[0][1].toString()}, 0);
+        QTRY_COMPARE(exported.size(), 1);
+        QCOMPARE(thread.wakeUps(), before + 1);
+    }
+
     // ---- Capture: straightening ------------------------------------------------------
 
     // A portrait page turned by `tilt` degrees counter-clockwise, found by

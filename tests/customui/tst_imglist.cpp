@@ -292,6 +292,21 @@ private slots:
         QVERIFY(!list()->entry(3)->isChecked());
     }
 
+    // A saved capture shows the picture the save thread handed over; the
+    // file is not read back, so what is on disk meanwhile does not matter.
+    void aCaptureShowsThePictureHandedOverNotTheFile()
+    {
+        newPanel();
+        const QString path = writePicture(m_folder->filePath("shot.jpeg"), QSize(64, 48), Qt::blue);
+        QImage handed(139, 94, QImage::Format_RGB32);
+        handed.fill(Qt::red);
+        list()->addImage(handed, path);
+        QCOMPARE(list()->count(), 1);
+        QCOMPARE(list()->entry(0)->path(), path);
+        const QImage shown = list()->entry(0)->thumbnail().toImage();
+        QCOMPARE(QColor(shown.pixel(shown.rect().center())), QColor(Qt::red));
+    }
+
     void clicksToggleMarksAndTheButtonsMarkAllOrNone()
     {
         newPanel();
