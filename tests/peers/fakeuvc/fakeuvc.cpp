@@ -447,8 +447,10 @@ int handleIoctl(int fd, unsigned long request, void* arg)
             // Takes the wake-up too, so that poll() stops answering for it.
             uint64_t count;
             (void)!::read(fd, &count, sizeof count);
-            if (cam.done.empty())
+            if (cam.done.empty()) {
+                log(cam, "DQBUF EAGAIN");
                 return fail(EAGAIN); // the node is opened non-blocking
+            }
             b->index = cam.done.front();
             cam.done.pop_front();
         } else if (b->index >= cam.buffers.size()) {
