@@ -41,7 +41,8 @@ void makeSysfs(const QString& root)
     QDir().mkpath(usb + "/1-1:1.0");
     writeFile(root + "/sys/class/video4linux/video0/name", "Emulated Document Camera\n");
     QFile::link(usb + "/1-1:1.0", root + "/sys/class/video4linux/video0/device");
-    writeFile(root + "/dev/video0", "");
+    // The node itself is the preloaded camera's: nothing on disk.
+    QDir().mkpath(root + "/dev");
 }
 
 void print(const QString& line)
