@@ -28,6 +28,8 @@ packages=(
     libzip-dev libxlsxwriter-dev
     # tests: an X server for the tests that need one; benchmarks
     xvfb xauth xdotool libbenchmark-dev
+    # tests: the emulated USB camera encodes its MJPG frames
+    libjpeg-dev
     # tests: reading back exported PDF files
     poppler-utils
     # tests: a private sound server whose sound the screen recorder records

@@ -54,6 +54,17 @@ void IDShowThread::close()
     if (!m_thread)
         return;
     m_closing = true;
+    {
+        // Closed for good: a reopen the worker asked for is void.
+        QMutexLocker lock(&m_mutex);
+        m_restart = false;
+    }
+    joinWorker();
+}
+
+void IDShowThread::joinWorker()
+{
+    m_closing = true;
     m_thread->wait();
     // The finish handler runs here too, so that a reopening close does not
     // depend on the event loop.
@@ -173,7 +184,7 @@ void IDShowThread::setResolution(const QSizeF& size)
             m_restart = true;
     }
     if (reopen)
-        close();
+        joinWorker();
 }
 
 void IDShowThread::setStoresResolution(bool on)
@@ -242,6 +253,16 @@ void IDShowThread::startCapture()
     }
     {
         QMutexLocker lock(&m_mutex);
+        if (m_frameSize != requested) {
+            // A new size was asked for while the device opened: setResolution
+            // saw no device to reopen, so start over at that size (unless
+            // the camera is being closed).
+            m_restart = !m_closing;
+            lock.unlock();
+            device->stopStreaming();
+            qDebug() << "resolution changed while opening, reopening: " << m_devicePath;
+            return;
+        }
         m_parameters = parameters;
         m_resolutions.clear();
         for (const QSize& s : sizes)

@@ -75,6 +75,8 @@ private:
     // Worker thread: counts a run of frames that could not be shown and
     // tells the user once when it lasts.
     void noteDroppedFrame(const QSize& size);
+    // Ends the worker; onFinished reopens when a restart is pending.
+    void joinWorker();
     void onFinished();
 
     QString m_devicePath;

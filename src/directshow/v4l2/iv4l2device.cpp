@@ -190,14 +190,17 @@ IVideoDevice::ReadResult IV4l2Device::read(IVideoFrame& frame, int timeoutMs)
     buf.memory = V4L2_MEMORY_MMAP;
     if (xioctl(VIDIOC_DQBUF, &buf) < 0)
         return errno == EAGAIN ? Timeout : (lostDevice(errno) ? Lost : Timeout);
-    if (buf.index < m_buffers.size() && !(buf.flags & V4L2_BUF_FLAG_ERROR)) {
+    // A buffer the driver flags as damaged is no frame: the caller's last
+    // one must not be handed back as if it were new.
+    const bool usable = buf.index < m_buffers.size() && !(buf.flags & V4L2_BUF_FLAG_ERROR);
+    if (usable) {
         frame.mjpeg = QByteArray(static_cast<const char*>(m_buffers[buf.index].start), int(buf.bytesused));
         frame.bgr.release();
     }
     const bool requeued = xioctl(VIDIOC_QBUF, &buf) == 0;
     if (!requeued && lostDevice(errno))
         return Lost;
-    return frame.mjpeg.isEmpty() ? Timeout : Frame;
+    return usable && !frame.mjpeg.isEmpty() ? Frame : Timeout;
 }
 
 void IV4l2Device::stopStreaming()
