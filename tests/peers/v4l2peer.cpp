@@ -82,7 +82,7 @@ struct Watch
 
     explicit Watch(IDShowThread& thread)
     {
-        QObject::connect(&thread, &IDShowThread::sgCameraFrame, qApp, [this](const QImage& frame) {
+        QObject::connect(&thread, &IDShowThread::sgCameraFrame, QCoreApplication::instance(), [this](const QImage& frame) {
             // Every emulated frame differs from the one before.
             if (!frames.isEmpty() && frames.last() == frame)
                 ++repeats;
@@ -90,7 +90,7 @@ struct Watch
             if (frames.size() > 4)
                 frames.removeFirst();
         });
-        QObject::connect(&thread, &IDShowThread::sgError, qApp, [this](int code) { codes << code; });
+        QObject::connect(&thread, &IDShowThread::sgError, QCoreApplication::instance(), [this](int code) { codes << code; });
     }
     int count(int code) const { return codes.count(code); }
 };
