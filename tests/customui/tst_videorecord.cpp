@@ -1,6 +1,7 @@
 // The screen-recording overlay: the zone choice, start, pause, resume and
 // stop through the recording service (with the fake recorder), the clock,
 // what the user sees when a start fails, and the saved-file dialog.
+#include "common/fakerecorderlog.h"
 #include "common/testenv.h"
 
 #include "customui/videorecord/ivideorecordframe.h"
@@ -31,17 +32,6 @@ public:
 public slots:
     void open(const QUrl& url) { opened << url; }
 };
-
-QStringList commands(const QString& log)
-{
-    QFile file(log);
-    QStringList lines;
-    if (file.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : file.readAll().split('\n'))
-            if (line.startsWith("command "))
-                lines << QString::fromLatin1(line.mid(8));
-    return lines;
-}
 
 } // namespace
 
@@ -189,7 +179,7 @@ void TestVideoRecord::pauseStopsTheClockAndResumeGoesOn()
     button(IVideoRecordFrame::Resume)->click();
     QVERIFY(!m_frame->isPaused());
     QTRY_COMPARE_WITH_TIMEOUT(m_frame->clockText(), QStringLiteral("00 : 00 : 03"), 2500);
-    QTRY_COMPARE(commands(m_log), (QStringList{"2", "3"}));
+    QTRY_COMPARE(fakeRecorderLog(m_log, "command"), (QStringList{"2", "3"}));
 }
 
 void TestVideoRecord::aStartThatFailsClosesTheOverlayAndSaysSo_data()

@@ -1,6 +1,7 @@
 // The screen recorder's control: packets on the wire both ways, the start
 // sequence and its arguments, what the window hears from the recorder's
 // reports, failures to start, and leaving with only our recorder ended.
+#include "common/fakerecorderlog.h"
 #include "common/testenv.h"
 
 #include "ffmpeg/iffmpegapi.h"
@@ -52,18 +53,6 @@ struct Recorder
     }
     QTcpSocket socket;
 };
-
-QStringList logLines(const QString& path, const QByteArray& prefix)
-{
-    QFile file(path);
-    QStringList lines;
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (line.startsWith(prefix + ' '))
-            lines << QString::fromLocal8Bit(line.mid(prefix.size() + 1));
-    return lines;
-}
 
 bool processAlive(qint64 pid)
 {
@@ -266,17 +255,17 @@ void TestRecordControl::startPassesTheArgumentsInOrder()
     QVERIFY(QRegularExpression(QStringLiteral("^\\d{14}\\.flv$")).match(file.mid(folder.size())).hasMatch());
     const QDateTime stamp = QDateTime::fromString(file.mid(folder.size(), 14), QStringLiteral("yyyyMMddhhmmss"));
     QVERIFY(stamp >= before && stamp <= QDateTime::currentDateTime());
-    QTRY_COMPARE(logLines(m_log, "args"),
+    QTRY_COMPARE(fakeRecorderLog(m_log, "args"),
                  QStringList{QStringList({file, "10", "20", "640", "480", "1", "15"}).join('|')});
     // The recorder learns the port from its environment.
-    QCOMPARE(logLines(m_log, "port"), QStringList{QString::number(server->controlPort())});
+    QCOMPARE(fakeRecorderLog(m_log, "port"), QStringList{QString::number(server->controlPort())});
 
     api.pauseRecord(true);
     api.pauseRecord(false);
     api.stopRecord();
     QTRY_COMPARE(saved.size(), 1);
     QCOMPARE(saved.at(0).at(0).toString(), file);
-    QCOMPARE(logLines(m_log, "command"), (QStringList{"2", "3", "1"}));
+    QCOMPARE(fakeRecorderLog(m_log, "command"), (QStringList{"2", "3", "1"}));
 
     // Every later start says it is not the first; the old recorder goes
     // quietly (its disconnect is not the new one's).
@@ -284,7 +273,7 @@ void TestRecordControl::startPassesTheArgumentsInOrder()
     api.startRecord(folder, QRect(0, 0, 800, 600));
     QTRY_COMPARE(messages.size(), 2);
     QCOMPARE(messages.at(1).at(0).toInt(), 2);
-    QTRY_COMPARE(logLines(m_log, "args").value(0).section('|', 5, 5), QStringLiteral("0"));
+    QTRY_COMPARE(fakeRecorderLog(m_log, "args").value(0).section('|', 5, 5), QStringLiteral("0"));
     QTest::qWait(300);
     QCOMPARE(messages.size(), 2);
     config->setVideoFormat(QStringLiteral("mp4"));
@@ -321,7 +310,7 @@ void TestRecordControl::recorderThatFailsToStartIsReported()
     // Told once, and the recorder that did not start is gone.
     QTest::qWait(300);
     QCOMPARE(failed.size(), 1);
-    const qint64 pid = logLines(m_log, "pid").value(0).toLongLong();
+    const qint64 pid = fakeRecorderLog(m_log, "pid").value(0).toLongLong();
     if (pid > 0)
         QTRY_VERIFY(!processAlive(pid));
 }
@@ -347,9 +336,9 @@ void TestRecordControl::leavingSavesTheRecordingAndEndsOnlyOurRecorder()
     QSignalSpy saved(&api, &IFFmpegApi::sgRecordVideo);
     api.startRecord(m_dir.path(), QRect(0, 0, 320, 240));
     QTRY_COMPARE(messages.size(), 1);
-    QTRY_COMPARE(logLines(m_log, "child").size(), 1);
-    const qint64 recorder = logLines(m_log, "pid").value(0).toLongLong();
-    const qint64 child = logLines(m_log, "child").value(0).toLongLong();
+    QTRY_COMPARE(fakeRecorderLog(m_log, "child").size(), 1);
+    const qint64 recorder = fakeRecorderLog(m_log, "pid").value(0).toLongLong();
+    const qint64 child = fakeRecorderLog(m_log, "child").value(0).toLongLong();
     QVERIFY(processAlive(recorder) && processAlive(child));
 
     // Leaving while recording: stop goes out, the saved report still
@@ -360,7 +349,7 @@ void TestRecordControl::leavingSavesTheRecordingAndEndsOnlyOurRecorder()
     QVERIFY(leaving.elapsed() < 2500);
     QCOMPARE(saved.size(), 1);
     QVERIFY(QFile::exists(api.currentRecordFile()));
-    QVERIFY(logLines(m_log, "command").contains(QStringLiteral("1")));
+    QVERIFY(fakeRecorderLog(m_log, "command").contains(QStringLiteral("1")));
     QTRY_VERIFY(!processAlive(recorder));
     QTRY_VERIFY(!processAlive(child));
     QVERIFY(api.recordServer() == nullptr);
