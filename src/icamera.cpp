@@ -166,6 +166,7 @@ void ICamera::setSource(std::unique_ptr<ICameraSource> source)
     connect(m_source.get(), &ICameraSource::sgChangeResolutionFromOtherApp, this,
             &ICamera::sgChangeResolutionFromOtherApp);
     connect(m_source.get(), &ICameraSource::sgFrameLossRate, this, &ICamera::sgFrameLossRate);
+    m_source->setShownSize(m_magnifying ? QSize() : m_shownSize);
 }
 
 bool ICamera::initData()
@@ -299,6 +300,24 @@ void ICamera::setEdgeDetection(bool on)
 QImage ICamera::picture(int filterKind)
 {
     return m_source ? m_source->picture(filterKind) : QImage();
+}
+
+ICompressedPicture ICamera::compressedPicture()
+{
+    return m_source ? m_source->compressedPicture() : ICompressedPicture();
+}
+
+void ICamera::setShownSize(const QSize& size)
+{
+    m_shownSize = size;
+    if (m_source)
+        m_source->setShownSize(m_magnifying ? QSize() : m_shownSize);
+}
+
+void ICamera::setMagnifying(bool on)
+{
+    m_magnifying = on;
+    setShownSize(m_shownSize);
 }
 
 IEdgeResult ICamera::edgeResult()

@@ -5,6 +5,7 @@
 
 #include "directshow/icameraparameterdata.h"
 #include "icamerainfo.h"
+#include "opencv/icompressedpicture.h"
 #include "opencv/iedgeresult.h"
 
 #include <QImage>
@@ -67,6 +68,14 @@ public:
     void setLive(bool live);
     void setEdgeDetection(bool on);
     QImage picture(int filterKind);
+    // The current frame still compressed while the view shows a reduced
+    // decode of it (see ICameraSource); null otherwise.
+    ICompressedPicture compressedPicture();
+    // The size the live picture is shown at, in device pixels, so that the
+    // source decodes no more than it shows; kept for later sources.
+    void setShownSize(const QSize& size);
+    // While a lens magnifies the live picture, it is decoded in full.
+    void setMagnifying(bool on);
     IEdgeResult edgeResult();
     ICameraParameterData cameraParameter();
     QList<QSizeF> supportedResolutions();
@@ -147,6 +156,8 @@ private:
     bool m_parametersRead = false;
     bool m_live = true;
     bool m_edgeDetection = false;
+    QSize m_shownSize;
+    bool m_magnifying = false;
     // The source has reported that it opened.
     bool m_sourceOpened = false;
     QList<AcceptedDevice> m_accepted;

@@ -1,6 +1,9 @@
 // One captured picture on its way to a file: the picture, the annotations over it and how to cut it.
 #pragma once
 
+#include "opencv/icompressedpicture.h"
+#include "opencv/ifilterkind.h"
+
 #include <QImage>
 #include <QMetaType>
 #include <QPolygonF>
@@ -11,6 +14,10 @@
 struct ICaptureJob
 {
     QImage picture;
+    // When the picture is null: the camera's frame, decoded in full through
+    // the filter kind by the save thread.
+    ICompressedPicture compressed;
+    int filterKind = FilterNone;
     // Same size as the picture, transparent where nothing is drawn.
     QImage overlay;
     // Picture size over the size the board shows it at, per axis.

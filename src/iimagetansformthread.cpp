@@ -412,6 +412,8 @@ void IImageTansformThread::processCaptureJob()
         thumbnail = m_thumbnailSize;
     }
 
+    if (job.picture.isNull() && !job.compressed.isNull())
+        job.picture = job.compressed.decode(job.filterKind);
     QImage picture;
     if (!job.picture.isNull()) {
         picture = compose(job.picture, job.overlay);

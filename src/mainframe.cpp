@@ -283,6 +283,7 @@ void MainFrame::InitData()
     }
     IBoardService::instance()->selectSelector();
     connect(camera, &ICamera::sgCameraFrame, m_board, &IBoard::setBackgroundImage);
+    connect(m_board, &IBoard::sgPictureShownSize, camera, &ICamera::setShownSize);
     connect(camera, &ICamera::sgChangeResolutionFromOtherApp, m_pixRateFrame, &IPixRateFrame::markResolution);
     // Start-up is timed to this line (bench/startup.sh).
     m_firstPicture = connect(camera, &ICamera::sgCameraFrame, this, [this] {

@@ -782,6 +782,24 @@ void IBoard::paintEvent(QPaintEvent* event)
     if (m_pathRenderWidget)
         m_pathRenderWidget->followView();
     QGraphicsView::paintEvent(event);
+    noteShownPictureSize();
+}
+
+void IBoard::noteShownPictureSize()
+{
+    QSize shown;
+    if (m_pictureItem && !m_pictureItem->boundingRect().isEmpty()) {
+        // The scale survives any turn of the view, where a mapped rectangle
+        // would swap or grow its sides.
+        const QTransform toDevice = m_pictureItem->deviceTransform(viewportTransform());
+        const double scale = std::hypot(toDevice.m11(), toDevice.m12()) * viewport()->devicePixelRatioF();
+        const QSizeF size = m_pictureItem->boundingRect().size() * scale;
+        shown = QSize(int(std::ceil(size.width())), int(std::ceil(size.height())));
+    }
+    if (shown == m_shownPictureSize)
+        return;
+    m_shownPictureSize = shown;
+    emit sgPictureShownSize(shown);
 }
 
 void IBoard::drawItems(QPainter* painter, int numItems, QGraphicsItem* items[],

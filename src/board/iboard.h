@@ -121,6 +121,9 @@ signals:
     void sgClickOnBoard();
     void sgDropEvent(QDropEvent* event);
     void sgIsFullScreen(bool fullScreen);
+    // The live picture is painted at another size, in device pixels
+    // (invalid when there is none).
+    void sgPictureShownSize(QSize size);
 
 protected:
     bool event(QEvent* event) override;
@@ -143,6 +146,9 @@ protected:
 
 private:
     void onStateChanged(int type, const QVariant& value);
+    // Tells when the picture's painted size changed (zoom, resize, a
+    // picture of another shape).
+    void noteShownPictureSize();
     bool handleGesture(QEvent* event);
     // In the drawing tools each finger draws on its own; false where Qt's
     // own touch handling (pan and pinch) applies.
@@ -165,6 +171,7 @@ private:
     // The button whose press began the gesture in progress; only its release ends it.
     Qt::MouseButton m_gestureButton = Qt::NoButton;
     QSizeF m_lastImageSize{0, 0};
+    QSize m_shownPictureSize;
     QPoint m_lastMousePos;
     // The last record delivered inside the picture, kept so a release outside
     // it can still complete the stroke.

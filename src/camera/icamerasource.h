@@ -6,6 +6,7 @@
 
 #include "directshow/icameraparameterdata.h"
 #include "icamerainfo.h"
+#include "opencv/icompressedpicture.h"
 #include "opencv/iedgeresult.h"
 
 #include <QImage>
@@ -35,6 +36,12 @@ public:
     virtual void setEdgeDetection(bool on) = 0;
     // Thread-safe: the current picture through a filter kind.
     virtual QImage picture(int filterKind) = 0;
+    // Thread-safe: the current frame still compressed, when the live view
+    // shows a reduced decode of it; null otherwise.
+    virtual ICompressedPicture compressedPicture() { return ICompressedPicture(); }
+    // The size the live picture is shown at, in device pixels; sources that
+    // can decode less than the full frame use it. Invalid: full size.
+    virtual void setShownSize(const QSize& size) { Q_UNUSED(size) }
     virtual IEdgeResult edgeResult() = 0;
     virtual ICameraParameterData parameters() = 0;
     virtual QList<QSizeF> supportedResolutions() = 0;

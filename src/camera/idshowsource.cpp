@@ -70,6 +70,16 @@ QImage IDShowSource::picture(int filterKind)
     return m_thread->picture(filterKind);
 }
 
+ICompressedPicture IDShowSource::compressedPicture()
+{
+    return m_thread->compressedPicture();
+}
+
+void IDShowSource::setShownSize(const QSize& size)
+{
+    m_thread->setShownSize(size);
+}
+
 IEdgeResult IDShowSource::edgeResult()
 {
     return m_thread->edgeResult();

@@ -24,6 +24,8 @@ public:
     void setLive(bool live) override;
     void setEdgeDetection(bool on) override;
     QImage picture(int filterKind) override;
+    ICompressedPicture compressedPicture() override;
+    void setShownSize(const QSize& size) override;
     IEdgeResult edgeResult() override;
     ICameraParameterData parameters() override;
     QList<QSizeF> supportedResolutions() override;

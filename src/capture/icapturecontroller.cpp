@@ -108,29 +108,43 @@ void ICaptureController::takePicture(int filterKind, bool cutToZone)
             return;
         }
     }
-    submit(camera->picture(filterKind));
+    // While the view shows a reduced decode, the full picture is decoded
+    // from the camera's own frame on the save thread.
+    const ICompressedPicture compressed = camera->compressedPicture();
+    if (!compressed.isNull())
+        submitFrame(QImage(), compressed, filterKind);
+    else
+        submit(camera->picture(filterKind));
 }
 
 void ICaptureController::submit(const QImage& picture)
 {
+    submitFrame(picture, ICompressedPicture(), FilterNone);
+}
+
+void ICaptureController::submitFrame(const QImage& picture, const ICompressedPicture& compressed, int filterKind)
+{
     if (!m_imageThread)
         return;
     m_stillPending = false;
-    if (picture.isNull()) {
+    if (picture.isNull() && compressed.isNull()) {
         shotFailed(tr("The camera sent no picture."));
         return;
     }
     ICaptureJob job;
     job.picture = picture;
+    job.compressed = compressed;
+    job.filterKind = filterKind;
+    const QSize size = picture.isNull() ? compressed.size : picture.size();
     const QSizeF shown = m_board->pictureSceneRect().size();
-    job.scaleX = shown.width() > 0 ? picture.width() / shown.width() : 1.0;
-    job.scaleY = shown.height() > 0 ? picture.height() / shown.height() : 1.0;
+    job.scaleX = shown.width() > 0 ? size.width() / shown.width() : 1.0;
+    job.scaleY = shown.height() > 0 ? size.height() / shown.height() : 1.0;
     job.rotation = m_board->rotation();
     job.overlay = m_board->renderAnnotations(job.scaleX, job.scaleY);
     job.targetFolder = IConfigureService::instance()->photoPath();
     if (m_cutToZone) {
         // The zone is what the user chose; straightening would move it.
-        job.cropRect = zoneCrop(picture.size(), job.scaleX, job.scaleY);
+        job.cropRect = zoneCrop(size, job.scaleX, job.scaleY);
         if (job.cropRect.isNull()) {
             shotFailed(tr("The chosen area does not cover the picture."));
             return;

@@ -56,6 +56,9 @@ signals:
 
 private:
     void submit(const QImage& picture);
+    // `compressed` stands in for a null picture: the save thread decodes it
+    // in full through the filter kind, off the GUI thread.
+    void submitFrame(const QImage& picture, const ICompressedPicture& compressed, int filterKind);
     // Frees "Snap", tells the series and the user.
     void shotFailed(const QString& message);
     void captureScreen();

@@ -2,13 +2,13 @@
 #include "directshow/idshowthread.h"
 
 #include "crash/icrashsignals.h"
+#include "directshow/idecodepool.h"
 #include "directshow/idirectshowapi.h"
 #include "icameraerror.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "opencv/iopencvapi.h"
 #include "service/iconfigureservice.h"
 
-#include <opencv2/imgcodecs.hpp>
 
 #include <QDebug>
 #include <QMetaObject>
@@ -101,9 +101,17 @@ void IDShowThread::triggerStill()
 QImage IDShowThread::picture(int filterKind)
 {
     QImage current;
+    ICompressedPicture compressed;
     {
         QMutexLocker lock(&m_frameMutex);
         current = m_current;
+        compressed = m_compressed;
+    }
+    if (!compressed.isNull()) {
+        // The view shows a reduced decode; what is asked for here is kept.
+        const QImage full = compressed.decode(filterKind);
+        if (!full.isNull())
+            return full;
     }
     if (current.isNull() || filterKind == 1)
         return current;
@@ -274,6 +282,7 @@ void IDShowThread::startCapture()
     m_running = true;
     m_droppedRun = 0;
     m_droppedTold = false;
+    m_pool = std::make_unique<IDecodePool>(IDecodePool::defaultThreads());
     emit sgError(CameraOpened);
 
     IVideoFrame frame;
@@ -293,6 +302,9 @@ void IDShowThread::startCapture()
             processFrame(frame);
     }
 
+    // Frames still being decoded are shown before the worker ends.
+    m_pool->drain();
+    m_pool.reset();
     m_running = false;
     QMutexLocker lock(&m_mutex);
     m_device->stopStreaming();
@@ -311,39 +323,90 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
     }
     if (!m_live && !m_stillRequested)
         return;
-    cv::Mat bgr;
-    if (!frame.bgr.empty())
-        bgr = frame.bgr;
-    else
-        bgr = cv::imdecode(cv::Mat(1, frame.mjpeg.size(), CV_8UC1, const_cast<char*>(frame.mjpeg.constData())),
-                           cv::IMREAD_COLOR);
-    if (bgr.empty() || bgr.cols != m_streamSize.width() || bgr.rows != m_streamSize.height()) {
-        noteDroppedFrame(bgr.empty() ? QSize() : QSize(bgr.cols, bgr.rows));
-        return;
-    }
+    const bool still = m_stillRequested.exchange(false);
+    // A still is full size; so is a frame of raw pixels, which has nothing
+    // to gain from a reduced decode.
+    const int reduction = still || !frame.bgr.empty() ? 1 : reductionFor(m_streamSize, shownSize());
+    const bool outline = m_edgeDetection;
+    const bool live = m_live;
+    m_pool->submit([this, frame, reduction, still, outline, live]() -> std::function<void()> {
+        cv::Mat bgr = frame.bgr.empty() ? ICompressedPicture::decodeMat(frame.mjpeg, reduction) : frame.bgr;
+        const QSize expected((m_streamSize.width() + reduction - 1) / reduction,
+                             (m_streamSize.height() + reduction - 1) / reduction);
+        if (bgr.empty() || bgr.cols != expected.width() || bgr.rows != expected.height()) {
+            const QSize size = bgr.empty() ? QSize() : QSize(bgr.cols, bgr.rows) * reduction;
+            return [this, size] { noteDroppedFrame(size); };
+        }
+        QImage stillImage;
+        if (still)
+            stillImage = IOpencvApi::cvMat2Image(bgr.clone());
+        IEdgeResult edge;
+        if (live && outline) {
+            if (bgr.data == frame.bgr.data)
+                bgr = bgr.clone(); // the outline must not be drawn into the device's own picture
+            // As wide on screen as on a picture decoded in full.
+            edge = IOpencvApi::cvEdgeToFullSize(IOpencvApi::cvEdgeDetect(bgr, std::max(1, 4 / reduction)),
+                                                bgr.size(),
+                                                cv::Size(m_streamSize.width(), m_streamSize.height()));
+        }
+        ICompressedPicture compressed;
+        if (reduction > 1) {
+            compressed.jpeg = frame.mjpeg;
+            compressed.size = m_streamSize;
+            compressed.outline = edge;
+        }
+        const QImage image = live ? IOpencvApi::cvMat2Image(bgr) : QImage();
+        return [=] { deliver(image, edge, outline, compressed, stillImage); };
+    });
+}
+
+void IDShowThread::deliver(const QImage& image, const IEdgeResult& edge, bool outline,
+                           const ICompressedPicture& compressed, const QImage& still)
+{
     m_droppedRun = 0;
     m_droppedTold = false;
-
-    if (m_stillRequested.exchange(false))
-        emit sgStillImage(IOpencvApi::cvMat2Image(bgr.clone()));
-    if (!m_live)
+    if (!still.isNull())
+        emit sgStillImage(still);
+    if (image.isNull())
         return;
-    const bool outline = m_edgeDetection;
-    IEdgeResult edge;
-    if (outline) {
-        if (bgr.data == frame.bgr.data)
-            bgr = bgr.clone(); // the outline must not be drawn into the device's own picture
-        edge = IOpencvApi::cvEdgeDetect(bgr);
-    }
-    const QImage image = IOpencvApi::cvMat2Image(bgr);
     {
         // The picture and the outline found in it change together.
         QMutexLocker lock(&m_frameMutex);
         if (outline)
             m_edge = edge;
         m_current = image;
+        m_compressed = compressed;
     }
     emit sgCameraFrame(image);
+}
+
+int IDShowThread::reductionFor(const QSize& streamSize, const QSize& shown)
+{
+    if (shown.isEmpty() || streamSize.isEmpty())
+        return 1;
+    // The largest reduction whose picture still covers the shown size.
+    for (const int reduction : {4, 2}) {
+        if (streamSize.width() / reduction >= shown.width() && streamSize.height() / reduction >= shown.height())
+            return reduction;
+    }
+    return 1;
+}
+
+QSize IDShowThread::shownSize() const
+{
+    const quint64 packed = m_shownSize;
+    return QSize(int(packed >> 32), int(packed & 0xffffffffu));
+}
+
+void IDShowThread::setShownSize(const QSize& size)
+{
+    m_shownSize = size.isValid() ? (quint64(quint32(size.width())) << 32) | quint32(size.height()) : 0;
+}
+
+ICompressedPicture IDShowThread::compressedPicture()
+{
+    QMutexLocker lock(&m_frameMutex);
+    return m_compressed;
 }
 
 void IDShowThread::noteDroppedFrame(const QSize& size)

@@ -5,6 +5,7 @@
 
 #include "directshow/icameraparameterdata.h"
 #include "directshow/ivideodevice.h"
+#include "opencv/icompressedpicture.h"
 #include "opencv/iedgeresult.h"
 
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <memory>
 
+class IDecodePool;
 class QThread;
 
 class IDShowThread : public QObject
@@ -37,6 +39,10 @@ public:
     // Thread-safe, without waiting for a read in progress: the last frame,
     // filtered; null before the first.
     virtual QImage picture(int filterKind);
+    // Thread-safe: the last frame as the camera sent it, while the view
+    // shows it decoded at reduced size; null otherwise (picture() is then
+    // full size and as cheap).
+    virtual ICompressedPicture compressedPicture();
     virtual IEdgeResult edgeResult();
     virtual ICameraParameterData cameraParameter();
     virtual QList<QSizeF> supportedResolutions();
@@ -60,6 +66,13 @@ public:
     // first and, for the main camera, stored as the configured resolution;
     // a second camera (picture-in-picture) must leave that alone.
     void setStoresResolution(bool on);
+    // Any thread. The size the picture is shown at, in device pixels; MJPG
+    // frames are decoded at the largest reduction (1/2, 1/4) that still
+    // covers it. An invalid size decodes in full.
+    void setShownSize(const QSize& size);
+
+    // The reduction for a stream of `streamSize` shown at `shown`: 1, 2 or 4.
+    static int reductionFor(const QSize& streamSize, const QSize& shown);
 
 signals:
     void sgCameraFrame(QImage frame);
@@ -71,10 +84,15 @@ public slots:
 
 private:
     bool withDevice(const std::function<bool(IVideoDevice&)>& action);
+    // Worker thread: hands the frame to the decode pool.
     void processFrame(const IVideoFrame& frame);
-    // Worker thread: counts a run of frames that could not be shown and
-    // tells the user once when it lasts.
+    // Decode pool, in frame order: makes a decoded frame the current one.
+    void deliver(const QImage& image, const IEdgeResult& edge, bool outline,
+                 const ICompressedPicture& compressed, const QImage& still);
+    // Decode pool, in frame order: counts a run of frames that could not be
+    // shown and tells the user once when it lasts.
     void noteDroppedFrame(const QSize& size);
+    QSize shownSize() const;
     // Ends the worker; onFinished reopens when a restart is pending.
     void joinWorker();
     void onFinished();
@@ -95,13 +113,18 @@ private:
     // and a snap must not wait for that on the GUI thread.
     mutable QMutex m_frameMutex;
     QImage m_current;
+    ICompressedPicture m_compressed;
     IEdgeResult m_edge;
     ICameraParameterData m_parameters;
     QList<QSizeF> m_resolutions;
     bool m_restart = false;
     QSizeF m_frameSize{0, 0};
     QSize m_streamSize;
-    // Worker thread only.
+    // Width and height, packed, so that the worker reads them without a lock.
+    std::atomic<quint64> m_shownSize{0};
+    // Worker thread only; the pool lives while the device streams.
+    std::unique_ptr<IDecodePool> m_pool;
+    // Decode pool deliveries only (one at a time, in order).
     int m_droppedRun = 0;
     bool m_droppedTold = false;
     QElapsedTimer m_droppedClock;

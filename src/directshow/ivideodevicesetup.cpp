@@ -47,6 +47,7 @@ std::shared_ptr<IVirtualCamera> IVideoDeviceSetup::install(const QStringList& ar
             qCritical() << "virtual camera: cannot read" << options.filePath();
         break;
     }
+    g_virtualCamera->setRawFrames(options.rawFrames());
     qDebug() << "virtual camera on:" << IVirtualCamera::devicePath();
     registry.add(g_virtualCamera);
     return g_virtualCamera;

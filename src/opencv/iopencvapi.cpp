@@ -252,7 +252,7 @@ cv::Mat cvDocumentMask(const cv::Mat& frame)
     return binary;
 }
 
-IEdgeResult cvEdgeDetect(cv::Mat& frame)
+IEdgeResult cvEdgeDetect(cv::Mat& frame, int lineWidth)
 {
     cv::Mat binary = cvDocumentMask(frame);
     if (binary.empty())
@@ -285,16 +285,63 @@ IEdgeResult cvEdgeDetect(cv::Mat& frame)
     else
         p[3].y += 1.0f;
 
-    const cv::Scalar red(0, 0, 255, 255);
-    for (int i = 0; i < 4; ++i)
-        cv::line(frame, rounded(p[i]), rounded(p[(i + 1) % 4]), red, 4, cv::LINE_8, 0);
-
     IEdgeResult result;
     // OpenCV's box angle lies in (0, 90], so this lies in [-90, 0).
     result.angle = -double(box.angle);
     result.corners << QPointF(p[0].x, p[0].y) << QPointF(p[1].x, p[1].y)
                    << QPointF(p[3].x, p[3].y) << QPointF(p[2].x, p[2].y);
+    cvDrawOutline(frame, result, lineWidth);
     return result;
+}
+
+IEdgeResult cvEdgeToFullSize(const IEdgeResult& edge, const cv::Size& reduced, const cv::Size& full)
+{
+    if (reduced.empty() || reduced == full)
+        return edge;
+    const double sx = double(full.width) / reduced.width;
+    const double sy = double(full.height) / reduced.height;
+    IEdgeResult result = edge;
+    if (edge.corners.size() != 4 || edge.angle == 0.0) {
+        // The blank-frame answer names the frame's own size.
+        for (QPointF& corner : result.corners)
+            corner = QPointF(corner.x() * sx, corner.y() * sy);
+        return result;
+    }
+    for (QPointF& corner : result.corners)
+        corner = QPointF(corner.x() * sx + (sx - 1.0) / 2.0, corner.y() * sy + (sy - 1.0) / 2.0);
+    // The detector moved the lower end of one diagonal a row down.
+    QPointF& moved = result.corners[1].y() > result.corners[2].y() ? result.corners[1] : result.corners[2];
+    moved.ry() -= sy - 1.0;
+    // Round the box (first, second, fourth, third), each corner moves out
+    // along both sides that meet there.
+    const double grow = (sx + sy) / 2.0 - 1.0;
+    const int order[4] = {0, 1, 3, 2};
+    const QPolygonF box = result.corners;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF corner = box[order[i]];
+        QPointF out;
+        for (const int neighbour : {order[(i + 3) % 4], order[(i + 1) % 4]}) {
+            const QPointF side = corner - box[neighbour];
+            const double length = std::hypot(side.x(), side.y());
+            if (length > 0.0)
+                out += side / length;
+        }
+        result.corners[order[i]] = corner + out * grow;
+    }
+    return result;
+}
+
+void cvDrawOutline(cv::Mat& frame, const IEdgeResult& edge, int lineWidth)
+{
+    if (edge.corners.size() != 4 || edge.angle == 0.0)
+        return;
+    // The corners go first, second, fourth, third round the box.
+    const QPolygonF& c = edge.corners;
+    const cv::Point2f p[4] = {{float(c[0].x()), float(c[0].y())}, {float(c[1].x()), float(c[1].y())},
+                              {float(c[3].x()), float(c[3].y())}, {float(c[2].x()), float(c[2].y())}};
+    const cv::Scalar red(0, 0, 255, 255);
+    for (int i = 0; i < 4; ++i)
+        cv::line(frame, rounded(p[i]), rounded(p[(i + 1) % 4]), red, lineWidth, cv::LINE_8, 0);
 }
 
 } // namespace IOpencvApi

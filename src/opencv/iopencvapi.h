@@ -53,6 +53,17 @@ cv::Mat cvDocumentMask(const cv::Mat& frame);
 // type, the frame is left alone and the answer is angle 0 with the corners
 // (0, 0), (0, W), (H, W), (H, 0): each written as (first, second) exactly so,
 // W being the frame's width and H its height.
-IEdgeResult cvEdgeDetect(cv::Mat& frame);
+// `lineWidth` is the outline's width in the frame's pixels.
+IEdgeResult cvEdgeDetect(cv::Mat& frame, int lineWidth = 4);
+
+// The outline found in a frame decoded at reduced size, in the pixels of
+// the full frame: pixel centres map onto pixel centres, and what the
+// detector does in whole pixels (its one-pixel erosion, the row it moves a
+// corner down) counts one full pixel, as in a full-size detection.
+IEdgeResult cvEdgeToFullSize(const IEdgeResult& edge, const cv::Size& reduced, const cv::Size& full);
+
+// Draws a detected outline (not the blank-frame answer) into the frame as
+// the edge detector does.
+void cvDrawOutline(cv::Mat& frame, const IEdgeResult& edge, int lineWidth = 4);
 
 } // namespace IOpencvApi

@@ -5,6 +5,7 @@
 #include "directshow/virtual/ivirtualcamera.h"
 #include "directshow/virtual/ivirtualcameraoptions.h"
 #include "directshow/virtual/ivirtualpage.h"
+#include "opencv/icompressedpicture.h"
 #include "opencv/iopencvapi.h"
 
 #include <opencv2/imgcodecs.hpp>
@@ -36,13 +37,19 @@ std::unique_ptr<IVideoDevice> streaming(IVideoDeviceProvider& camera, const QSiz
     return device;
 }
 
+// A frame's picture, decoded when it came as MJPG.
+cv::Mat pictureOf(const IVideoFrame& frame)
+{
+    return frame.bgr.empty() ? ICompressedPicture::decodeMat(frame.mjpeg) : frame.bgr;
+}
+
 // The next frame, or an empty matrix when the device did not give one.
 cv::Mat nextFrame(IVideoDevice& device)
 {
     IVideoFrame frame;
     if (device.read(frame, 3000) != IVideoDevice::Frame)
         return cv::Mat();
-    return frame.bgr;
+    return pictureOf(frame);
 }
 
 double meanLevel(const cv::Mat& frame)
@@ -191,19 +198,21 @@ private slots:
         QCOMPARE(device->format(), size);
         QVERIFY(device->startStreaming());
 
+        // MJPG, as a USB camera sends it.
         IVideoFrame frame;
-        frame.mjpeg = "stale";
+        frame.bgr = cv::Mat(8, 8, CV_8UC3);
         QCOMPARE(device->read(frame, 3000), IVideoDevice::Frame);
-        QVERIFY(frame.mjpeg.isEmpty());
-        QCOMPARE(frame.bgr.type(), CV_8UC3);
-        QCOMPARE(frame.bgr.cols, size.width());
-        QCOMPARE(frame.bgr.rows, size.height());
+        QVERIFY(frame.bgr.empty());
+        const cv::Mat picture = ICompressedPicture::decodeMat(frame.mjpeg);
+        QCOMPARE(picture.type(), CV_8UC3);
+        QCOMPARE(picture.cols, size.width());
+        QCOMPARE(picture.rows, size.height());
         // A bright page on a darker desk.
         const QPolygonF corners = m_camera->page()->corners(cv::Size(size.width(), size.height()));
         const QPointF centre = (corners[0] + corners[2]) / 2.0;
         const cv::Size patch(size.width() / 20, size.height() / 20);
-        const double onPage = meanLevel(frame.bgr(cv::Rect(cv::Point(int(centre.x()), int(centre.y())), patch)));
-        const double onDesk = meanLevel(frame.bgr(cv::Rect(cv::Point(size.width() / 80, size.height() / 2), patch)));
+        const double onPage = meanLevel(picture(cv::Rect(cv::Point(int(centre.x()), int(centre.y())), patch)));
+        const double onDesk = meanLevel(picture(cv::Rect(cv::Point(size.width() / 80, size.height() / 2), patch)));
         QVERIFY2(onPage > onDesk + 60, qPrintable(QString("page %1, desk %2").arg(onPage).arg(onDesk)));
     }
 
@@ -272,9 +281,9 @@ private slots:
             result = device->read(frame, 2);
         }
         QCOMPARE(result, IVideoDevice::Timeout);
-        QVERIFY(frame.bgr.empty());
+        QVERIFY(frame.bgr.empty() && frame.mjpeg.isEmpty());
         QCOMPARE(device->read(frame, 1000), IVideoDevice::Frame);
-        QCOMPARE(frame.bgr.cols, 640);
+        QCOMPARE(pictureOf(frame).cols, 640);
     }
 
     // A reader that fell behind gets the camera's pace again, not a burst
@@ -314,6 +323,28 @@ private slots:
         std::unique_ptr<IVideoDevice> other = streaming(*m_camera, QSize(1280, 720));
         QVERIFY(other);
         QVERIFY(sameMatrix(nextFrame(*other), clean));
+    }
+
+    // The raw option sends the very pictures the MJPG frames encode: the
+    // two differ by no more than JPEG's loss.
+    void rawFramesMatchTheMjpegOnes()
+    {
+        const QSize size(1920, 1080);
+        std::unique_ptr<IVideoDevice> mjpeg = streaming(*m_camera, size);
+        QVERIFY(mjpeg);
+        const cv::Mat decoded = nextFrame(*mjpeg);
+        mjpeg.reset();
+
+        m_camera->setRawFrames(true);
+        std::unique_ptr<IVideoDevice> raw = streaming(*m_camera, size);
+        m_camera->setRawFrames(false);
+        QVERIFY(raw);
+        IVideoFrame frame;
+        QCOMPARE(raw->read(frame, 3000), IVideoDevice::Frame);
+        QVERIFY(frame.mjpeg.isEmpty());
+        QCOMPARE(frame.bgr.size(), decoded.size());
+        const double psnr = cv::PSNR(frame.bgr, decoded);
+        QVERIFY2(psnr > 32.0 && psnr < 60.0, qPrintable(QString("PSNR %1 dB").arg(psnr)));
     }
 
     // Controls ----------------------------------------------------------
@@ -736,6 +767,8 @@ private slots:
                                          << int(IVirtualCameraOptions::File) << QString("/b.png");
         QTest::newRow("after --") << QStringList{program, "--", "--virtual-camera"}
                                   << int(IVirtualCameraOptions::Off) << QString();
+        QTest::newRow("raw frames") << QStringList{program, "--virtual-camera-raw", "--virtual-camera"}
+                                    << int(IVirtualCameraOptions::Rendered) << QString();
     }
     void commandLine()
     {
@@ -745,6 +778,7 @@ private slots:
         const IVirtualCameraOptions options = IVirtualCameraOptions::parse(arguments);
         QCOMPARE(int(options.mode()), mode);
         QCOMPARE(options.filePath(), file);
+        QCOMPARE(options.rawFrames(), arguments.contains("--virtual-camera-raw"));
     }
 };
 

@@ -81,6 +81,8 @@ void IMagnifierFrame::setActive(bool on)
     if (on == m_active)
         return;
     m_active = on;
+    // The lens shows the picture's own pixels, not a reduced decode.
+    ICamera::instance()->setMagnifying(on);
     if (on) {
         qApp->installEventFilter(this);
         // Switched on with the pointer already over the board.

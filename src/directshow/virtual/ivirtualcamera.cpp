@@ -122,6 +122,16 @@ QList<IVideoDeviceInfo> IVirtualCamera::devices()
     return {info};
 }
 
+void IVirtualCamera::setRawFrames(bool raw)
+{
+    m_rawFrames = raw;
+}
+
+bool IVirtualCamera::rawFrames() const
+{
+    return m_rawFrames;
+}
+
 std::unique_ptr<IVideoDevice> IVirtualCamera::open(const QString& path)
 {
     if (path != devicePath() || !isPresent())
@@ -131,5 +141,6 @@ std::unique_ptr<IVideoDevice> IVirtualCamera::open(const QString& path)
     source.picture = m_picture;
     source.videoPath = m_videoPath;
     source.videoApi = m_videoApi;
+    source.raw = m_rawFrames;
     return std::make_unique<IVirtualCameraDevice>(m_presence, source);
 }

@@ -44,6 +44,10 @@ public:
     // ones read Lost; plugged back, the device is listed and opens again
     // (ones opened before stay lost, as a real camera's old handles do).
     bool isPresent() const;
+    // Devices opened afterwards send ready pixels instead of MJPG, which
+    // is what a USB camera sends and the default.
+    void setRawFrames(bool raw);
+    bool rawFrames() const;
     void setPresent(bool present);
 
     QList<IVideoDeviceInfo> devices() override;
@@ -62,4 +66,5 @@ private:
     cv::Mat m_picture;
     QString m_videoPath;
     int m_videoApi = 0;
+    bool m_rawFrames = false;
 };

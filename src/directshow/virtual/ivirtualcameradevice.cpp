@@ -4,6 +4,7 @@
 #include "directshow/virtual/ivirtualcamerapresence.h"
 #include "directshow/virtual/ivirtualpage.h"
 
+#include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <QFile>
@@ -67,6 +68,7 @@ bool IVirtualCameraDevice::startStreaming()
         return true;
     m_delivered = 0;
     m_processed.release();
+    m_encoded.clear();
     m_unprocessed.release();
     if (!m_source.page && m_source.picture.empty()) {
         // Each stream plays the video from its start.
@@ -83,6 +85,8 @@ bool IVirtualCameraDevice::startStreaming()
         m_processed = s.apply(m_unprocessed, m_source.page ? sensorNoise : 0.0);
         m_processedSettings = s;
         m_processedSize = m_format;
+        if (!m_source.raw)
+            encoded();
     }
     m_due = Clock::now();
     m_streaming = true;
@@ -99,13 +103,10 @@ IVideoDevice::ReadResult IVirtualCameraDevice::read(IVideoFrame& frame, int time
     if (!m_presence->waitUntil(m_due, m_plugging))
         return Lost;
 
-    cv::Mat picture;
-    if (!nextPicture(settings(), picture)) {
+    if (!nextFrame(settings(), frame)) {
         m_presence->setPresent(false);
         return Lost;
     }
-    frame.mjpeg.clear();
-    frame.bgr = picture;
 
     const Clock::time_point delivered = Clock::now();
     m_due += framePeriod;
@@ -149,7 +150,7 @@ IVirtualCameraSettings IVirtualCameraDevice::settings() const
     return m_settings;
 }
 
-bool IVirtualCameraDevice::nextPicture(const IVirtualCameraSettings& settings, cv::Mat& picture)
+bool IVirtualCameraDevice::nextFrame(const IVirtualCameraSettings& settings, IVideoFrame& frame)
 {
     bool changed = m_processed.empty() || m_processedSize != m_format || m_processedSettings != settings;
     if (m_source.page) {
@@ -176,11 +177,29 @@ bool IVirtualCameraDevice::nextPicture(const IVirtualCameraSettings& settings, c
         m_processed = settings.apply(m_unprocessed, m_source.page ? sensorNoise : 0.0);
         m_processedSettings = settings;
         m_processedSize = m_format;
+        m_encoded.clear();
     }
-    // The reader may draw into its frame; the kept picture must stay clean.
-    picture = m_processed.clone();
     ++m_delivered;
+    if (m_source.raw) {
+        // The reader may draw into its frame; the kept picture must stay clean.
+        frame.mjpeg.clear();
+        frame.bgr = m_processed.clone();
+        return true;
+    }
+    // Shared, not copied: nobody writes into the bytes of a frame.
+    frame.bgr.release();
+    frame.mjpeg = encoded();
     return true;
+}
+
+const QByteArray& IVirtualCameraDevice::encoded()
+{
+    if (m_encoded.isEmpty() && !m_processed.empty()) {
+        std::vector<uchar> bytes;
+        cv::imencode(".jpg", m_processed, bytes, {cv::IMWRITE_JPEG_QUALITY, mjpegQuality});
+        m_encoded = QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+    }
+    return m_encoded;
 }
 
 cv::Mat IVirtualCameraDevice::fitted(const cv::Mat& picture) const

@@ -1,4 +1,5 @@
-// One opened virtual document camera: the rendered page, a picture or a video, paced like a 30 fps camera.
+// One opened virtual document camera: the rendered page, a picture or a video, paced like a 30 fps camera
+// and sent as MJPG the way a USB camera sends it (or as ready pixels).
 #pragma once
 
 #include "directshow/ivideodevice.h"
@@ -24,6 +25,9 @@ public:
     // Standard deviation, in levels, of the sensor noise on the rendered
     // page; pictures and videos from files bring their own.
     static constexpr double sensorNoise = 2.5;
+    // The JPEG quality of its MJPG frames, about what USB document cameras
+    // send.
+    static constexpr int mjpegQuality = 85;
 
     // What the device shows: the page when there is one, else the picture
     // when there is one, else the video file through `videoApi`.
@@ -33,6 +37,8 @@ public:
         cv::Mat picture;
         QString videoPath;
         int videoApi = cv::CAP_ANY;
+        // Ready pixels instead of MJPG.
+        bool raw = false;
     };
 
     IVirtualCameraDevice(std::shared_ptr<IVirtualCameraPresence> presence, Source source);
@@ -63,9 +69,11 @@ private:
 
     bool plugged() const;
     IVirtualCameraSettings settings() const;
-    // The next picture to deliver, processed with `settings`; false at the
+    // The next frame to deliver, processed with `settings`; false at the
     // end of a video.
-    bool nextPicture(const IVirtualCameraSettings& settings, cv::Mat& picture);
+    bool nextFrame(const IVirtualCameraSettings& settings, IVideoFrame& frame);
+    // m_processed as MJPG, encoded when first asked for after a change.
+    const QByteArray& encoded();
     // A file's picture fitted into the format, bars above and below or on
     // the sides as needed.
     cv::Mat fitted(const cv::Mat& picture) const;
@@ -82,6 +90,8 @@ private:
 
     // The processed picture and what it was made from.
     cv::Mat m_processed;
+    // m_processed as MJPG, encoded once per change as a camera does.
+    QByteArray m_encoded;
     IVirtualCameraSettings m_processedSettings;
     QSize m_processedSize;
     cv::Mat m_unprocessed; // the scene, fitted picture or video frame at m_format

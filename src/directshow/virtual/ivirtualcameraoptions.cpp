@@ -11,7 +11,9 @@ IVirtualCameraOptions IVirtualCameraOptions::parse(const QStringList& arguments)
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
-        if (argument == option) {
+        if (argument == QLatin1String("--virtual-camera-raw")) {
+            result.m_rawFrames = true;
+        } else if (argument == option) {
             result.m_mode = Rendered;
             result.m_filePath.clear();
         } else if (argument.startsWith(option + QLatin1Char('='))) {

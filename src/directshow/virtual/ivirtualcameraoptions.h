@@ -17,9 +17,12 @@ public:
     static IVirtualCameraOptions parse(const QStringList& arguments);
 
     Mode mode() const { return m_mode; }
+    // `--virtual-camera-raw`: frames as ready pixels instead of MJPG.
+    bool rawFrames() const { return m_rawFrames; }
     QString filePath() const { return m_filePath; }
 
 private:
     Mode m_mode = Off;
+    bool m_rawFrames = false;
     QString m_filePath;
 };
