@@ -1,7 +1,7 @@
 // The live view on the main window, shown offscreen on a full-HD desktop,
-// fed by the virtual camera at 30 fps: frames the capture side delivers
-// against frames the board really paints, at 1080p and 4K, with automatic
-// edging off and on.
+// fed by the virtual camera's MJPG at 30 fps: frames the capture side
+// delivers against frames the board really paints, at 1080p and 4K, with
+// automatic edging off and on, and the CPU the whole process takes.
 //
 // A frame counts as painted when the board's viewport receives a paint
 // event while the picture item holds that frame (told apart by the
@@ -16,17 +16,23 @@
 #include "board/item/ipixmapitem.h"
 #include "directshow/idshowthread.h"
 #include "icamera.h"
+#include "directshow/virtual/ivirtualcameradevice.h"
 #include "mainframe.h"
+#include "opencv/iopencvapi.h"
+
+#include <opencv2/imgcodecs.hpp>
 
 #include <benchmark/benchmark.h>
 
 #include <QEventLoop>
 #include <QHash>
+#include <QMutex>
 #include <QTimer>
 #include <QVector>
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -67,6 +73,39 @@ private:
     qint64 m_lastKey = 0;
 };
 
+double processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// What the capture side does to one frame, timed on this thread with the
+// camera's current frame and reduction: decode, outline, conversion.
+double decodeMilliseconds(IDShowThread* source, IBoard* board, bool edge)
+{
+    ICompressedPicture frame = source->compressedPicture();
+    int reduction = std::max(1, source->streamSize().width() / std::max(1, board->pictureItem()->image().width()));
+    if (frame.isNull()) {
+        // Shown at full size: nothing is kept, so take the frame again.
+        const QImage full = source->picture(FilterNone);
+        std::vector<uchar> bytes;
+        cv::imencode(".jpg", IOpencvApi::cvImage2Mat(full), bytes,
+                     {cv::IMWRITE_JPEG_QUALITY, IVirtualCameraDevice::mjpegQuality});
+        frame.jpeg = QByteArray(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+        reduction = 1;
+    }
+    const int runs = 10;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < runs; ++i) {
+        cv::Mat bgr = ICompressedPicture::decodeMat(frame.jpeg, reduction);
+        if (edge)
+            IOpencvApi::cvEdgeDetect(bgr);
+        benchmark::DoNotOptimize(IOpencvApi::cvMat2Image(bgr));
+    }
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / runs;
+}
+
 void runEventLoop(int ms)
 {
     QEventLoop loop;
@@ -77,10 +116,14 @@ void runEventLoop(int ms)
 // Counters per second of the run: captured = frames the capture thread
 // emitted, delivered = frames the camera facade handed to the window,
 // painted = distinct frames painted. paint_ms = time per paint event,
-// gui_busy = share of the GUI thread spent handling events, latency_ms =
-// delivery to the start of the frame's paint, queue_growth = frames
-// captured but not yet delivered (still queued for the GUI thread) by the
-// end, net of the start.
+// gui_busy = share of the GUI thread spent handling events, cores = CPU
+// time of the whole process over wall time, queue_growth = frames captured
+// but not yet delivered (still queued for the GUI thread) by the end, net
+// of the start.
+// Latency, in ms: decode_ms = one frame's decode, outline and conversion
+// as the capture side does them (device read to emit, when the pool keeps
+// up), emit_to_paint_ms = emit on the capture side to the start of the
+// frame's paint, read_to_paint_ms = their sum.
 void BM_LiveView(benchmark::State& state)
 {
     const QSize size(int(state.range(0)) * 16 / 9, int(state.range(0)));
@@ -104,12 +147,19 @@ void BM_LiveView(benchmark::State& state)
     // (the frame is queued before a second slot could note it), so latency
     // runs from delivery to the window, on the GUI thread, to the paint.
     QHash<qint64, Clock::time_point> delivered;
+    QMutex emittedMutex;
+    QHash<qint64, Clock::time_point> emitted;
     std::atomic<bool> counting{false};
     std::atomic<int> captured{0};
-    const QMetaObject::Connection onCaptured = QObject::connect(source, &IDShowThread::sgCameraFrame, [&] {
-        if (counting)
-            ++captured;
-    });
+    const QMetaObject::Connection onCaptured
+        = QObject::connect(source, &IDShowThread::sgCameraFrame, [&](const QImage& frame) {
+              if (!counting)
+                  return;
+              ++captured;
+              const Clock::time_point at = Clock::now();
+              QMutexLocker lock(&emittedMutex);
+              emitted.insert(frame.cacheKey(), at);
+          });
     const QMetaObject::Connection onDelivered
         = QObject::connect(ICamera::instance(), &ICamera::sgCameraFrame, [&](const QImage& frame) {
               if (counting)
@@ -123,15 +173,18 @@ void BM_LiveView(benchmark::State& state)
 
     PaintCounter counter(board);
     double seconds = 0;
+    double cpuSeconds = 0;
     for (auto _ : state) {
         app->resetTimes();
         delivered.clear();
         counter.painted.clear();
         counter.paints = 0;
         counting = true;
+        const double cpuStart = processCpuSeconds();
         const Clock::time_point start = Clock::now();
         runEventLoop(kRunMs);
         seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        cpuSeconds = processCpuSeconds() - cpuStart;
         counting = false;
     }
     QObject::disconnect(onCaptured);
@@ -145,19 +198,24 @@ void BM_LiveView(benchmark::State& state)
     state.counters["delivered_fps"] = delivered.size() / seconds;
     // Frames delivered before the run began are not counted.
     int painted = 0;
-    double latencyMs = 0;
+    double emitToPaintMs = 0;
     for (const auto& frame : qAsConst(counter.painted)) {
-        const auto it = delivered.constFind(frame.first);
-        if (it == delivered.constEnd())
+        if (!delivered.contains(frame.first))
             continue;
         ++painted;
-        latencyMs += std::chrono::duration<double, std::milli>(frame.second - *it).count();
+        QMutexLocker lock(&emittedMutex);
+        emitToPaintMs += std::chrono::duration<double, std::milli>(frame.second - emitted.value(frame.first)).count();
     }
+    emitToPaintMs = painted ? emitToPaintMs / painted : 0;
+    const double decodeMs = decodeMilliseconds(source, board, edge);
     state.counters["painted_fps"] = painted / seconds;
     state.counters["paints_fps"] = counter.paints / seconds;
     state.counters["paint_ms"] = paintMs;
     state.counters["gui_busy"] = busy;
-    state.counters["latency_ms"] = painted ? latencyMs / painted : 0;
+    state.counters["cores"] = cpuSeconds / seconds;
+    state.counters["decode_ms"] = decodeMs;
+    state.counters["emit_to_paint_ms"] = emitToPaintMs;
+    state.counters["read_to_paint_ms"] = decodeMs + emitToPaintMs;
     state.counters["queue_growth"] = captured - delivered.size();
 }
 

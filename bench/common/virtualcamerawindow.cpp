@@ -3,6 +3,7 @@
 
 #include "board/iboard.h"
 #include "board/item/ipixmapitem.h"
+#include "directshow/idshowthread.h"
 #include "directshow/ivideodeviceregistry.h"
 #include "directshow/ivideodevicesetup.h"
 #include "directshow/virtual/ivirtualcamera.h"
@@ -69,11 +70,22 @@ void VirtualCameraWindow::release()
 
 bool VirtualCameraWindow::setResolution(const QSize& size)
 {
+    // The board may show a reduced decode: the stream's size is what counts,
+    // once a frame of it is shown.
     IPixmapItem* picture = m_window->board()->pictureItem();
-    if (picture->image().size() == size)
+    IDShowThread* source = ICamera::instance()->dshowSource();
+    if (!source)
+        return false;
+    if (source->streamSize() == size && !picture->image().isNull())
         return true;
     ICamera::instance()->setResolution(size);
-    return waitFor([&] { return picture->image().size() == size; });
+    if (!waitFor([&] { return source->streamSize() == size; }))
+        return false;
+    const qint64 before = picture->image().cacheKey();
+    return waitFor([&] {
+        const QImage shown = picture->image();
+        return shown.cacheKey() != before && shown.width() * size.height() == shown.height() * size.width();
+    });
 }
 
 bool VirtualCameraWindow::waitFor(const std::function<bool()>& condition, int timeoutMs)

@@ -205,6 +205,12 @@ QString IDShowThread::devicePath() const
     return m_devicePath;
 }
 
+QSize IDShowThread::streamSize() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_device ? m_streamSize : QSize();
+}
+
 bool IDShowThread::isStreaming() const
 {
     return m_running;

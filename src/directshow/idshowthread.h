@@ -61,6 +61,8 @@ public:
     void setResolution(const QSizeF& size);
 
     QString devicePath() const;
+    // The size the device streams at; empty while it does not.
+    QSize streamSize() const;
     bool isStreaming() const;
     // GUI thread, before open. A size the device refuses is replaced by its
     // first and, for the main camera, stored as the configured resolution;

@@ -93,6 +93,20 @@ cv::Point rounded(const cv::Point2f& p)
     return cv::Point(cvRound(p.x), cvRound(p.y));
 }
 
+void drawBox(cv::Mat& frame, const cv::Point2f (&p)[4], int lineWidth)
+{
+    const cv::Scalar red(0, 0, 255, 255);
+    for (int i = 0; i < 4; ++i)
+        cv::line(frame, rounded(p[i]), rounded(p[(i + 1) % 4]), red, lineWidth, cv::LINE_8, 0);
+}
+
+// The answer for a frame without a page (see blankEdgeResult): an upright
+// box of a detected page never starts with (0, 0), (0, W).
+bool isBlankAnswer(const IEdgeResult& edge)
+{
+    return edge.angle == 0.0 && edge.corners.value(0) == QPointF(0, 0) && edge.corners.value(1).x() == 0.0;
+}
+
 } // namespace
 
 QImage cvMat2Image(cv::Mat mat)
@@ -285,12 +299,13 @@ IEdgeResult cvEdgeDetect(cv::Mat& frame, int lineWidth)
     else
         p[3].y += 1.0f;
 
+    drawBox(frame, p, lineWidth);
+
     IEdgeResult result;
     // OpenCV's box angle lies in (0, 90], so this lies in [-90, 0).
     result.angle = -double(box.angle);
     result.corners << QPointF(p[0].x, p[0].y) << QPointF(p[1].x, p[1].y)
                    << QPointF(p[3].x, p[3].y) << QPointF(p[2].x, p[2].y);
-    cvDrawOutline(frame, result, lineWidth);
     return result;
 }
 
@@ -301,7 +316,7 @@ IEdgeResult cvEdgeToFullSize(const IEdgeResult& edge, const cv::Size& reduced, c
     const double sx = double(full.width) / reduced.width;
     const double sy = double(full.height) / reduced.height;
     IEdgeResult result = edge;
-    if (edge.corners.size() != 4 || edge.angle == 0.0) {
+    if (edge.corners.size() != 4 || isBlankAnswer(edge)) {
         // The blank-frame answer names the frame's own size.
         for (QPointF& corner : result.corners)
             corner = QPointF(corner.x() * sx, corner.y() * sy);
@@ -333,15 +348,13 @@ IEdgeResult cvEdgeToFullSize(const IEdgeResult& edge, const cv::Size& reduced, c
 
 void cvDrawOutline(cv::Mat& frame, const IEdgeResult& edge, int lineWidth)
 {
-    if (edge.corners.size() != 4 || edge.angle == 0.0)
+    if (edge.corners.size() != 4 || isBlankAnswer(edge))
         return;
     // The corners go first, second, fourth, third round the box.
     const QPolygonF& c = edge.corners;
     const cv::Point2f p[4] = {{float(c[0].x()), float(c[0].y())}, {float(c[1].x()), float(c[1].y())},
                               {float(c[3].x()), float(c[3].y())}, {float(c[2].x()), float(c[2].y())}};
-    const cv::Scalar red(0, 0, 255, 255);
-    for (int i = 0; i < 4; ++i)
-        cv::line(frame, rounded(p[i]), rounded(p[(i + 1) % 4]), red, lineWidth, cv::LINE_8, 0);
+    drawBox(frame, p, lineWidth);
 }
 
 } // namespace IOpencvApi

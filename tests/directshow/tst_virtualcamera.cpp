@@ -585,6 +585,7 @@ private slots:
         QVERIFY(cv::imwrite(QFile::encodeName(path).toStdString(), picture));
 
         IVirtualCamera camera(path);
+        camera.setRawFrames(true); // exact colours, without JPEG's loss
         QCOMPARE(camera.source(), IVirtualCamera::Picture);
         QVERIFY(!camera.page());
         QCOMPARE(camera.devices().size(), 1);

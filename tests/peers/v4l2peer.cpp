@@ -134,6 +134,8 @@ int main(int argc, char** argv)
         print(QStringLiteral("offered %1").arg(sizes.size()));
         for (const QSizeF& size : sizes) {
             thread.setResolution(size);
+            // Frames of the last size may still be queued for this thread.
+            QCoreApplication::processEvents();
             framesSeen = 0;
             thread.open(node, false);
             waitFor([&] { return framesSeen >= 3; }, 5000);
