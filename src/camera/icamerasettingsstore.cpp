@@ -108,13 +108,6 @@ QSize ICameraSettingsStore::resolution(const ICameraInfo& camera, const QSize& f
     return QSize(width, height);
 }
 
-void ICameraSettingsStore::forget(const ICameraInfo& camera)
-{
-    const QString group = groupFor(camera);
-    if (!group.isEmpty())
-        IConfigureService::instance()->removeValue(group);
-}
-
 void ICameraSettingsStore::apply(const ICameraInfo& camera, ICameraSource& source,
                                  ICameraParameterData& parameters) const
 {

@@ -29,7 +29,6 @@ public:
     std::optional<int> value(const ICameraInfo& camera, Setting setting) const;
     // The remembered size, or `fallback` when there is none.
     QSize resolution(const ICameraInfo& camera, const QSize& fallback) const;
-    void forget(const ICameraInfo& camera);
 
     // Sends every remembered value to `source`: a control the camera has no
     // range for is skipped, a value outside its range is brought inside
