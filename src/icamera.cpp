@@ -1,6 +1,7 @@
 // The camera facade.
 #include "icamera.h"
 
+#include "camera/icamerasettingsstore.h"
 #include "camera/idshowsource.h"
 #include "camera/inetworkcamerafinder.h"
 #include "camera/inetworksocketsource.h"
@@ -19,6 +20,10 @@
 namespace {
 
 bool g_discoveryEnabled = true;
+
+// How long a network camera is waited for to tell its values.
+const int kRememberedSettingsAttempts = 40;
+const int kRememberedSettingsRetryMs = 250;
 
 QString now()
 {
@@ -195,7 +200,7 @@ bool ICamera::initData()
         m_restartPending = 0;
     }
     createSourceFor(current);
-    setResolution(IConfigureService::instance()->cameraResolution());
+    applyResolution(ICameraSettingsStore().resolution(current, IConfigureService::instance()->cameraResolution()));
     return true;
 }
 
@@ -227,7 +232,7 @@ void ICamera::switchCamera(const ICameraInfo& info)
     ICameraInfo::current() = info;
     qDebug() << "switch camera after: " << info.index << info.name;
     createSourceFor(info);
-    setResolution(QSize(1920, 1080));
+    applyResolution(ICameraSettingsStore().resolution(info, QSize(1920, 1080)));
     openCamera(ICameraInfo(ICameraInfo::current()));
 }
 
@@ -244,7 +249,13 @@ bool ICamera::takesStills() const
 
 void ICamera::setResolution(const QVariant& size)
 {
-    QSize requested = size.toSize();
+    if (m_source)
+        ICameraSettingsStore().rememberResolution(ICameraInfo::current(), size.toSize());
+    applyResolution(size.toSize());
+}
+
+void ICamera::applyResolution(QSize requested)
+{
     IConfigureService::instance()->setCameraResolution(requested);
     // The live picture of such a camera runs at 1440p; its 4K pictures come as stills.
     if (takesStills() && ICameraInfo::current().type == StillUsbCamera)
@@ -255,32 +266,50 @@ void ICamera::setResolution(const QVariant& size)
 
 void ICamera::setFocus(int value)
 {
-    if (m_source)
-        m_source->setFocus(value);
+    if (!m_source)
+        return;
+    m_source->setFocus(value);
+    remember(ICameraSettingsStore::Focus, cameraParameter().focus, value);
 }
 
 void ICamera::setExposure(int value)
 {
-    if (m_source)
-        m_source->setExposure(value);
+    if (!m_source)
+        return;
+    m_source->setExposure(value);
+    remember(ICameraSettingsStore::Exposure, cameraParameter().exposure, value);
 }
 
 void ICamera::setBrightness(const QVariant& value)
 {
-    if (m_source)
-        m_source->setBrightness(value);
+    if (!m_source)
+        return;
+    m_source->setBrightness(value);
+    remember(ICameraSettingsStore::Brightness, cameraParameter().brightness, value.toInt());
 }
 
 void ICamera::setContrast(const QVariant& value)
 {
-    if (m_source)
-        m_source->setContrast(value);
+    if (!m_source)
+        return;
+    m_source->setContrast(value);
+    remember(ICameraSettingsStore::Contrast, cameraParameter().contrast, value.toInt());
 }
 
 void ICamera::setSaturation(const QVariant& value)
 {
-    if (m_source)
-        m_source->setSaturation(value);
+    if (!m_source)
+        return;
+    m_source->setSaturation(value);
+    remember(ICameraSettingsStore::Saturation, cameraParameter().saturation, value.toInt());
+}
+
+void ICamera::remember(int setting, const QVariantList& group, int value)
+{
+    // Only what this camera has: a panel that leaves a control it lacks (or
+    // has not told yet) to the camera must not overwrite what was chosen.
+    if (!group.isEmpty())
+        ICameraSettingsStore().remember(ICameraInfo::current(), ICameraSettingsStore::Setting(setting), value);
 }
 
 void ICamera::setLive(bool live)
@@ -402,9 +431,28 @@ void ICamera::slError(int code)
     // connects again by itself, so the camera is lost for a while, not gone.
     if (code == CameraOpenFailed && m_sourceOpened && dynamic_cast<INetworkSocketSource*>(m_source.get()))
         code = CameraLost;
-    if (code == CameraOpened)
+    if (code == CameraOpened) {
         m_sourceOpened = true;
+        // Before the panels read the parameters, so that they show them.
+        applyRememberedSettings();
+    }
     emit sgError(code);
+}
+
+void ICamera::applyRememberedSettings(int attempt)
+{
+    if (!m_source)
+        return;
+    cameraParameter();
+    if (!m_parametersRead && isNetworkSource()) {
+        // A network camera tells its values over the control connection,
+        // some time after its stream opened; until then settings are dropped.
+        if (attempt < kRememberedSettingsAttempts)
+            QTimer::singleShot(kRememberedSettingsRetryMs, m_source.get(),
+                               [this, attempt] { applyRememberedSettings(attempt + 1); });
+        return;
+    }
+    ICameraSettingsStore().apply(ICameraInfo::current(), *m_source, m_parameters);
 }
 
 void ICamera::useStillsOnly(const QString& devicePath)
@@ -413,7 +461,7 @@ void ICamera::useStillsOnly(const QString& devicePath)
         return;
     setSource(nullptr);
     createNetworkSocketSource();
-    setResolution(IConfigureService::instance()->cameraResolution());
+    applyResolution(IConfigureService::instance()->cameraResolution());
     openCamera(ICameraInfo(ICameraInfo::current()));
 }
 

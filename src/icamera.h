@@ -59,6 +59,8 @@ public:
     bool openCamera(const ICameraInfo& info);
     void switchCamera(const ICameraInfo& info);
 
+    // These are remembered for the current camera (ICameraSettingsStore) and
+    // applied again whenever it opens.
     void setResolution(const QVariant& size);
     void setFocus(int value);
     void setExposure(int value);
@@ -146,6 +148,15 @@ private:
     void createSourceFor(const ICameraInfo& camera);
     // The current network camera turned out to have no video stream.
     void useStillsOnly(const QString& devicePath);
+    // The configured resolution, told to the source, without remembering it
+    // for the camera.
+    void applyResolution(QSize requested);
+    // What the user chose for this camera before; a network camera is
+    // retried until it has told its values.
+    void applyRememberedSettings(int attempt = 0);
+    // `setting` (an ICameraSettingsStore::Setting) for the current camera,
+    // when its parameter `group` says the camera has it.
+    void remember(int setting, const QVariantList& group, int value);
     bool isNetworkSource() const;
 
     int m_restartPending = 0;

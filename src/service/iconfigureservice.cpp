@@ -317,6 +317,14 @@ QVariant IConfigureService::value(const QString& key)
     return s.value(key, QStringLiteral("null"));
 }
 
+bool IConfigureService::removeValue(const QString& key)
+{
+    QSettings s(settingsFilePath(), QSettings::IniFormat);
+    s.remove(key);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
 void IConfigureService::writeLog(const QString& text)
 {
     qDebug().noquote() << QStringLiteral("custom log info: ") + text;

@@ -55,6 +55,8 @@ public:
     virtual bool setValue(const QString& key, const QVariant& value);
     // The key's value from the file, or the text "null" when it is absent.
     virtual QVariant value(const QString& key);
+    // Removes a key, or a whole group with every key under it, at once.
+    bool removeValue(const QString& key);
     // Appends a custom line to the daily log. Thread-safe: own mutex.
     virtual void writeLog(const QString& text);
 

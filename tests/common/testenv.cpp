@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 
 #include "icamera.h"
+#include "service/iconfigureservice.h"
+
+#include <QSettings>
 
 namespace TestEnv {
 
@@ -135,6 +138,19 @@ QStringList isolatedNetworkCommand(const QString& program, const QStringList& ar
     QStringList command{QStringLiteral("unshare"), ::geteuid() == 0 ? QStringLiteral("-n") : QStringLiteral("-rn"),
                         QStringLiteral("--"), program};
     return command + args;
+}
+
+} // namespace TestEnv
+
+namespace TestEnv {
+
+void forgetCameraSettings()
+{
+    QSettings settings(IConfigureService::settingsFilePath(), QSettings::IniFormat);
+    for (const QString& group : settings.childGroups()) {
+        if (group.startsWith(QLatin1String("camerasettings-")))
+            settings.remove(group);
+    }
 }
 
 } // namespace TestEnv

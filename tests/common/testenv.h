@@ -28,6 +28,10 @@ QString peerPath(const QString& name);
 void silenceOffscreenPlatformNotices();
 QString programPath();
 
+// Forgets the settings remembered for every camera, so that a test's camera
+// starts on the device's own values.
+void forgetCameraSettings();
+
 // Driving the real program on the X display (./test.sh runs the suite under
 // Xvfb): true when a display and xdotool are there.
 bool canDriveWindows();

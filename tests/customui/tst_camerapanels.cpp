@@ -37,6 +37,7 @@ class TestCameraPanels : public QObject
         camera->closeAllSources();
         ICameraInfo::current() = ICameraInfo();
         IVideoDeviceRegistry::instance().clear();
+        TestEnv::forgetCameraSettings();
         m_device = std::make_shared<FakeVideoProvider>("Document Camera", "/dev/video1", "2E1A", pid);
         m_device->state()->sizes = sizes;
         for (auto it = controls.cbegin(); it != controls.cend(); ++it) {
