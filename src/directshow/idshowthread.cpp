@@ -10,6 +10,8 @@
 #include "service/iconfigureservice.h"
 
 
+#include <opencv2/imgproc.hpp>
+
 #include <QDebug>
 #include <QMetaObject>
 #include <QThread>
@@ -22,6 +24,8 @@ const int kReadTimeoutMs = 40;
 // not a stray bad sample: told after this many, or after this long.
 const int kDroppedFramesToTell = 30;
 const qint64 kDroppedTimeToTellMs = 2000;
+// The widest picture the edge detector is given.
+const int kEdgeWidth = 1000;
 } // namespace
 
 IDShowThread::IDShowThread(QObject* parent)
@@ -350,10 +354,7 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
         if (live && outline) {
             if (bgr.data == frame.bgr.data)
                 bgr = bgr.clone(); // the outline must not be drawn into the device's own picture
-            // As wide on screen as on a picture decoded in full.
-            edge = IOpencvApi::cvEdgeToFullSize(IOpencvApi::cvEdgeDetect(bgr, std::max(1, 4 / reduction)),
-                                                bgr.size(),
-                                                cv::Size(m_streamSize.width(), m_streamSize.height()));
+            edge = outlineOf(bgr, cv::Size(m_streamSize.width(), m_streamSize.height()), reduction);
         }
         ICompressedPicture compressed;
         if (reduction > 1) {
@@ -364,6 +365,26 @@ void IDShowThread::processFrame(const IVideoFrame& frame)
         const QImage image = live ? IOpencvApi::cvMat2Image(bgr) : QImage();
         return [=] { deliver(image, edge, outline, compressed, stillImage); };
     });
+}
+
+IEdgeResult IDShowThread::outlineOf(cv::Mat& shown, const cv::Size& full, int reduction)
+{
+    // As wide on screen as on a picture decoded in full.
+    const int lineWidth = std::max(1, 4 / reduction);
+    // The page fills much of the frame: its outline is found as well in
+    // a picture about a thousand pixels across, and the detector's cost
+    // goes with the pixels.
+    cv::Mat small = shown;
+    while (small.cols > kEdgeWidth)
+        cv::resize(small, small, cv::Size(small.cols / 2, small.rows / 2), 0, 0, cv::INTER_AREA);
+    if (small.data == shown.data)
+        return IOpencvApi::cvEdgeToFullSize(IOpencvApi::cvEdgeDetect(shown, lineWidth), shown.size(), full);
+    const IEdgeResult edge = IOpencvApi::cvEdgeToFullSize(IOpencvApi::cvEdgeDetect(small), small.size(), full);
+    IEdgeResult onShown = edge;
+    for (QPointF& corner : onShown.corners)
+        corner = QPointF(corner.x() * shown.cols / full.width, corner.y() * shown.rows / full.height);
+    IOpencvApi::cvDrawOutline(shown, onShown, lineWidth);
+    return edge;
 }
 
 void IDShowThread::deliver(const QImage& image, const IEdgeResult& edge, bool outline,

@@ -75,6 +75,9 @@ public:
 
     // The reduction for a stream of `streamSize` shown at `shown`: 1, 2 or 4.
     static int reductionFor(const QSize& streamSize, const QSize& shown);
+    // Any thread: the page outline of a frame decoded at `reduction`, in
+    // the pixels of the `full` frame, drawn into the frame.
+    static IEdgeResult outlineOf(cv::Mat& shown, const cv::Size& full, int reduction);
 
 signals:
     void sgCameraFrame(QImage frame);

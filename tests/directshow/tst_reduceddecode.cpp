@@ -9,6 +9,7 @@
 #include "directshow/ivideodeviceregistry.h"
 #include "directshow/virtual/ivirtualcamera.h"
 #include "directshow/virtual/ivirtualcameradevice.h"
+#include "directshow/virtual/ivirtualpage.h"
 #include "opencv/ifilterkind.h"
 #include "service/iconfigureservice.h"
 
@@ -93,6 +94,13 @@ private slots:
         source.open(IVirtualCamera::devicePath(), false);
         const IEdgeResult full = outlineAt(source, size, 1);
         QCOMPARE(full.corners.size(), 4);
+        // The live outline lies on the page's true corners.
+        for (const QPointF& truth : m_camera->page()->corners(cv::Size(size.width(), size.height()))) {
+            double nearest = 1e9;
+            for (const QPointF& found : full.corners)
+                nearest = std::min(nearest, std::hypot(found.x() - truth.x(), found.y() - truth.y()));
+            QVERIFY2(nearest < 3.0, qPrintable(QString("corner off by %1").arg(nearest)));
+        }
         for (const int reduction : {2, 4}) {
             const IEdgeResult reduced = outlineAt(source, size, reduction);
             QCOMPARE(reduced.corners.size(), 4);
