@@ -122,6 +122,8 @@ class TestOutlineLock : public QObject
     IOutlineOverlay* m_overlay = nullptr;
     // What the first locked picture came out at.
     QSize m_size;
+    // Outlives a failed check that leaves a run going.
+    FakeRecorder m_recorder;
 
     QAbstractButton* button(int id) const { return m_window->cameraToolBar()->button(id); }
     static QStringList photos()
@@ -273,7 +275,7 @@ private slots:
         for (int i = before; i < all.size(); ++i)
             QCOMPARE(photo(all[i]).size(), m_size);
 
-        FakeRecorder recorder;
+        FakeRecorder& recorder = m_recorder;
         ITimelapseController* timelapse = m_window->timelapse();
         timelapse->setRecorder(&recorder);
         timelapse->slOperate(ITimelapseFrame::StartRun);
