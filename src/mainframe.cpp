@@ -166,6 +166,11 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
         if (mode == TimelapseCapture)
             m_timelapse->showPanel();
     });
+    connect(m_captureModeFrame, &ICaptureModeFrame::sgLockOutline, m_capture, &ICaptureController::setOutlineLocked);
+    connect(m_capture, &ICaptureController::sgOutlineLocked, m_captureModeFrame, &ICaptureModeFrame::setOutlineLocked);
+    connect(m_capture, &ICaptureController::sgEdgeDetectionChanged, this,
+            [this](bool on) { m_cameraToolBar->setButtonChecked(ICameraToolBar::AutoEdge, on); });
+    m_timelapse->setOutlineLock(m_capture->outlineLock());
     IFFmpegApi::instance()->initRecorder();
     m_videoRecord = new IVideoRecordFrame(this, IFFmpegApi::instance(), [this] { return m_board->pictureGlobalRect(); });
     connect(m_videoRecord, &IVideoRecordFrame::sgMessage, this, [this](const QString& text) { showTimedMessage(text); });

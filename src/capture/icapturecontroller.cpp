@@ -2,6 +2,8 @@
 #include "capture/icapturecontroller.h"
 
 #include "board/iboard.h"
+#include "board/ioutlineoverlay.h"
+#include "capture/ioutlinelock.h"
 #include "customui/capture/icaptureframe.h"
 #include "customui/capture/icapturemodeframe.h"
 #include "customui/capture/itimercaptureframe.h"
@@ -26,6 +28,15 @@ ICaptureController::ICaptureController(QWidget* window, IBoard* board, QObject* 
     ICamera* camera = ICamera::instance();
     connect(camera, &ICamera::sgStillImage, this, &ICaptureController::submit);
     connect(camera, &ICamera::sgCaptureImage, this, &ICaptureController::submit);
+
+    m_outlineLock = new IOutlineLock(this);
+    m_outlineOverlay = new IOutlineOverlay(board);
+    connect(m_outlineLock, &IOutlineLock::sgOutlineChanged, m_outlineOverlay, &IOutlineOverlay::setOutline);
+    connect(m_outlineOverlay, &IOutlineOverlay::sgCornersChanged, this, [this](const QPolygonF& corners) {
+        // A crossed or folded outline springs back.
+        if (!m_outlineLock->setCorners(corners))
+            m_outlineOverlay->setOutline(m_outlineLock->outline().corners(), m_outlineLock->outline().pictureSize());
+    });
 }
 
 ICaptureController::~ICaptureController()
@@ -149,6 +160,10 @@ void ICaptureController::submitFrame(const QImage& picture, const ICompressedPic
             shotFailed(tr("The chosen area does not cover the picture."));
             return;
         }
+    } else if (m_outlineLock->isLocked()) {
+        // Cut to the kept outline on the way.
+        m_outlineLock->submit(job, m_imageThread);
+        return;
     } else if (ICamera::instance()->isEdgeDetectionOn()) {
         // The camera keeps its last outline after automatic edging is
         // switched off; only a picture taken while it is on is cut to it.
@@ -157,6 +172,37 @@ void ICaptureController::submitFrame(const QImage& picture, const ICompressedPic
         job.edgePolygon = edge.corners;
     }
     m_imageThread->addCaptureJob(job);
+}
+
+void ICaptureController::setOutlineLocked(bool locked)
+{
+    ICamera* camera = ICamera::instance();
+    if (locked && !m_outlineLock->isLocked()) {
+        bool found = false;
+        if (!m_outlineLock->lock(camera->picture(FilterNone), &found)) {
+            emit sgMessage(tr("The camera sent no picture."), 3000);
+        } else {
+            if (!found)
+                emit sgMessage(tr("No page was found: drag the corners of the outline onto the page."), 3000);
+            // The kept outline stands in for the detector's, which would
+            // draw a second one into the picture.
+            m_edgeBeforeLock = camera->isEdgeDetectionOn();
+            if (m_edgeBeforeLock) {
+                camera->setEdgeDetection(false);
+                emit sgEdgeDetectionChanged(false);
+            }
+            m_outlineOverlay->show();
+        }
+    } else if (!locked && m_outlineLock->isLocked()) {
+        m_outlineLock->unlock();
+        m_outlineOverlay->hide();
+        if (m_edgeBeforeLock && !camera->isEdgeDetectionOn()) {
+            camera->setEdgeDetection(true);
+            emit sgEdgeDetectionChanged(true);
+        }
+        m_edgeBeforeLock = false;
+    }
+    emit sgOutlineLocked(m_outlineLock->isLocked());
 }
 
 void ICaptureController::shotFailed(const QString& message)

@@ -14,6 +14,8 @@
 class IBoard;
 class ICaptureFrame;
 class IImageTansformThread;
+class IOutlineLock;
+class IOutlineOverlay;
 class ITimerCaptureFrame;
 class QWidget;
 
@@ -47,7 +49,19 @@ public:
     // Null until the first partial capture.
     ICaptureFrame* captureFrame() const { return m_captureFrame; }
 
+    // "Lock outline": the kept page outline (also the timelapse's) and its
+    // corners on the board.
+    IOutlineLock* outlineLock() const { return m_outlineLock; }
+    IOutlineOverlay* outlineOverlay() const { return m_outlineOverlay; }
+    // Locks onto the page the camera shows now, or unlocks; answers with
+    // sgOutlineLocked either way.
+    void setOutlineLocked(bool locked);
+
 signals:
+    // Whether the outline is locked now.
+    void sgOutlineLocked(bool locked);
+    // Locking switched the camera's automatic edging off, unlocking back on.
+    void sgEdgeDetectionChanged(bool on);
     // Whether "Snap" may be pressed.
     void sgSnapEnabled(bool enabled);
     // A saved picture with its file, for the picture list.
@@ -82,4 +96,8 @@ private:
     quint64 m_stillShot = 0;
     // While a screen grab holds "Snap", a saved picture must not free it.
     bool m_snapHeld = false;
+    IOutlineLock* m_outlineLock = nullptr;
+    IOutlineOverlay* m_outlineOverlay = nullptr;
+    // Automatic edging was on when the outline was locked.
+    bool m_edgeBeforeLock = false;
 };

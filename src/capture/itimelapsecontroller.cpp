@@ -2,6 +2,7 @@
 #include "capture/itimelapsecontroller.h"
 
 #include "board/iboard.h"
+#include "capture/ioutlinelock.h"
 #include "customui/common/itimemsgbox.h"
 #include "customui/timelapse/itimelapseframe.h"
 #include "customui/timelapse/itimelapsetimes.h"
@@ -98,6 +99,11 @@ void ITimelapseController::setRecorder(ITimelapseRecorder* recorder)
     connect(m_recorder, &ITimelapseRecorder::sgFailed, this, &ITimelapseController::onRecorderFailed);
 }
 
+void ITimelapseController::setOutlineLock(IOutlineLock* lock)
+{
+    m_outlineLock = lock;
+}
+
 void ITimelapseController::showPanel()
 {
     m_frame->showPanel();
@@ -162,6 +168,9 @@ void ITimelapseController::start()
                                     area.x() + area.width() - qRound(460 * s), area.y() + qRound(25 * s));
     }
     QSize size = config->cameraResolution();
+    // Every shot is cut to the kept outline at one size: the video's.
+    if (m_outlineLock && m_outlineLock->isLocked())
+        size = m_outlineLock->fixOutputSize(size);
     const int turn = ((m_board ? m_board->rotation() : 0) % 360 + 360) % 360;
     if (turn == 90 || turn == 270)
         size.transpose();
@@ -194,7 +203,10 @@ void ITimelapseController::takeShot()
     // As the board shows it, to match the video's size.
     job.rotation = m_board ? m_board->rotation() : 0;
     ++m_pendingShots;
-    m_thread->addCaptureJob(job);
+    if (m_outlineLock)
+        m_outlineLock->submit(job, m_thread);
+    else
+        m_thread->addCaptureJob(job);
 }
 
 void ITimelapseController::onPicture(const QImage& picture, const QString& path)

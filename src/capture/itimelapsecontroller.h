@@ -16,6 +16,7 @@
 class IBoard;
 class ICameraToolBar;
 class IImageTansformThread;
+class IOutlineLock;
 class ITimeMsgBox;
 class ITimelapseFrame;
 class QImage;
@@ -34,6 +35,9 @@ public:
     void setImageThread(IImageTansformThread* thread);
     // Not owned; null puts back the process-wide recording service.
     void setRecorder(ITimelapseRecorder* recorder);
+    // While it is locked the shots are cut to its outline and the video
+    // takes the outline's size. Not owned.
+    void setOutlineLock(IOutlineLock* lock);
 
     // How a run that needs a smaller picture switches the camera's
     // resolution: the main window goes through its resolution panel, so
@@ -81,6 +85,7 @@ private:
     ITimelapseRecorder* m_recorder = nullptr;
     ITimelapseRecorder* m_ownRecorder = nullptr;
     QPointer<IImageTansformThread> m_thread;
+    QPointer<IOutlineLock> m_outlineLock;
     ITimeMsgBox* m_cornerNotice = nullptr;
     bool m_running = false;
     // Shots handed to the save thread and not back yet.

@@ -8,6 +8,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -355,6 +356,119 @@ void cvDrawOutline(cv::Mat& frame, const IEdgeResult& edge, int lineWidth)
     const cv::Point2f p[4] = {{float(c[0].x()), float(c[0].y())}, {float(c[1].x()), float(c[1].y())},
                               {float(c[3].x()), float(c[3].y())}, {float(c[2].x()), float(c[2].y())}};
     drawBox(frame, p, lineWidth);
+}
+
+QPolygonF cvPageCorners(const cv::Mat& frame)
+{
+    if (!isFilterInput(frame))
+        return QPolygonF();
+    cv::Mat gray;
+    if (frame.channels() == 1)
+        gray = frame;
+    else
+        cv::cvtColor(frame, gray, frame.channels() == 3 ? cv::COLOR_BGR2GRAY : cv::COLOR_BGRA2GRAY);
+    // Read above 2000 pixels at half size: the corners stay as sharp, and a
+    // 4K frame costs what a 1080p one does.
+    const double shrink = gray.cols > 2000 ? 0.5 : 1.0;
+    if (shrink != 1.0)
+        cv::resize(gray, gray, cv::Size(), shrink, shrink, cv::INTER_AREA);
+
+    // Paper is the bright part of the picture; a desk, the shadow along the
+    // sheet and a detector's red outline are darker. Outer contours only, so
+    // the print inside the sheet does not count.
+    cv::Mat paper;
+    const double level = cv::threshold(gray, paper, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+    if (frame.channels() != 1) {
+        // The edge detector's red outline lies on the page's edge where it
+        // runs along one: taken as neither paper nor desk, it puts the edge
+        // in its middle instead of at its inner side.
+        cv::Mat red;
+        cv::inRange(frame, cv::Scalar(0, 0, 200, 0), cv::Scalar(60, 60, 255, 255), red);
+        if (shrink != 1.0)
+            cv::resize(red, red, gray.size(), 0, 0, cv::INTER_NEAREST);
+        gray = gray.clone();
+        gray.setTo(cv::Scalar(level), red);
+    }
+    cv::GaussianBlur(gray, paper, cv::Size(5, 5), 0);
+    cv::threshold(paper, paper, level, 255, cv::THRESH_BINARY);
+    cv::morphologyEx(paper, paper, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(paper, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+    const auto largest = std::max_element(contours.begin(), contours.end(),
+                                          [](const std::vector<cv::Point>& a, const std::vector<cv::Point>& b) {
+                                              return cv::contourArea(a) < cv::contourArea(b);
+                                          });
+    if (largest == contours.end() || cv::contourArea(*largest) < paper.total() / 20.0)
+        return QPolygonF();
+
+    // A lamp's glare or a finger on the edge dents the outline; its hull
+    // does not. Coarser and coarser until four corners remain.
+    std::vector<cv::Point> hull;
+    cv::convexHull(*largest, hull);
+    const double perimeter = cv::arcLength(hull, true);
+    std::vector<cv::Point> quad;
+    for (int percent = 1; percent <= 10; ++percent) {
+        cv::approxPolyDP(hull, quad, perimeter * percent / 100.0, true);
+        if (quad.size() <= 4)
+            break;
+    }
+    if (quad.size() != 4)
+        return QPolygonF();
+
+    // Clockwise on screen from the corner nearest the picture's top-left.
+    cv::Point2d centre(0, 0);
+    for (const cv::Point& p : quad)
+        centre += cv::Point2d(p) / 4.0;
+    std::sort(quad.begin(), quad.end(), [&](const cv::Point& a, const cv::Point& b) {
+        return std::atan2(a.y - centre.y, a.x - centre.x) < std::atan2(b.y - centre.y, b.x - centre.x);
+    });
+    const auto first = std::min_element(quad.begin(), quad.end(),
+                                        [](const cv::Point& a, const cv::Point& b) { return a.x + a.y < b.x + b.y; });
+    std::rotate(quad.begin(), first, quad.end());
+
+    // The tips are the least sure part: a rounded or dog-eared corner, or a
+    // detector's outline drawn across it. Each side is fitted to the middle
+    // of its edge instead, and the corners are where the sides meet.
+    cv::Point2f refined[4];
+    cv::Vec4f side[4];
+    bool fitted = true;
+    for (int i = 0; i < 4 && fitted; ++i) {
+        const cv::Point2f a = quad[i], b = quad[(i + 1) % 4];
+        const cv::Point2f along = b - a;
+        const double length = cv::norm(along);
+        std::vector<cv::Point2f> edge;
+        for (const cv::Point& p : *largest) {
+            const cv::Point2f d = cv::Point2f(p) - a;
+            const double t = d.dot(along) / (length * length);
+            const double off = std::abs(d.cross(along)) / length;
+            if (t > 0.1 && t < 0.9 && off < 3.0)
+                edge.push_back(p);
+        }
+        fitted = edge.size() >= 10;
+        if (fitted)
+            cv::fitLine(edge, side[i], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    for (int i = 0; i < 4; ++i) {
+        refined[i] = quad[i];
+        if (!fitted)
+            continue;
+        // Corner i joins the side ending there and the side starting there.
+        const cv::Vec4f& u = side[(i + 3) % 4];
+        const cv::Vec4f& v = side[i];
+        const double det = u[0] * v[1] - u[1] * v[0];
+        if (std::abs(det) < 0.2)
+            continue;
+        const double s = ((v[2] - u[2]) * v[1] - (v[3] - u[3]) * v[0]) / det;
+        const cv::Point2f meet(float(u[2] + s * u[0]), float(u[3] + s * u[1]));
+        // A side fitted astray would throw the corner far off: keep the tip.
+        if (cv::norm(meet - refined[i]) < 0.05 * perimeter)
+            refined[i] = meet;
+    }
+
+    QPolygonF corners;
+    for (const cv::Point2f& p : refined)
+        corners << QPointF((p.x + 0.5) / shrink - 0.5, (p.y + 0.5) / shrink - 0.5);
+    return corners;
 }
 
 } // namespace IOpencvApi

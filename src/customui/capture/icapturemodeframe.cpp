@@ -5,8 +5,11 @@
 #include "iglobals.h"
 #include "service/iconfigureservice.h"
 
+#include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,7 +19,8 @@ const char* const kPanelStyle =
     "QPushButton{color:rgb(224,224,224);background-color:transparent;border:none;"
     "text-align:left;padding:%1px %2px;border-radius:%3px;}"
     "QPushButton:hover{background-color:rgba(255,255,255,28);color:rgb(235,120,7);}"
-    "QPushButton:checked{color:rgb(235,120,7);}";
+    "QPushButton:checked{color:rgb(235,120,7);}"
+    "QFrame#separator{background-color:rgb(80,80,84);border:none;}";
 
 } // namespace
 
@@ -44,6 +48,22 @@ ICaptureModeFrame::ICaptureModeFrame(QWidget* mainWindow, QWidget* parent)
     addModeButton(ClipboardCapture, tr("Screen capture to clipboard"));
     addModeButton(BlackWhiteCapture, tr("Black white capture"));
     addModeButton(GrayCapture, tr("Gray capture"));
+
+    // Not a mode: it holds for every mode that takes the camera's picture.
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("separator"));
+    separator->setFixedHeight(std::max(1, qRound(s)));
+    column->addWidget(separator);
+    m_lockOutline = new QPushButton(tr("Lock outline"), this);
+    IPanelStyle::makeListChoice(m_lockOutline);
+    m_lockOutline->setToolTip(tr("Cut every following picture to the same page outline and straighten it; "
+                                 "drag the outline's corners on the picture to fit the page."));
+    connect(m_lockOutline, &QPushButton::clicked, this, [this] {
+        // The mark is the lock's answer, not the click's.
+        m_lockOutline->setChecked(m_outlineLocked);
+        emit sgLockOutline(!m_outlineLocked);
+    });
+    column->addWidget(m_lockOutline);
     refreshMarks();
     adjustSize();
 }
@@ -87,6 +107,12 @@ void ICaptureModeFrame::slButtonClick(bool checked)
     refreshMarks();
     emit sgButtonClick(CaptureMode(mode));
     hide();
+}
+
+void ICaptureModeFrame::setOutlineLocked(bool locked)
+{
+    m_outlineLocked = locked;
+    m_lockOutline->setChecked(locked);
 }
 
 void ICaptureModeFrame::refreshMarks()

@@ -31,12 +31,18 @@ public:
     int currentMode() const;
     // Null for an unknown value.
     QPushButton* button(int mode) const;
+    // "Lock outline": a switch beside the modes, for every later capture.
+    QPushButton* lockOutlineButton() const { return m_lockOutline; }
 
 signals:
     void sgButtonClick(CaptureMode mode);
+    // "Lock outline" was clicked: whether the outline is to be locked. The
+    // mark follows setOutlineLocked, as locking may fail.
+    void sgLockOutline(bool lock);
 
 public slots:
     void slButtonClick(bool checked);
+    void setOutlineLocked(bool locked);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,4 +54,6 @@ private:
     QWidget* m_mainWindow = nullptr;
     QMap<int, QPushButton*> m_buttons;
     int m_currentMode = DefaultCapture;
+    QPushButton* m_lockOutline = nullptr;
+    bool m_outlineLocked = false;
 };

@@ -27,7 +27,7 @@ const QColor ink(30, 30, 34);
 const QColor paper(247, 245, 239);
 
 // Page units to frame pixels (Qt's pixel grid: pixel centres at .5).
-QTransform pageToFrame(cv::Size size, double tilt)
+QTransform pageToFrame(cv::Size size, double tilt, double keystone)
 {
     const double scale = pageShare * size.height / pageHeight;
     // A little off centre, as a hand puts a sheet down.
@@ -35,9 +35,24 @@ QTransform pageToFrame(cv::Size size, double tilt)
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.rotate(-tilt); // Qt turns clockwise on screen
-    t.scale(scale, scale);
-    t.translate(-pageWidth / 2.0, -pageHeight / 2.0);
-    return t;
+    if (keystone == 0.0) {
+        t.scale(scale, scale);
+        t.translate(-pageWidth / 2.0, -pageHeight / 2.0);
+        return t;
+    }
+    // Seen from the lower right, the far edges shrink towards the page's
+    // middle; a projective map carries the page onto that quadrilateral, so
+    // the print foreshortens as a lens would show it.
+    const double w = pageWidth * scale / 2.0, h = pageHeight * scale / 2.0, far = 1.0 - keystone;
+    const QPointF seen[4] = {{-w * far, -h * far}, {w * far, -h}, {w, h}, {-w, h * far}};
+    QPolygonF page, quad;
+    page << QPointF(0.0, 0.0) << QPointF(pageWidth, 0.0) << QPointF(pageWidth, pageHeight)
+         << QPointF(0.0, pageHeight);
+    for (const QPointF& p : seen)
+        quad << t.map(p);
+    QTransform projective;
+    QTransform::quadToQuad(page, quad, projective);
+    return projective;
 }
 
 QFont font(const char* family, int pixelSize, bool bold = false)
@@ -286,19 +301,36 @@ void light(QPainter& p, cv::Size size)
 
 } // namespace
 
-IVirtualPage::IVirtualPage(double tiltDegrees)
+IVirtualPage::IVirtualPage(double tiltDegrees, double keystone)
     : m_tilt(tiltDegrees)
+    , m_keystone(keystone)
 {
+}
+
+void IVirtualPage::setLie(double tiltDegrees, double keystone)
+{
+    QMutexLocker scenes(&m_mutex);
+    QMutexLocker lie(&m_lieMutex);
+    m_tilt = tiltDegrees;
+    m_keystone = keystone;
+    m_scenes.clear();
 }
 
 double IVirtualPage::tilt() const
 {
+    QMutexLocker lie(&m_lieMutex);
     return m_tilt;
+}
+
+double IVirtualPage::keystone() const
+{
+    QMutexLocker lie(&m_lieMutex);
+    return m_keystone;
 }
 
 QPolygonF IVirtualPage::corners(cv::Size size) const
 {
-    const QTransform t = pageToFrame(size, m_tilt);
+    const QTransform t = pageToFrame(size, tilt(), keystone());
     QPolygonF result;
     for (const QPointF& c : {QPointF(0.0, 0.0), QPointF(pageWidth, 0.0), QPointF(pageWidth, pageHeight),
                              QPointF(0.0, pageHeight)})
@@ -338,7 +370,7 @@ cv::Mat IVirtualPage::render(cv::Size size) const
         QImage image(canvas.data, canvas.cols, canvas.rows, int(canvas.step), QImage::Format_ARGB32_Premultiplied);
         QPainter p(&image);
         p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-        p.setTransform(pageToFrame(size, m_tilt));
+        p.setTransform(pageToFrame(size, tilt(), keystone()));
         drawPage(p);
         p.resetTransform();
         light(p, size);
