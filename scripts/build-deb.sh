@@ -13,6 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+entry=usr/share/applications/org.veskaroo.Veskaroo.desktop
 
 chroot_dir=
 if [[ "${1:-}" == --chroot ]]; then
@@ -65,7 +66,7 @@ check_log() {
 echo "== unpacked into a temporary root"
 dpkg -x "$deb" "$scratch/root"
 mkdir -p "$scratch/home"
-exec_line=$(sed -n 's/^Exec=//p' "$scratch/root/usr/share/applications/"*.desktop)
+exec_line=$(sed -n 's/^Exec=//p' "$scratch/root/$entry")
 HOME=$scratch/home XDG_DATA_HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home DISPLAY=$display \
     unshare -rn "$scratch/root/usr/bin/$exec_line" --virtual-camera --no-discovery >/dev/null 2>&1 &
 pid=$!
@@ -89,7 +90,7 @@ mount --bind /tmp/.X11-unix "$chroot_dir/tmp/.X11-unix"
 cp "$deb" "$chroot_dir/tmp/"
 chroot "$chroot_dir" sh -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/$(basename "$deb")" >/dev/null
 # The menu entry's Exec line, run as the desktop would: by name, from PATH.
-exec_line=$(sed -n 's/^Exec=//p' "$chroot_dir/usr/share/applications/"*.desktop)
+exec_line=$(sed -n 's/^Exec=//p' "$chroot_dir/$entry")
 rm -rf "$chroot_dir/tmp/home" && mkdir -p "$chroot_dir/tmp/home"
 chroot "$chroot_dir" env -i PATH=/usr/bin:/bin HOME=/tmp/home XDG_DATA_HOME=/tmp/home DISPLAY="$display" \
     unshare -n sh -c "exec $exec_line --virtual-camera --no-discovery" >/dev/null 2>&1 &
