@@ -49,15 +49,17 @@ Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 2
 
-# Waits for the program's log to show the camera and the files it found;
-# prints those lines, takes a screenshot. $1: the data folder, $2: screenshot.
+# Waits for the program's first camera picture; prints the log lines of the
+# files it found and of the camera, takes a screenshot.
+# $1: the data folder, $2: the screenshot.
 check_log() {
     local log
     for _ in $(seq 60); do
         log=$(cat "$1"/veskaroo/other/log_*.txt 2>/dev/null || true)
-        grep -q "camera error code: 0" <<<"$log" && break
+        grep -q "first camera picture shown" <<<"$log" && break
         sleep 1
     done
+    sleep 1
     DISPLAY=$display import -window root "$2" 2>/dev/null || true
     grep -E "language id:|program files:|camera error code:" <<<"$log" | sed 's/    File:.*//'
     grep -q "program files: installed.* found: true" <<<"$log" && grep -q "camera error code: 0" <<<"$log"
