@@ -42,6 +42,10 @@ packages=(
     # benchmarks: the reference for PDF export; the tesseract command line
     # as the reference for text recognition
     img2pdf tesseract-ocr
+    # the installed program: checking its menu entry and AppStream metadata;
+    # the Debian package (dpkg-shlibdeps finds its dependencies) and a clean
+    # Debian root to try it in (scripts/build-deb.sh)
+    desktop-file-utils appstream dpkg-dev debootstrap
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #include "ilanguage.h"
 
 #include "iapplication.h"
+#include "iprogramfiles.h"
 #include "service/iconfigureservice.h"
 
 #include <QDebug>
@@ -18,8 +19,7 @@ bool loadLanguage(IApplication* app, const QString& programFolder)
     id.remove(QStringLiteral("LG_"));
     IConfigureService::instance()->setLangId(id);
 
-    const QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
-    const QString path = folder + QStringLiteral("/Lang/%1.qm").arg(id.toInt());
+    const QString path = IProgramFiles(programFolder).translation(id.toInt());
 
     // One translator for the life of the process.
     static QTranslator translator;

@@ -7,6 +7,7 @@
 #include "iglobals.h"
 #include "ilanguage.h"
 #include "imessagehandler.h"
+#include "iprogramfiles.h"
 #include "mainframe.h"
 #include "ocr/include/iocrlibrary.h"
 #include "service/iconfigureservice.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     // Lives until the process ends.
     new BreakpadQt::GlobalHandler(appDataPath("dump"), QStringLiteral("Pelmora"));
     loadLanguage(&app);
+    qDebug().noquote() << IProgramFiles().describe();
     IOcrLibrary::load(IOcrLibrary::defaultPath());
 
     // Network discovery can be switched off (tests, demos, closed networks).

@@ -3,8 +3,8 @@
 
 #include "crash/icrashsignals.h"
 #include "iglobals.h"
+#include "iprogramfiles.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ GlobalHandler::GlobalHandler(const QString& dumpFolder, const QString& reporter)
     g_exists = true;
     m_armed = true;
     m_dumpFolder = QDir::cleanPath(dumpFolder);
-    m_reporterPath = resolveReporter(reporter, QCoreApplication::applicationDirPath());
+    m_reporterPath = resolveReporter(reporter, IProgramFiles().helperFolder());
     QDir().mkpath(m_dumpFolder);
     ICrashSignals::install({m_dumpFolder, m_reporterPath, appDataPath("other/")});
 }

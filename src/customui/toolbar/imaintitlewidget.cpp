@@ -3,7 +3,7 @@
 
 #include "icamera.h"
 #include "iglobals.h"
-#include "service/iconfigureservice.h"
+#include "iprogramfiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -103,8 +103,7 @@ QPixmap IMainTitleWidget::logo() const
 
 QString IMainTitleWidget::defaultLogoPath()
 {
-    return QApplication::applicationDirPath() + QStringLiteral("/logo/")
-        + IConfigureService::logoFileName();
+    return IProgramFiles().logo();
 }
 
 void IMainTitleWidget::setLogoFile(const QString& path)

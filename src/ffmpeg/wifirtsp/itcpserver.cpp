@@ -2,6 +2,7 @@
 #include "ffmpeg/wifirtsp/itcpserver.h"
 
 #include "ffmpeg/irecorderprocess.h"
+#include "iprogramfiles.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,16 +15,6 @@ constexpr int kDefaultStartTimeoutMs = 15000;
 // What leaving a recorder gives it to finish its file before it is killed.
 constexpr int kProcessGraceMs = 3000;
 
-QString defaultRecorderProgram()
-{
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/ScreenRecord/ScreenRecord.exe");
-#else
-    const QString name = QStringLiteral("/ScreenRecord/ScreenRecord");
-#endif
-    return QCoreApplication::applicationDirPath() + name;
-}
-
 // Everything after the first ";" (a path may hold ";" itself).
 QString afterFirstField(const QString& text)
 {
@@ -35,7 +26,7 @@ QString afterFirstField(const QString& text)
 
 ITcpServer::ITcpServer(QObject* parent)
     : QTcpServer(parent)
-    , m_program(defaultRecorderProgram())
+    , m_program(IProgramFiles().recorder())
 {
     m_startTimer.setSingleShot(true);
     m_startTimer.setInterval(kDefaultStartTimeoutMs);
