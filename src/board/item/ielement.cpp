@@ -4,7 +4,29 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <atomic>
 #include <cmath>
+
+namespace {
+
+std::atomic<int> g_liveElements{0};
+
+} // namespace
+
+IElement::IElement()
+{
+    ++g_liveElements;
+}
+
+IElement::~IElement()
+{
+    --g_liveElements;
+}
+
+int IElement::liveCount()
+{
+    return g_liveElements;
+}
 
 void IElement::setElementId(const QString& id)
 {

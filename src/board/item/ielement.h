@@ -35,8 +35,12 @@ public:
         UserValueKey = 36,
     };
 
-    IElement() = default;
-    virtual ~IElement() = default;
+    IElement();
+    virtual ~IElement();
+
+    // Elements in existence, on slides or not: what the undo history keeps
+    // alive shows here.
+    static int liveCount();
 
     virtual void setElementId(const QString& id);
     virtual QString elementId() const;

@@ -1,6 +1,8 @@
 // The annotation toolbar.
 #include "customui/toolbar/iboardtoolbar.h"
 
+#include <QUndoGroup>
+
 namespace {
 const char* const kIcons = ":/boardtoolbar/boardtoolbar/";
 }
@@ -18,6 +20,8 @@ IBoardToolBar::IBoardToolBar(QWidget* mainWindow, QWidget* parent)
     addButton(Shape, tr("Shape"), icons + "shape");
     addButton(Eraser, tr("Eraser"), icons + "eraser");
     addSeparator();
+    addButton(Undo, tr("Undo"), icons + "undo");
+    addButton(Redo, tr("Redo"), icons + "redo");
     addButton(Clear, tr("Clear"), icons + "clear");
     addButton(Home, tr("Home"), icons + "home");
     addButton(Desktop, tr("Desktop"), icons + "desktop");
@@ -38,4 +42,12 @@ IBoardToolBar::IBoardToolBar(QWidget* mainWindow, QWidget* parent)
 void IBoardToolBar::resetSelection()
 {
     setButtonChecked(Move, true);
+}
+
+void IBoardToolBar::followHistory(QUndoGroup* history)
+{
+    setButtonEnabled(Undo, history->canUndo());
+    setButtonEnabled(Redo, history->canRedo());
+    connect(history, &QUndoGroup::canUndoChanged, this, [this](bool can) { setButtonEnabled(Undo, can); });
+    connect(history, &QUndoGroup::canRedoChanged, this, [this](bool can) { setButtonEnabled(Redo, can); });
 }
