@@ -246,6 +246,9 @@ void IElementFrame::setSelection(const QList<QGraphicsItem*>& items, bool visibl
 {
     releaseItems();
     setItems(items);
+    // Gathered into a group still turned by the last selection, an element
+    // would come back off by rounding errors.
+    resetGroups();
     gatherItems();
     m_locked = !m_items.isEmpty() && std::all_of(m_items.cbegin(), m_items.cend(), [](QGraphicsItem* item) {
         const IElement* element = dynamic_cast<IElement*>(item);
@@ -751,15 +754,20 @@ void IElementFrame::putBackUnturnable()
     m_turnedOut.clear();
 }
 
-void IElementFrame::relayout()
+void IElementFrame::resetGroups()
 {
-    releaseItems();
     for (FrameInternalItemGroup* group : qAsConst(m_groups)) {
         group->setPos(0, 0);
         group->setRotation(0);
         group->setScale(1);
         group->setTransform(QTransform());
     }
+}
+
+void IElementFrame::relayout()
+{
+    releaseItems();
+    resetGroups();
     gatherItems();
     placeAround(unitedSceneRect(m_items));
 }

@@ -169,6 +169,7 @@ private:
     bool takeOutUnturnable();
     void putBackUnturnable();
     void relayout();
+    void resetGroups();
     void updateOnRelease();
     void placeAround(const QRectF& sceneRect);
     static bool isUnturnable(const QGraphicsItem* item);

@@ -456,8 +456,12 @@ void ITextElementFrame::moveOnTo(QGraphicsTextItem* text)
             // one of the slide's own, though; a tool's editor stays the tool's.
             if (!element->hasText()) {
                 auto* slide = qobject_cast<ISlide*>(element->scene());
-                if (slide && slide->elements().contains(element))
+                if (slide && slide->elements().contains(element)) {
+                    // Left empty right after it was made: it leaves no step behind.
+                    const bool fresh = slide->history()->forgetAdding(element);
+                    ISlideHistory::Pause pause(fresh ? slide->history() : nullptr);
                     slide->removeElement(element);
+                }
             }
         } else {
             previous->setTextInteractionFlags(Qt::NoTextInteraction);

@@ -2,11 +2,7 @@
 #include "board/undo/iaddelementscommand.h"
 
 #include "board/islide.h"
-#include "board/undo/iremoveelementscommand.h"
 #include "board/undo/islidehistory.h"
-#include "board/undo/iundoids.h"
-
-#include <algorithm>
 
 IAddElementsCommand::IAddElementsCommand(ISlide* slide, const QList<IElement*>& elements, QUndoCommand* parent)
     : QUndoCommand(parent)
@@ -35,25 +31,4 @@ void IAddElementsCommand::redo()
         return;
     }
     m_slide->putBack(m_elements, m_places);
-}
-
-int IAddElementsCommand::id() const
-{
-    return IUndoIds::kElementList;
-}
-
-bool IAddElementsCommand::mergeWith(const QUndoCommand* other)
-{
-    const auto* removal = dynamic_cast<const IRemoveElementsCommand*>(other);
-    if (!removal || childCount() > 0)
-        return false;
-    QList<IElement*> mine = m_elements;
-    QList<IElement*> theirs = removal->elements();
-    std::sort(mine.begin(), mine.end());
-    std::sort(theirs.begin(), theirs.end());
-    if (mine != theirs)
-        return false;
-    // Nothing happened, as far as the history goes.
-    setObsolete(true);
-    return true;
 }

@@ -18,8 +18,6 @@ public:
 
     void undo() override;
     void redo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand* other) override;
 
     QList<IElement*> elements() const { return m_elements; }
 

@@ -3,7 +3,6 @@
 
 #include "board/islide.h"
 #include "board/undo/islidehistory.h"
-#include "board/undo/iundoids.h"
 
 IRemoveElementsCommand::IRemoveElementsCommand(ISlide* slide, const QList<IElement*>& elements,
                                                const QList<ISlide::Place>& places, QUndoCommand* parent)
@@ -34,9 +33,4 @@ void IRemoveElementsCommand::redo()
         return;
     }
     m_places = m_slide->takeAway(m_elements);
-}
-
-int IRemoveElementsCommand::id() const
-{
-    return IUndoIds::kElementList;
 }

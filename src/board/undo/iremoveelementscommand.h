@@ -21,7 +21,6 @@ public:
 
     void undo() override;
     void redo() override;
-    int id() const override;
 
     QList<IElement*> elements() const { return m_elements; }
 

@@ -2,6 +2,7 @@
 #include "board/undo/islidehistory.h"
 
 #include "board/ielementbin.h"
+#include "board/undo/iaddelementscommand.h"
 
 #include <QUndoStack>
 
@@ -46,12 +47,28 @@ void ISlideHistory::endStep()
     m_stack->endMacro();
     if (--m_openSteps > 0 || m_stepRecords > 0)
         return;
-    // Nothing changed: no step to take back. An obsolete command leaves
-    // the stack when undone.
-    auto* empty = const_cast<QUndoCommand*>(m_stack->command(m_stack->index() - 1));
-    if (!empty)
+    // Nothing changed: no step to take back.
+    dropLast();
+}
+
+bool ISlideHistory::forgetAdding(IElement* element)
+{
+    if (!isRecording() || m_openSteps > 0)
+        return false;
+    const auto* added = dynamic_cast<const IAddElementsCommand*>(m_stack->command(m_stack->index() - 1));
+    if (!added || added->childCount() > 0 || added->elements() != QList<IElement*>{element})
+        return false;
+    dropLast();
+    return true;
+}
+
+void ISlideHistory::dropLast()
+{
+    // An obsolete command leaves the stack, undone or not, without being undone.
+    auto* last = const_cast<QUndoCommand*>(m_stack->command(m_stack->index() - 1));
+    if (!last)
         return;
-    empty->setObsolete(true);
+    last->setObsolete(true);
     m_replaying = true;
     m_stack->undo();
     m_replaying = false;

@@ -35,6 +35,10 @@ public:
     void undo();
     void redo();
 
+    // When the last step added exactly this element, the step is dropped as
+    // if it never was (a text box left empty); true if it was.
+    bool forgetAdding(IElement* element);
+
     // While paused, a change is recorded by whoever paused (as part of a
     // larger step), not by the slide's own operations.
     class Pause
@@ -56,6 +60,8 @@ public:
     void setBin(IElementBin* bin) { m_bin = bin; }
 
 private:
+    void dropLast();
+
     QUndoStack* m_stack = nullptr;
     QPointer<IElementBin> m_bin;
     bool m_replaying = false;
