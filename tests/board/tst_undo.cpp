@@ -139,7 +139,7 @@ private slots:
         f.board->boardState()->setInkColor(Qt::darkGreen);
         f.pen({{300, 150}, {300, 350}});
         f.board->boardState()->setInkColor(Qt::magenta);
-        f.pen({{250, 150}, {350, 350}});
+        f.pen({{330, 150}, {450, 350}});
         // The point eraser cuts a stroke; the object eraser takes one off.
         f.checkUndoRedo([&] {
             f.board->boardState()->setPointEraserSize(QSizeF(30, 30));
@@ -148,7 +148,7 @@ private slots:
         });
         f.checkUndoRedo([&] {
             f.board->setMode(TK_IBOARD_ENUM::ObjectEraserMode);
-            f.click(f.view({300, 340}));
+            f.click(f.view({150, 290}));
             QCOMPARE(f.slide->elements().size(), 3);
         });
         // Erasing a stroke away in one pass.
