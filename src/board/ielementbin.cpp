@@ -40,6 +40,8 @@ void IElementBin::release(IElement* element)
     if (--it.value() > 0)
         return;
     m_holds.erase(it);
+    if (!IElement::isLive(element))
+        return;
     // One on a slide belongs to the slide's scene.
     const auto* item = dynamic_cast<const QGraphicsItem*>(element);
     if (item && !item->scene() && !item->parentItem())
@@ -70,8 +72,8 @@ void IElementBin::empty()
     m_scheduled = false;
     const QList<IElement*> pending = std::exchange(m_pending, {});
     for (IElement* element : pending) {
-        // An undo step can still bring it back.
-        if (m_holds.contains(element))
+        // An undo step can still bring it back; or someone deleted it already.
+        if (m_holds.contains(element) || !IElement::isLive(element))
             continue;
         const auto* item = dynamic_cast<const QGraphicsItem*>(element);
         if (item && !item->scene() && !item->parentItem())

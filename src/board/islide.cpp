@@ -240,7 +240,7 @@ QList<ISlide::Place> ISlide::takeAway(const QList<IElement*>& elements)
     const QList<Place> places = placesOf(elements);
     QList<IElement*> taken;
     for (IElement* element : elements) {
-        if (!m_elements.contains(element))
+        if (!m_elements.contains(element) || !IElement::isLive(element))
             continue;
         takeOut(element);
         taken.append(element);
@@ -257,9 +257,10 @@ void ISlide::putBack(const QList<IElement*>& elements, const QList<Place>& place
     // In reverse: each place was taken with the later ones still there.
     for (int i = elements.size() - 1; i >= 0; --i) {
         IElement* element = elements.at(i);
-        QGraphicsItem* item = itemOf(element);
-        if (m_elements.contains(element))
+        // Deleted behind the history's back: nothing to bring back.
+        if (m_elements.contains(element) || !IElement::isLive(element))
             continue;
+        QGraphicsItem* item = itemOf(element);
         const Place place = places.value(i);
         const int index = place.index < 0 ? m_elements.size() : std::min(place.index, int(m_elements.size()));
         m_elements.insert(index, element);

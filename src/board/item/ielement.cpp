@@ -4,28 +4,45 @@
 #include <QStringList>
 #include <QUuid>
 
-#include <atomic>
+#include <QSet>
+
 #include <cmath>
+#include <mutex>
 
 namespace {
 
-std::atomic<int> g_liveElements{0};
+std::mutex g_liveMutex;
+
+QSet<const IElement*>& liveElements()
+{
+    static QSet<const IElement*> live;
+    return live;
+}
 
 } // namespace
 
 IElement::IElement()
 {
-    ++g_liveElements;
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    liveElements().insert(this);
 }
 
 IElement::~IElement()
 {
-    --g_liveElements;
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    liveElements().remove(this);
 }
 
 int IElement::liveCount()
 {
-    return g_liveElements;
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    return liveElements().size();
+}
+
+bool IElement::isLive(const IElement* element)
+{
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    return liveElements().contains(element);
 }
 
 void IElement::setElementId(const QString& id)

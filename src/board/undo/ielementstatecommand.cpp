@@ -2,6 +2,7 @@
 #include "board/undo/ielementstatecommand.h"
 
 #include "board/islide.h"
+#include "board/item/ielement.h"
 #include "board/undo/islidehistory.h"
 
 IElementStateCommand::IElementStateCommand(ISlide* slide, QUndoCommand* parent)
@@ -28,8 +29,10 @@ void IElementStateCommand::add(IElement* element, const IElementState& before, c
 
 void IElementStateCommand::undo()
 {
-    for (int i = m_elements.size() - 1; i >= 0; --i)
-        m_before.at(i).applyTo(m_elements.at(i));
+    for (int i = m_elements.size() - 1; i >= 0; --i) {
+        if (IElement::isLive(m_elements.at(i)))
+            m_before.at(i).applyTo(m_elements.at(i));
+    }
 }
 
 void IElementStateCommand::redo()
@@ -38,6 +41,8 @@ void IElementStateCommand::redo()
         m_pushed = true;
         return;
     }
-    for (int i = 0; i < m_elements.size(); ++i)
-        m_after.at(i).applyTo(m_elements.at(i));
+    for (int i = 0; i < m_elements.size(); ++i) {
+        if (IElement::isLive(m_elements.at(i)))
+            m_after.at(i).applyTo(m_elements.at(i));
+    }
 }
