@@ -1,6 +1,7 @@
 // The annotation toolbar.
 #include "customui/toolbar/iboardtoolbar.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QUndoGroup>
 
 namespace {
@@ -46,8 +47,20 @@ void IBoardToolBar::resetSelection()
 
 void IBoardToolBar::followHistory(QUndoGroup* history)
 {
-    setButtonEnabled(Undo, history->canUndo());
-    setButtonEnabled(Redo, history->canRedo());
-    connect(history, &QUndoGroup::canUndoChanged, this, [this](bool can) { setButtonEnabled(Undo, can); });
-    connect(history, &QUndoGroup::canRedoChanged, this, [this](bool can) { setButtonEnabled(Redo, can); });
+    const auto enable = [this](int id, bool can) {
+        setButtonEnabled(id, can);
+        // Without its label (a small screen) the icon alone shows the state.
+        if (QWidget* b = button(id)) {
+            QGraphicsOpacityEffect* dim = nullptr;
+            if (!can) {
+                dim = new QGraphicsOpacityEffect(b);
+                dim->setOpacity(0.4);
+            }
+            b->setGraphicsEffect(dim);
+        }
+    };
+    enable(Undo, history->canUndo());
+    enable(Redo, history->canRedo());
+    connect(history, &QUndoGroup::canUndoChanged, this, [enable](bool can) { enable(Undo, can); });
+    connect(history, &QUndoGroup::canRedoChanged, this, [enable](bool can) { enable(Redo, can); });
 }
