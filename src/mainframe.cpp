@@ -92,6 +92,7 @@ MainFrame::MainFrame(IApplication* app, QWidget* parent)
 
     connect(m_rightToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slRightToolBarClick);
     connect(m_boardToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slBoardToolBarClick);
+    m_boardToolBar->followHistory(m_board->undoGroup());
     connect(m_cameraToolBar, &IToolBar::sgButtonClick, this, &MainFrame::slCameratoolbarClick);
     connect(m_title, &IMainTitleWidget::sgMove, this, [this] { slHideSecondWidget(AnyBar); });
     connect(m_title, &IMainTitleWidget::sgSwitchCamera, this, &MainFrame::onSwitchCamera);
@@ -229,6 +230,8 @@ void MainFrame::buildActions()
          }},
         {{BoardBar, IBoardToolBar::Text}, [service](bool) { service->selectText(); }},
         {{BoardBar, IBoardToolBar::Eraser}, [service](bool) { service->selectPointEraser(100); }},
+        {{BoardBar, IBoardToolBar::Undo}, [this](bool) { m_board->undo(); }},
+        {{BoardBar, IBoardToolBar::Redo}, [this](bool) { m_board->redo(); }},
         {{BoardBar, IBoardToolBar::Clear}, [service](bool) { service->clearAll(); }},
         {{BoardBar, IBoardToolBar::Home}, [this](bool) { showBoardToolBar(false); }},
 

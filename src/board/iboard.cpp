@@ -15,6 +15,7 @@
 #include "board/mode/iselectorbasemode.h"
 #include "board/path/ipathrenderwidget.h"
 #include "board/tk_iboard_enum.h"
+#include "board/undo/islidehistory.h"
 #include "customui/common/itimemsgbox.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,12 @@
 #include <QPinchGesture>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyleOptionGraphicsItem>
 #include <QSysInfo>
 #include <QTouchEvent>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QVersionNumber>
 #include <QWheelEvent>
 
@@ -88,6 +92,17 @@ IBoard::IBoard(QWidget* parent)
         });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_boardSize = screen->size();
+    m_undoGroup = new QUndoGroup(this);
+    // Anywhere in the board's window. Text being typed takes these keys for
+    // its own typing first.
+    const auto shortcut = [this](const QKeySequence& keys, void (IBoard::*action)()) {
+        auto* key = new QShortcut(keys, this);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &IBoard::undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &IBoard::redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &IBoard::redo);
     init();
 }
 
@@ -205,6 +220,7 @@ void IBoard::insertSlide(ISlide* slide, bool makeCurrent)
     });
     m_slides.append(slide);
     IElementBin::of(this)->watch(slide);
+    m_undoGroup->addStack(slide->history()->stack());
     if (makeCurrent)
         setCurrentSlide(slide);
     emit sgAfterSlideInsert(currentIndex, newIndex);
@@ -219,6 +235,9 @@ void IBoard::setCurrentSlide(ISlide* slide)
     m_annotationLayer->setScene(slide);
     centerOn(slide->sceneRect().center());
     m_currentSlide = slide;
+    // A slide inserted elsewhere has no place in the group yet.
+    m_undoGroup->addStack(slide->history()->stack());
+    m_undoGroup->setActiveStack(slide->history()->stack());
     emit sgAfterSlideChanged();
 }
 
@@ -263,6 +282,24 @@ void IBoard::hideSelection()
         textFrame->endEditState();
     else if (frame)
         frame->hide();
+}
+
+void IBoard::undo()
+{
+    if (!m_currentSlide)
+        return;
+    cancelInput();
+    hideSelection();
+    m_currentSlide->history()->undo();
+}
+
+void IBoard::redo()
+{
+    if (!m_currentSlide)
+        return;
+    cancelInput();
+    hideSelection();
+    m_currentSlide->history()->redo();
 }
 
 void IBoard::showFrameFor(const QList<QGraphicsItem*>& items)

@@ -28,6 +28,7 @@ class ITimeMsgBox;
 class QDropEvent;
 class QGestureEvent;
 class QTouchEvent;
+class QUndoGroup;
 
 class IBoard : public QGraphicsView
 {
@@ -62,6 +63,14 @@ public:
     // tool undoes what the gesture started and the next press begins afresh.
     void cancelInput();
     IBoardState* boardState() const { return m_state; }
+
+    // Takes back, or makes again, the current slide's last change. A stroke
+    // or drag under way is dropped and the selection let go first, so that
+    // text being typed counts as a change of its own.
+    void undo();
+    void redo();
+    // The slides' histories; the current slide's is the active one.
+    QUndoGroup* undoGroup() const { return m_undoGroup; }
 
     // The current slide's selection frame, or null while it has none.
     QGraphicsItem* sceneElementFrame();
@@ -197,4 +206,5 @@ private:
     QHash<int, QPointF> m_touches;
     QMap<int, QVector<QPointF>> m_pendingStrokes;
     std::unique_ptr<IPathRenderWidget> m_pathRenderWidget;
+    QUndoGroup* m_undoGroup = nullptr;
 };

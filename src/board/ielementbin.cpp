@@ -3,6 +3,7 @@
 
 #include "board/islide.h"
 #include "board/item/ielement.h"
+#include "board/undo/islidehistory.h"
 
 #include <QGraphicsItem>
 
@@ -23,15 +24,41 @@ IElementBin* IElementBin::of(QObject* owner)
 void IElementBin::watch(ISlide* slide)
 {
     connect(slide, &ISlide::sgElementsRemovedEvent, this, &IElementBin::take, Qt::UniqueConnection);
+    slide->history()->setBin(this);
+}
+
+void IElementBin::hold(IElement* element)
+{
+    ++m_holds[element];
+}
+
+void IElementBin::release(IElement* element)
+{
+    auto it = m_holds.find(element);
+    if (it == m_holds.end())
+        return;
+    if (--it.value() > 0)
+        return;
+    m_holds.erase(it);
+    if (!IElement::isLive(element))
+        return;
+    // One on a slide belongs to the slide's scene.
+    const auto* item = dynamic_cast<const QGraphicsItem*>(element);
+    if (item && !item->scene() && !item->parentItem())
+        schedule(element);
 }
 
 void IElementBin::take(const QString& slideId, const QList<IElement*>& elements)
 {
     Q_UNUSED(slideId)
-    for (IElement* element : elements) {
-        if (element && !m_pending.contains(element))
-            m_pending.append(element);
-    }
+    for (IElement* element : elements)
+        schedule(element);
+}
+
+void IElementBin::schedule(IElement* element)
+{
+    if (element && !m_pending.contains(element))
+        m_pending.append(element);
     // Not at once: the other receivers of the notice, and whoever removed
     // the element, may still look at it or put it back.
     if (!m_scheduled && !m_pending.isEmpty()) {
@@ -45,6 +72,9 @@ void IElementBin::empty()
     m_scheduled = false;
     const QList<IElement*> pending = std::exchange(m_pending, {});
     for (IElement* element : pending) {
+        // An undo step can still bring it back; or someone deleted it already.
+        if (m_holds.contains(element) || !IElement::isLive(element))
+            continue;
         const auto* item = dynamic_cast<const QGraphicsItem*>(element);
         if (item && !item->scene() && !item->parentItem())
             delete element;

@@ -1,6 +1,7 @@
 // Where the elements that leave a slide end up: freed once nothing holds them.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -18,8 +19,14 @@ public:
     static IElementBin* of(QObject* owner);
 
     // Takes in what the slide hands out as removed; watching a slide twice
-    // changes nothing.
+    // changes nothing. The slide's history holds elements through this bin.
     void watch(ISlide* slide);
+
+    // An element an undo step may bring back is not freed while held; the
+    // last release hands it back to the bin.
+    void hold(IElement* element);
+    void release(IElement* element);
+    bool isHeld(IElement* element) const { return m_holds.contains(element); }
 
 private:
     // At the event-loop turn after a removal: frees every element taken in
@@ -28,6 +35,9 @@ private:
     void empty();
     void take(const QString& slideId, const QList<IElement*>& elements);
 
+    void schedule(IElement* element);
+
     QList<IElement*> m_pending;
+    QHash<IElement*, int> m_holds;
     bool m_scheduled = false;
 };

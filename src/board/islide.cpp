@@ -1,7 +1,12 @@
 // One page of the annotation board.
 #include "board/islide.h"
 
+#include "board/undo/iaddelementscommand.h"
+#include "board/undo/iremoveelementscommand.h"
+#include "board/undo/islidehistory.h"
+
 #include <QGraphicsView>
+#include <QHash>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -37,12 +42,21 @@ bool isPathOrText(int type)
 ISlide::ISlide(QObject* parent)
     : QGraphicsScene(parent)
     , m_slideId(IElement::newElementId())
+    , m_history(new ISlideHistory(this))
 {
     qRegisterMetaType<IElement*>();
     qRegisterMetaType<QList<IElement*>>();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         m_rawSize = screen->size();
     setSceneRect(QRectF(QPointF(0, 0), m_rawSize));
+}
+
+ISlide::~ISlide()
+{
+    // Before the scene deletes its items: the history's steps still tell
+    // which elements are on the slide.
+    delete m_history;
+    m_history = nullptr;
 }
 
 void ISlide::addElement(IElement* element, bool silent)
@@ -63,8 +77,11 @@ void ISlide::addElement(IElement* element, bool silent)
         m_elements.append(element);
     if (item->scene() != this)
         addItem(item);
-    if (!silent)
+    if (!silent) {
+        if (m_history->isRecording())
+            m_history->record(new IAddElementsCommand(this, {element}));
         emit sgElementsAddedEvent(m_slideId, {element});
+    }
     emit sgSlideChangedEvent();
 }
 
@@ -75,7 +92,11 @@ bool ISlide::removeElement(IElement* element, bool silent)
     // not be announced.
     const bool removable = !element->isLocked() && m_elements.contains(element);
     if (removable) {
+        const bool record = !silent && m_history->isRecording();
+        const QList<Place> places = record ? placesOf({element}) : QList<Place>();
         takeOut(element);
+        if (record)
+            m_history->record(new IRemoveElementsCommand(this, {element}, places));
         if (!silent)
             emit sgElementsRemovedEvent(m_slideId, {element});
     }
@@ -160,17 +181,106 @@ QSet<IElement*> ISlide::clearMatching(const std::function<bool(int type)>& filte
 {
     m_removed.clear();
     QList<IElement*> removed;
-    const QList<IElement*> elements = m_elements;
-    for (IElement* element : elements) {
-        if (element->isLocked() || !filter(itemOf(element)->type()))
-            continue;
+    for (IElement* element : qAsConst(m_elements)) {
+        if (!element->isLocked() && filter(itemOf(element)->type()))
+            removed.append(element);
+    }
+    const bool record = !removed.isEmpty() && m_history->isRecording();
+    const QList<Place> places = record ? placesOf(removed) : QList<Place>();
+    for (IElement* element : qAsConst(removed)) {
         takeOut(element);
         m_removed.insert(element);
-        removed.append(element);
     }
+    if (record)
+        m_history->record(new IRemoveElementsCommand(this, removed, places));
     if (!removed.isEmpty())
         emit sgElementsRemovedEvent(m_slideId, removed);
     return m_removed;
+}
+
+QList<ISlide::Place> ISlide::placesOf(const QList<IElement*>& elements) const
+{
+    // The slide's elements from the bottom up, as the scene draws them.
+    QList<IElement*> stacked;
+    const QList<QGraphicsItem*> items = this->items(Qt::AscendingOrder);
+    for (QGraphicsItem* item : items) {
+        auto* element = dynamic_cast<IElement*>(item);
+        if (element && !item->parentItem() && m_elements.contains(element))
+            stacked.append(element);
+    }
+    QHash<IElement*, int> stackedAt;
+    for (int j = 0; j < stacked.size(); ++j)
+        stackedAt.insert(stacked.at(j), j);
+    QHash<IElement*, int> leavesAt;
+    for (int i = 0; i < elements.size(); ++i)
+        leavesAt.insert(elements.at(i), i);
+    QList<IElement*> list = m_elements;
+    QList<Place> places;
+    for (int i = 0; i < elements.size(); ++i) {
+        IElement* element = elements.at(i);
+        Place place;
+        place.index = list.indexOf(element);
+        // The next one up that is still there when this one leaves.
+        for (int up = stackedAt.value(element, stacked.size()) + 1; up < stacked.size(); ++up) {
+            const auto leaves = leavesAt.constFind(stacked.at(up));
+            if (leaves == leavesAt.constEnd() || leaves.value() > i) {
+                place.above = stacked.at(up);
+                break;
+            }
+        }
+        if (place.index >= 0)
+            list.removeAt(place.index);
+        places.append(place);
+    }
+    return places;
+}
+
+QList<ISlide::Place> ISlide::takeAway(const QList<IElement*>& elements)
+{
+    const QList<Place> places = placesOf(elements);
+    QList<IElement*> taken;
+    for (IElement* element : elements) {
+        if (!m_elements.contains(element) || !IElement::isLive(element))
+            continue;
+        takeOut(element);
+        taken.append(element);
+    }
+    if (!taken.isEmpty())
+        emit sgElementsRemovedEvent(m_slideId, taken);
+    emit sgSlideChangedEvent();
+    return places;
+}
+
+void ISlide::putBack(const QList<IElement*>& elements, const QList<Place>& places)
+{
+    QList<IElement*> back;
+    // In reverse: each place was taken with the later ones still there.
+    for (int i = elements.size() - 1; i >= 0; --i) {
+        IElement* element = elements.at(i);
+        // Deleted behind the history's back: nothing to bring back.
+        if (m_elements.contains(element) || !IElement::isLive(element))
+            continue;
+        QGraphicsItem* item = itemOf(element);
+        const Place place = places.value(i);
+        const int index = place.index < 0 ? m_elements.size() : std::min(place.index, int(m_elements.size()));
+        m_elements.insert(index, element);
+        if (item->scene() != this) {
+            if (item->scene())
+                item->scene()->removeItem(item);
+            addItem(item);
+        }
+        // Among elements of one z the scene draws later ones on top.
+        if (place.above && m_elements.contains(place.above)) {
+            QGraphicsItem* above = itemOf(place.above);
+            if (above->scene() == this && above->parentItem() == item->parentItem())
+                item->stackBefore(above);
+        }
+        back.prepend(element);
+    }
+    recomputeTopZ();
+    if (!back.isEmpty())
+        emit sgElementsAddedEvent(m_slideId, back);
+    emit sgSlideChangedEvent();
 }
 
 void ISlide::forget(IElement* element)

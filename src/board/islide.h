@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class ISlideHistory;
 class QGraphicsView;
 
 class ISlide : public QGraphicsScene
@@ -24,6 +25,15 @@ public:
     using FrameCreator = std::function<QGraphicsItem*(QGraphicsView* board)>;
 
     explicit ISlide(QObject* parent = nullptr);
+    ~ISlide() override;
+
+    // Where an element was before it left the slide: its place in the
+    // element list and the element drawn right above it.
+    struct Place
+    {
+        int index = -1;
+        IElement* above = nullptr;
+    };
 
     // Puts the element on top of its own z order and into the scene. An
     // element of another slide moves: that slide forgets it, without a removal
@@ -41,6 +51,20 @@ public:
     virtual QSet<IElement*> clearPathAndTextElements();
 
     void notifyElementsErasered(const QList<IElement*>& elements);
+
+    // The slide's undo history. Adding and removing elements (not silently)
+    // and clearing record themselves in it; other changes are recorded by
+    // whoever makes them.
+    ISlideHistory* history() const { return m_history; }
+    // For undo steps, recording nothing: takes the elements off, locked or
+    // not, announcing the removal, and tells where each one was.
+    QList<Place> takeAway(const QList<IElement*>& elements);
+    // Puts elements back where takeAway (or a removal) found them, with
+    // the z order they have, announcing them as added.
+    void putBack(const QList<IElement*>& elements, const QList<Place>& places);
+    // Where the elements are now, as they are about to leave one by one in
+    // this order.
+    QList<Place> placesOf(const QList<IElement*>& elements) const;
 
     // The frame is made on first use, once the slide is shown in a view and a
     // creator is set; until then this answers null.
@@ -77,4 +101,5 @@ private:
     QSet<IElement*> m_removed;
     QGraphicsItem* m_sceneElementFrame = nullptr;
     FrameCreator m_frameCreator;
+    ISlideHistory* m_history = nullptr;
 };

@@ -24,7 +24,7 @@ const Buttons kRight = {{0, "Board"}, {1, "Magnifier"}, {2, "Zoom-in"},
                         {3, "Zoom-out"}, {4, "Rotate"}, {5, "Self-adapting"}};
 const Buttons kBoard = {{0, "Move"}, {1, "Pencil"}, {2, "Thickness"}, {3, "Color"},
                         {4, "Transparency"}, {5, "Text"}, {6, "Shape"}, {7, "Eraser"},
-                        {8, "Clear"}, {9, "Home"}, {10, "Desktop"}};
+                        {11, "Undo"}, {12, "Redo"}, {8, "Clear"}, {9, "Home"}, {10, "Desktop"}};
 const Buttons kCamera = {{0, "Focus and Exposure"}, {1, "Magnifier"}, {2, "Resolution"},
                          {3, "Zoom-in"}, {4, "Zoom-out"}, {5, "Rotate"}, {6, "Freeze"},
                          {7, "Color-adjusting"}, {8, "Self-adapting"}, {9, "Automatic edging"},
@@ -162,7 +162,7 @@ private slots:
                 ++pairs;
             }
         }
-        QCOMPARE(pairs, 6 + 11 + 18 + 6);
+        QCOMPARE(pairs, 6 + 13 + 18 + 6);
     }
 
     // --- clicks ------------------------------------------------------------

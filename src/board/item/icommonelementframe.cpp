@@ -2,6 +2,7 @@
 #include "board/item/icommonelementframe.h"
 
 #include "board/islide.h"
+#include "board/undo/islidehistory.h"
 #include "board/item/ielement.h"
 #include "board/ui/ibasewidget.h"
 #include "board/ui/itoolbutton.h"
@@ -202,6 +203,10 @@ void ICommonElementFrame::copySelection()
         return;
     // Back on the slide first, so each original's own position is its place in the scene.
     clearSelection(true);
+    // All the copies are one step.
+    auto* stepSlide = qobject_cast<ISlide*>(originals.first()->scene());
+    if (stepSlide)
+        stepSlide->history()->beginStep(QStringLiteral("copy"));
     QList<QGraphicsItem*> copies;
     for (QGraphicsItem* item : originals) {
         auto* element = dynamic_cast<IElement*>(item);
@@ -224,6 +229,8 @@ void ICommonElementFrame::copySelection()
         slide->addElement(copy);
         copies.append(copyItem);
     }
+    if (stepSlide)
+        stepSlide->history()->endStep();
     setSelection(copies.isEmpty() ? originals : copies, true);
 }
 
@@ -233,6 +240,9 @@ void ICommonElementFrame::deleteSelection()
     if (selected.isEmpty())
         return;
     clearSelection(true);
+    auto* stepSlide = qobject_cast<ISlide*>(selected.first()->scene());
+    if (stepSlide)
+        stepSlide->history()->beginStep(QStringLiteral("delete"));
     QList<QGraphicsItem*> kept;
     for (QGraphicsItem* item : selected) {
         auto* element = dynamic_cast<IElement*>(item);
@@ -241,9 +251,11 @@ void ICommonElementFrame::deleteSelection()
             kept.append(item);
             continue;
         }
-        // The board's element bin frees it.
+        // The board's element bin frees it once no undo step can bring it back.
         slide->removeElement(element);
     }
+    if (stepSlide)
+        stepSlide->history()->endStep();
     if (!kept.isEmpty())
         setSelection(kept, true);
 }

@@ -4,7 +4,46 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <QSet>
+
 #include <cmath>
+#include <mutex>
+
+namespace {
+
+std::mutex g_liveMutex;
+
+QSet<const IElement*>& liveElements()
+{
+    static QSet<const IElement*> live;
+    return live;
+}
+
+} // namespace
+
+IElement::IElement()
+{
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    liveElements().insert(this);
+}
+
+IElement::~IElement()
+{
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    liveElements().remove(this);
+}
+
+int IElement::liveCount()
+{
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    return liveElements().size();
+}
+
+bool IElement::isLive(const IElement* element)
+{
+    const std::lock_guard<std::mutex> lock(g_liveMutex);
+    return liveElements().contains(element);
+}
 
 void IElement::setElementId(const QString& id)
 {

@@ -35,8 +35,16 @@ public:
         UserValueKey = 36,
     };
 
-    IElement() = default;
-    virtual ~IElement() = default;
+    IElement();
+    virtual ~IElement();
+
+    // Elements in existence, on slides or not: what the undo history keeps
+    // alive shows here.
+    static int liveCount();
+    // False once the element was deleted, by whomever: what keeps pointers
+    // to elements it does not own (the undo history, the bin) checks this
+    // before it touches one.
+    static bool isLive(const IElement* element);
 
     virtual void setElementId(const QString& id);
     virtual QString elementId() const;

@@ -3,6 +3,9 @@
 
 #include "board/item/frameinternalitemgroup.h"
 #include "board/item/ielement.h"
+#include "board/islide.h"
+#include "board/undo/ielementstatecommand.h"
+#include "board/undo/islidehistory.h"
 
 #include <QDebug>
 #include <QGestureEvent>
@@ -14,6 +17,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -242,6 +246,9 @@ void IElementFrame::setSelection(const QList<QGraphicsItem*>& items, bool visibl
 {
     releaseItems();
     setItems(items);
+    // Gathered into a group still turned by the last selection, an element
+    // would come back off by rounding errors.
+    resetGroups();
     gatherItems();
     m_locked = !m_items.isEmpty() && std::all_of(m_items.cbegin(), m_items.cend(), [](QGraphicsItem* item) {
         const IElement* element = dynamic_cast<IElement*>(item);
@@ -533,6 +540,7 @@ void IElementFrame::beginTransform()
     m_itemStartTransforms.clear();
     for (QGraphicsItem* item : qAsConst(m_items))
         m_itemStartTransforms.insert(item, item->sceneTransform());
+    m_statesBefore = selectedStates();
     m_transforming = true;
     emit transformBeforeChanged();
 }
@@ -542,7 +550,37 @@ void IElementFrame::endTransform()
     if (!m_transforming)
         return;
     m_transforming = false;
+    recordChange(std::exchange(m_statesBefore, {}));
     emit transformAfterChanged(QSet<QGraphicsItem*>(m_items.cbegin(), m_items.cend()));
+}
+
+QList<QPair<IElement*, IElementState>> IElementFrame::selectedStates() const
+{
+    QList<QPair<IElement*, IElementState>> states;
+    for (QGraphicsItem* item : m_items) {
+        if (auto* element = dynamic_cast<IElement*>(item))
+            states.append({element, IElementState::of(element)});
+    }
+    return states;
+}
+
+void IElementFrame::recordChange(const QList<QPair<IElement*, IElementState>>& before)
+{
+    auto* slide = qobject_cast<ISlide*>(m_scene);
+    if (!slide || before.isEmpty())
+        return;
+    auto* command = new IElementStateCommand(slide);
+    for (const auto& state : before) {
+        // Only what is still selected on this slide: an element gone
+        // meanwhile has a step of its own.
+        auto* item = dynamic_cast<QGraphicsItem*>(state.first);
+        if (m_items.contains(item) && item->scene() == slide)
+            command->add(state.first, state.second, IElementState::of(state.first));
+    }
+    if (command->isEmpty())
+        delete command;
+    else
+        slide->history()->record(command);
 }
 
 void IElementFrame::applyParentOperation(const QTransform& op)
@@ -716,15 +754,20 @@ void IElementFrame::putBackUnturnable()
     m_turnedOut.clear();
 }
 
-void IElementFrame::relayout()
+void IElementFrame::resetGroups()
 {
-    releaseItems();
     for (FrameInternalItemGroup* group : qAsConst(m_groups)) {
         group->setPos(0, 0);
         group->setRotation(0);
         group->setScale(1);
         group->setTransform(QTransform());
     }
+}
+
+void IElementFrame::relayout()
+{
+    releaseItems();
+    resetGroups();
     gatherItems();
     placeAround(unitedSceneRect(m_items));
 }
@@ -886,20 +929,24 @@ void IElementFrame::lockSelection(bool)
 {
     m_locked = true;
     repaintFrame();
+    const auto before = selectedStates();
     for (QGraphicsItem* item : qAsConst(m_items)) {
         if (auto* element = dynamic_cast<IElement*>(item))
             element->setLocked(true);
     }
+    recordChange(before);
 }
 
 void IElementFrame::unlockSelection(bool)
 {
     m_locked = false;
     repaintFrame();
+    const auto before = selectedStates();
     for (QGraphicsItem* item : qAsConst(m_items)) {
         if (auto* element = dynamic_cast<IElement*>(item))
             element->setLocked(false);
     }
+    recordChange(before);
 }
 
 bool IElementFrame::event(QEvent* event)

@@ -3,16 +3,20 @@
 #pragma once
 
 #include "board/item/iabstractframe.h"
+#include "board/undo/ielementstate.h"
 
 #include <QCursor>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QPoint>
 #include <QSet>
 #include <QTransform>
 #include <QWidget>
 
 class FrameInternalItemGroup;
+class IElement;
+class IElementState;
 class QGraphicsScene;
 class QGraphicsView;
 
@@ -165,9 +169,13 @@ private:
     bool takeOutUnturnable();
     void putBackUnturnable();
     void relayout();
+    void resetGroups();
     void updateOnRelease();
     void placeAround(const QRectF& sceneRect);
     static bool isUnturnable(const QGraphicsItem* item);
+    // The selected elements' states, for an undo step of what the frame does to them.
+    QList<QPair<IElement*, IElementState>> selectedStates() const;
+    void recordChange(const QList<QPair<IElement*, IElementState>>& before);
 
     QSizeF m_handleSize{12, 12};
     QPointF m_contentTopLeft;
@@ -195,6 +203,7 @@ private:
     bool m_redrawEnabled = true;
     QTransform m_groupStartTransform;
     QHash<QGraphicsItem*, QTransform> m_itemStartTransforms;
+    QList<QPair<IElement*, IElementState>> m_statesBefore;
     // Taken at the press, in parent-widget coordinates.
     QRectF m_startContent;
     QRectF m_startGroupRect;

@@ -87,6 +87,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Undo puts back the text's whole state, not only what the keys reach.
+    friend class IElementState;
+
     void init();
     double lineHeight() const;
     // Merges the format into the selection, or into every character and the

@@ -5,6 +5,9 @@
 #include "board/item/itextelement.h"
 #include "board/item/itextframebutton.h"
 #include "board/mode/iselectormode.h"
+#include "board/undo/iaddelementscommand.h"
+#include "board/undo/ielementstatecommand.h"
+#include "board/undo/islidehistory.h"
 #include "iglobals.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,6 +23,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -447,12 +451,17 @@ void ITextElementFrame::moveOnTo(QGraphicsTextItem* text)
         const bool wasEditing = editing(previous);
         if (auto* element = qobject_cast<ITextElement*>(previous)) {
             element->setEditable(false);
+            endEdit(previous);
             // An empty box is no box: it goes when the frame leaves it. Only
             // one of the slide's own, though; a tool's editor stays the tool's.
             if (!element->hasText()) {
                 auto* slide = qobject_cast<ISlide*>(element->scene());
-                if (slide && slide->elements().contains(element))
+                if (slide && slide->elements().contains(element)) {
+                    // Left empty right after it was made: it leaves no step behind.
+                    const bool fresh = slide->history()->forgetAdding(element);
+                    ISlideHistory::Pause pause(fresh ? slide->history() : nullptr);
                     slide->removeElement(element);
+                }
             }
         } else {
             previous->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -505,6 +514,7 @@ void ITextElementFrame::enterEditor()
 {
     if (!m_text)
         return;
+    beginEdit();
     m_text->setTextInteractionFlags(Qt::TextEditorInteraction);
     m_text->setVisible(true);
     focusText();
@@ -521,6 +531,7 @@ void ITextElementFrame::enterEditorAt(const QPointF& scenePos)
 {
     if (!m_text || editing(m_text))
         return;
+    beginEdit();
     m_text->setTextInteractionFlags(Qt::TextEditorInteraction);
     // Focus first: an element showing its placeholder empties itself on it.
     focusText();
@@ -549,6 +560,7 @@ void ITextElementFrame::leaveEditor()
     else if (wasEditing)
         m_text->setTextInteractionFlags(Qt::NoTextInteraction);
     m_leaving = false;
+    endEdit(m_text);
     updateCursors();
     update();
     if (wasEditing)
@@ -559,6 +571,7 @@ void ITextElementFrame::onItemEndEdit()
 {
     if (m_leaving)
         return;
+    endEdit(m_text);
     updateCursors();
     update();
     emit sgLeaveTextEditor();
@@ -609,8 +622,11 @@ void ITextElementFrame::lock()
 {
     m_locked = true;
     applyHandleVisibility();
-    if (auto* element = qobject_cast<ITextElement*>(m_text))
+    if (auto* element = qobject_cast<ITextElement*>(m_text)) {
+        const IElementState before = IElementState::of(element);
         element->setLocked(true);
+        recordChange(element, before);
+    }
     update();
 }
 
@@ -618,9 +634,54 @@ void ITextElementFrame::unlock()
 {
     m_locked = false;
     applyHandleVisibility();
-    if (auto* element = qobject_cast<ITextElement*>(m_text))
+    if (auto* element = qobject_cast<ITextElement*>(m_text)) {
+        const IElementState before = IElementState::of(element);
         element->setLocked(false);
+        recordChange(element, before);
+    }
     update();
+}
+
+void ITextElementFrame::recordChange(QGraphicsTextItem* text, const IElementState& before)
+{
+    auto* element = dynamic_cast<IElement*>(text);
+    auto* slide = text ? qobject_cast<ISlide*>(text->scene()) : nullptr;
+    if (!element || !slide || !slide->elements().contains(element))
+        return;
+    auto* command = new IElementStateCommand(slide);
+    command->add(element, before, IElementState::of(element));
+    if (command->isEmpty())
+        delete command;
+    else
+        slide->history()->record(command);
+}
+
+void ITextElementFrame::beginEdit()
+{
+    if (m_editedText == m_text)
+        return;
+    m_editedText = m_text;
+    m_editBefore = IElementState::of(dynamic_cast<IElement*>(m_text.data()));
+}
+
+void ITextElementFrame::endEdit(QGraphicsTextItem* text)
+{
+    if (!text || text != m_editedText)
+        return;
+    m_editedText = nullptr;
+    auto* element = dynamic_cast<IElement*>(text);
+    auto* slide = qobject_cast<ISlide*>(text->scene());
+    if (!element || !slide)
+        return;
+    // The first words of a new box belong to the step that made the box:
+    // undoing it takes the box away, redoing it brings the box back as typed.
+    if (!m_editBefore.hasText()) {
+        const QUndoStack* stack = slide->history()->stack();
+        const auto* added = dynamic_cast<const IAddElementsCommand*>(stack->command(stack->index() - 1));
+        if (added && added->elements() == QList<IElement*>{element})
+            return;
+    }
+    recordChange(text, m_editBefore);
 }
 
 int ITextElementFrame::handleAt(const QPointF& pos) const
@@ -826,6 +887,7 @@ void ITextElementFrame::beginTransform()
     m_transforming = true;
     m_snapshot.clear();
     m_snapshot.insert(m_text, m_text->sceneTransform());
+    m_transformBefore = IElementState::of(dynamic_cast<IElement*>(m_text.data()));
     setHandlesOpacity(kGestureOpacity);
     emit sgTransformBeforeChanged();
 }
@@ -838,6 +900,8 @@ void ITextElementFrame::endTransform()
     QSet<QGraphicsItem*> changed;
     for (auto it = m_snapshot.cbegin(); it != m_snapshot.cend(); ++it)
         changed.insert(it.key());
+    if (m_text && m_snapshot.contains(m_text))
+        recordChange(m_text, m_transformBefore);
     emit sgTransformAfterChanged(changed);
 }
 

@@ -5,6 +5,7 @@
 #include "board/item/ielementframe.h"
 #include "board/item/ielementtype.h"
 #include "board/item/isceneelementframe.h"
+#include "board/undo/ielementstate.h"
 
 #include <QCursor>
 #include <QFont>
@@ -178,6 +179,12 @@ private:
     bool sceneContextMenu(QGraphicsSceneContextMenuEvent* event);
     QGraphicsItem* topItemAt(const QPointF& scenePos, QWidget* viewport) const;
 
+    // Undo steps of what the frame does to its text: a drag, a lock, and
+    // everything typed and styled between entering and leaving the editor.
+    void recordChange(QGraphicsTextItem* text, const IElementState& before);
+    void beginEdit();
+    void endEdit(QGraphicsTextItem* text);
+
     QPointer<QGraphicsTextItem> m_text;
     ITextFrameButton* m_handles[11] = {};
     QSizeF m_handleSize{12, 12};
@@ -203,6 +210,10 @@ private:
     QCursor m_savedCursor;
     bool m_hadCursor = false;
     QHash<QGraphicsItem*, QTransform> m_snapshot;
+    IElementState m_transformBefore;
+    IElementState m_editBefore;
+    // The text m_editBefore was taken of; null while nothing is typed.
+    QPointer<QGraphicsTextItem> m_editedText;
     QPointer<QGraphicsScene> m_filteredScene;
     // The view transform the frame was last painted with.
     QTransform m_paintedTransform;

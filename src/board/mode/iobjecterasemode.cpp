@@ -8,6 +8,7 @@
 #include "board/item/ielement.h"
 #include "board/item/iinkelement.h"
 #include "board/mode/deviceinput.h"
+#include "board/undo/islidehistory.h"
 
 #include <QGraphicsPathItem>
 #include <QPen>
@@ -150,6 +151,8 @@ QList<IElement*> IObjectEraseMode::elementsOf(const QList<QGraphicsItem*>& items
 
 void IObjectEraseMode::erase(ISlide* slide, const QList<IElement*>& elements)
 {
+    // One tap or lasso, one undo step.
+    slide->history()->beginStep(QStringLiteral("erase objects"));
     for (IElement* element : elements) {
         if (element->isLocked())
             continue;
@@ -157,6 +160,7 @@ void IObjectEraseMode::erase(ISlide* slide, const QList<IElement*>& elements)
             m_board->hideSelection();
         slide->removeElement(element, false);
     }
+    slide->history()->endStep();
 }
 
 void IObjectEraseMode::dropTrail()

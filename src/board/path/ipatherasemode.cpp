@@ -7,10 +7,16 @@
 #include "board/item/icapsule.h"
 #include "board/mode/deviceinput.h"
 #include "board/path/ipathelement.h"
+#include "board/undo/ielementstatecommand.h"
+#include "board/undo/iremoveelementscommand.h"
+#include "board/undo/islidehistory.h"
 
 #include <QDebug>
 #include <QGraphicsEllipseItem>
 #include <QPen>
+#include <QUndoCommand>
+
+#include <algorithm>
 
 IPathEraseMode::IPathEraseMode(QObject* parent)
     : QObject(parent)
@@ -34,6 +40,9 @@ void IPathEraseMode::devicePress(DeviceInput& input)
     m_slide = m_board->currentSlide();
     m_touched.clear();
     m_erased.clear();
+    m_before.clear();
+    m_removed.clear();
+    m_removedPlaces.clear();
     const QPointF point = scenePoint(input);
     m_lastPoint = point;
     const double size = eraserSize();
@@ -101,6 +110,10 @@ void IPathEraseMode::erase(IPathElement* element, const QPolygonF& sceneOutline,
     const QRegion area = QRegion(element->mapFromScene(sceneOutline).toPolygon()) & element->paintableRegion();
     if (area.isEmpty())
         return;
+    const bool seen = std::any_of(m_before.cbegin(), m_before.cend(),
+                                  [element](const QPair<IElement*, IElementState>& b) { return b.first == element; });
+    if (!seen)
+        m_before.append({element, IElementState::of(element)});
     element->appendErasePoint(element->mapFromScene(point));
     if (!element->addEraseRegion(area)) {
         if (!m_touched.contains(element)) {
@@ -114,7 +127,13 @@ void IPathEraseMode::erase(IPathElement* element, const QPolygonF& sceneOutline,
     // removed elements (the board's bin) owns it from here on.
     m_touched.remove(element);
     m_erased.removeOne(element);
-    m_slide->removeElement(element);
+    const QList<ISlide::Place> places = m_slide->placesOf({element});
+    // Recorded with the rest of the pass.
+    ISlideHistory::Pause pause(m_slide->history());
+    if (m_slide->removeElement(element)) {
+        m_removed.append(element);
+        m_removedPlaces.append(places.value(0));
+    }
 }
 
 void IPathEraseMode::showIndicator(const QPointF& point, double size)
@@ -147,15 +166,37 @@ void IPathEraseMode::endPass()
     if (!m_erasing)
         return;
     m_erasing = false;
+    recordPass();
     if (!m_erased.isEmpty() && m_slide)
         m_slide->notifyElementsErasered(m_erased);
     m_touched.clear();
     m_erased.clear();
+    m_before.clear();
+    m_removed.clear();
+    m_removedPlaces.clear();
     if (m_indicator)
         m_indicator->hide();
     m_slide = nullptr;
     if (IBoardState* state = boardState())
         state->setDrawing(false);
+}
+
+void IPathEraseMode::recordPass()
+{
+    if (!m_slide || m_before.isEmpty())
+        return;
+    // Undone last to first: the drawings return to the slide, then get
+    // back what the eraser took from them.
+    auto* step = new QUndoCommand;
+    auto* changes = new IElementStateCommand(m_slide, step);
+    for (const auto& before : qAsConst(m_before))
+        changes->add(before.first, before.second, IElementState::of(before.first));
+    if (!m_removed.isEmpty())
+        new IRemoveElementsCommand(m_slide, m_removed, m_removedPlaces, step);
+    if (changes->isEmpty() && m_removed.isEmpty())
+        delete step;
+    else
+        m_slide->history()->record(step);
 }
 
 double IPathEraseMode::eraserSize() const

@@ -3,10 +3,13 @@
 // nothing left to paint leaves its slide.
 #pragma once
 
+#include "board/islide.h"
 #include "board/mode/imode.h"
+#include "board/undo/ielementstate.h"
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QPointF>
 #include <QPolygonF>
 #include <QSet>
@@ -45,6 +48,8 @@ private:
     void erase(IPathElement* element, const QPolygonF& sceneOutline, const QPointF& point);
     void showIndicator(const QPointF& point, double size);
     void endPass();
+    // The whole pass is one undo step.
+    void recordPass();
     double eraserSize() const;
 
     bool m_erasing = false;
@@ -55,5 +60,9 @@ private:
     // Erased in this pass and still on the slide, in the order first erased.
     QList<IElement*> m_erased;
     QSet<IPathElement*> m_touched;
+    // Each drawing the pass changed, as it was before, in the order first changed.
+    QList<QPair<IElement*, IElementState>> m_before;
+    QList<IElement*> m_removed;
+    QList<ISlide::Place> m_removedPlaces;
     QGraphicsEllipseItem* m_indicator = nullptr;
 };

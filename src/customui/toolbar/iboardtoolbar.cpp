@@ -1,6 +1,9 @@
 // The annotation toolbar.
 #include "customui/toolbar/iboardtoolbar.h"
 
+#include <QGraphicsOpacityEffect>
+#include <QUndoGroup>
+
 namespace {
 const char* const kIcons = ":/boardtoolbar/boardtoolbar/";
 }
@@ -18,6 +21,8 @@ IBoardToolBar::IBoardToolBar(QWidget* mainWindow, QWidget* parent)
     addButton(Shape, tr("Shape"), icons + "shape");
     addButton(Eraser, tr("Eraser"), icons + "eraser");
     addSeparator();
+    addButton(Undo, tr("Undo"), icons + "undo");
+    addButton(Redo, tr("Redo"), icons + "redo");
     addButton(Clear, tr("Clear"), icons + "clear");
     addButton(Home, tr("Home"), icons + "home");
     addButton(Desktop, tr("Desktop"), icons + "desktop");
@@ -38,4 +43,24 @@ IBoardToolBar::IBoardToolBar(QWidget* mainWindow, QWidget* parent)
 void IBoardToolBar::resetSelection()
 {
     setButtonChecked(Move, true);
+}
+
+void IBoardToolBar::followHistory(QUndoGroup* history)
+{
+    const auto enable = [this](int id, bool can) {
+        setButtonEnabled(id, can);
+        // Without its label (a small screen) the icon alone shows the state.
+        if (QWidget* b = button(id)) {
+            QGraphicsOpacityEffect* dim = nullptr;
+            if (!can) {
+                dim = new QGraphicsOpacityEffect(b);
+                dim->setOpacity(0.4);
+            }
+            b->setGraphicsEffect(dim);
+        }
+    };
+    enable(Undo, history->canUndo());
+    enable(Redo, history->canRedo());
+    connect(history, &QUndoGroup::canUndoChanged, this, [enable](bool can) { enable(Undo, can); });
+    connect(history, &QUndoGroup::canRedoChanged, this, [enable](bool can) { enable(Redo, can); });
 }

@@ -3,6 +3,8 @@
 
 #include "customui/toolbar/itoolbar.h"
 
+class QUndoGroup;
+
 class IBoardToolBar : public IToolBar
 {
     Q_OBJECT
@@ -19,10 +21,14 @@ public:
         Clear = 8,
         Home = 9,
         Desktop = 10,
+        Undo = 11,
+        Redo = 12,
     };
 
     explicit IBoardToolBar(QWidget* mainWindow, QWidget* parent = nullptr);
 
     // Back to the selection tool, as when annotation is left.
     void resetSelection();
+    // Undo and Redo are enabled while the current slide has a step to take.
+    void followHistory(QUndoGroup* history);
 };

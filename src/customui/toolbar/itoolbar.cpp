@@ -158,11 +158,36 @@ int IToolBar::rowWidth(const std::function<int(const IIToolButton*)>& buttonWidt
     return width + m_layout->spacing() * qMax(0, visible - 1);
 }
 
+int IToolBar::columnHeight(bool labels) const
+{
+    const QMargins margins = m_layout->contentsMargins();
+    int height = margins.top() + margins.bottom();
+    int visible = 0;
+    for (int i = 0; i < m_layout->count(); ++i) {
+        const QWidget* item = m_layout->itemAt(i)->widget();
+        if (!item || item->isHidden())
+            continue;
+        ++visible;
+        const auto* b = qobject_cast<const IIToolButton*>(item);
+        if (!b) {
+            height += item->sizeHint().height();
+            continue;
+        }
+        // The style's margins are the same across and down.
+        height += b->iconOnlyWidth() - b->iconSize().width() + b->iconSize().height();
+        if (labels)
+            height += b->fontMetrics().lineSpacing() * (b->oneLineWidth() > b->width() ? 2 : 1);
+    }
+    return height + m_layout->spacing() * qMax(0, visible - 1);
+}
+
 QSize IToolBar::minimumSizeHint() const
 {
     QSize size = QWidget::minimumSizeHint();
     if (m_orientation == Qt::Horizontal)
         size.setWidth(rowWidth([](const IIToolButton* b) { return b->iconOnlyWidth(); }));
+    else
+        size.setHeight(columnHeight(false));
     return size;
 }
 
@@ -181,6 +206,10 @@ void IToolBar::fitLabels()
             b->setFixedWidth(column);
             b->setTwoLineLabel(b->oneLineWidth() > column);
         }
+        // A column taller than the window (a small screen) keeps its icons.
+        const bool labels = columnHeight(true) <= height();
+        for (IIToolButton* b : m_buttons)
+            b->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
         return;
     }
     const int least = qRound(64 * scaleFactors().uniform);

@@ -66,6 +66,8 @@ private:
     void fitLabels();
     // The width of a row whose buttons take `buttonWidth` each.
     int rowWidth(const std::function<int(const IIToolButton*)>& buttonWidth) const;
+    // A column's height with each button's labels or with its icon alone.
+    int columnHeight(bool labels) const;
 
     QPointer<QWidget> m_mainWindow;
     Qt::Orientation m_orientation;
