@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>桌面</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>成功！</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>未找到頁面：請將輪廓的角點拖曳到頁面上。</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>拍照提示音</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>鎖定輪廓</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>將之後的每張圖片按同一頁面輪廓裁切並校正；在圖片上拖曳輪廓的角點以貼合頁面。</translation>
     </message>
 </context>
 <context>

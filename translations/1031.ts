@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Erfolgreich!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Keine Seite gefunden: Ziehen Sie die Ecken des Umrisses auf die Seite.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Auslöseton</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Umriss fixieren</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Jedes folgende Bild auf denselben Seitenumriss zuschneiden und gerade ausrichten; ziehen Sie die Ecken des Umrisses im Bild auf die Seite.</translation>
     </message>
 </context>
 <context>

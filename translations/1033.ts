@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Succeed!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>No page was found: drag the corners of the outline onto the page.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Shutter sound</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Lock outline</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</translation>
     </message>
 </context>
 <context>

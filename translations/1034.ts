@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Escritorio</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>¡Hecho!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>No se encontró ninguna página: arrastre las esquinas del contorno sobre la página.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Sonido del obturador</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Fijar contorno</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Recortar cada imagen siguiente con el mismo contorno de página y enderezarla; arrastre las esquinas del contorno sobre la imagen para ajustarlo a la página.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Bureau</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Réussi&#xa0;!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Aucune page trouvée : faites glisser les coins du contour sur la page.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Son de l&apos;obturateur</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Verrouiller le contour</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Recadrer chaque image suivante selon le même contour de page et la redresser ; faites glisser les coins du contour sur l&apos;image pour l&apos;ajuster à la page.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Desktop</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Operazione riuscita!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Nessuna pagina trovata: trascina gli angoli del contorno sulla pagina.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Suono dello scatto</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Blocca contorno</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Ritaglia ogni immagine successiva con lo stesso contorno di pagina e raddrizzala; trascina gli angoli del contorno sull&apos;immagine per adattarlo alla pagina.</translation>
     </message>
 </context>
 <context>

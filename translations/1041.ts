@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>デスクトップ</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>成功しました！</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>ページが見つかりません：輪郭の角をページ上にドラッグしてください。</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>シャッター音</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>輪郭を固定</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>以降のすべての画像を同じページ輪郭で切り抜いて補正します。画像上で輪郭の角をドラッグしてページに合わせてください。</translation>
     </message>
 </context>
 <context>

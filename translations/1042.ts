@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>바탕 화면</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>성공했습니다!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>페이지를 찾지 못했습니다: 윤곽의 모서리를 페이지 위로 끌어 놓으세요.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>셔터음</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>윤곽 고정</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>이후의 모든 사진을 같은 페이지 윤곽으로 자르고 바로잡습니다. 사진에서 윤곽의 모서리를 끌어 페이지에 맞추세요.</translation>
     </message>
 </context>
 <context>

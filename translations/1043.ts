@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Bureaublad</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Gelukt!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Geen pagina gevonden: sleep de hoeken van de omtrek op de pagina.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Sluitergeluid</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Omtrek vastzetten</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Elke volgende afbeelding bijsnijden tot dezelfde paginaomtrek en rechtzetten; sleep de hoeken van de omtrek op de afbeelding naar de pagina.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Рабочий стол</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Готово!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Страница не найдена: перетащите углы контура на страницу.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Звук затвора</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Зафиксировать контур</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Обрезать каждый следующий снимок по тому же контуру страницы и выпрямлять его; перетащите углы контура на изображении, чтобы они совпали со страницей.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>Masaüstü</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>Başarılı!</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>Sayfa bulunamadı: anahattın köşelerini sayfanın üzerine sürükleyin.</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>Deklanşör sesi</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>Anahattı kilitle</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>Sonraki her resmi aynı sayfa anahattına göre kırp ve düzelt; sayfaya oturtmak için resimdeki anahattın köşelerini sürükleyin.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>Desktop</source>
         <translation>桌面</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>ICameraFrame</name>
@@ -162,6 +170,10 @@
         <source>Succeed!</source>
         <translation>成功！</translation>
     </message>
+    <message>
+        <source>No page was found: drag the corners of the outline onto the page.</source>
+        <translation>未找到页面：请将轮廓的角点拖到页面上。</translation>
+    </message>
 </context>
 <context>
     <name>ICaptureFrame</name>
@@ -211,6 +223,14 @@
     <message>
         <source>拍照提示音</source>
         <translation>拍照提示音</translation>
+    </message>
+    <message>
+        <source>Lock outline</source>
+        <translation>锁定轮廓</translation>
+    </message>
+    <message>
+        <source>Cut every following picture to the same page outline and straighten it; drag the outline&apos;s corners on the picture to fit the page.</source>
+        <translation>将之后的每张图片按同一页面轮廓裁切并矫正；在图片上拖动轮廓的角点以贴合页面。</translation>
     </message>
 </context>
 <context>
