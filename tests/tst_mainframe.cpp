@@ -196,11 +196,7 @@ private slots:
         m_camera = IVideoDeviceSetup::install({"veskaroo", "--virtual-camera"});
         QVERIFY(m_camera);
         m_window = new MainFrame(nullptr);
-        QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
-        m_window->createFirstSlide();
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->isVisible(), 10000); // shown when the camera opened
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(TestEnv::showFirstPicture(m_window));
         QTRY_VERIFY(!m_window->board()->pictureItem()->pixmap().isNull()
                     || !m_window->board()->pictureItem()->boundingRect().isEmpty());
     }

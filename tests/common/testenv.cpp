@@ -8,9 +8,12 @@
 #include <QStandardPaths>
 
 #include "icamera.h"
+#include "mainframe.h"
 #include "service/iconfigureservice.h"
 
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace TestEnv {
 
@@ -109,6 +112,15 @@ QSize displaySize()
 QString peerPath(const QString& name)
 {
     return QStringLiteral(VESKAROO_TEST_BIN_DIR "/") + name;
+}
+
+bool showFirstPicture(MainFrame* window)
+{
+    QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
+    window->createFirstSlide();
+    // Shown when the camera opened.
+    return QTest::qWaitFor([&] { return frames.count() >= 2; }, 30000)
+        && QTest::qWaitFor([&] { return window->isVisible(); }, 30000) && QTest::qWaitForWindowExposed(window);
 }
 
 void silenceOffscreenPlatformNotices()

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+class MainFrame;
+
 namespace TestEnv {
 
 // Points XDG_DATA_HOME (and so the program's data folder) at a fresh
@@ -26,6 +28,9 @@ QString peerPath(const QString& name);
 // The offscreen platform warns at every window size-limit or opacity change;
 // drops just those so that test output stays readable.
 void silenceOffscreenPlatformNotices();
+// Starts the window as the program does and waits until it shows the
+// camera's pictures; false when it did not within 30 s.
+bool showFirstPicture(MainFrame* window);
 QString programPath();
 
 // Forgets the settings remembered for every camera, so that a test's camera

@@ -134,11 +134,7 @@ private slots:
         QVERIFY(m_camera);
         m_window = new MainFrame(nullptr);
         m_window->timelapse()->setRecorder(&m_recorder);
-        QSignalSpy frames(ICamera::instance(), &ICamera::sgCameraFrame);
-        m_window->createFirstSlide();
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->isVisible(), 10000);
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(TestEnv::showFirstPicture(m_window));
     }
 
     void cleanupTestCase()
