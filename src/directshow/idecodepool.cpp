@@ -3,34 +3,10 @@
 
 #include "crash/icrashsignals.h"
 
-#include <QtGlobal>
-
 #include <algorithm>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
-namespace {
-
-// Frames are megabytes each and come and go thirty times a second on
-// several threads. glibc raises its mmap threshold after the first such
-// buffer is freed and from then on serves them from per-thread heaps, which
-// keep what a long 4K run has once needed; with a fixed threshold every
-// frame buffer is mapped and given back on its own.
-void returnFrameBuffersToTheSystem()
-{
-#ifdef __GLIBC__
-    static const bool set = mallopt(M_MMAP_THRESHOLD, 1024 * 1024) != 0;
-    Q_UNUSED(set)
-#endif
-}
-
-} // namespace
 
 IDecodePool::IDecodePool(int threads)
 {
-    returnFrameBuffersToTheSystem();
     for (int i = 0; i < std::max(1, threads); ++i)
         m_threads.emplace_back([this] {
             const ICrashSignals::ThreadStack crashStack;
