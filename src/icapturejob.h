@@ -34,6 +34,15 @@ struct ICaptureJob
     // The photo format in force when the picture was taken; filled in by
     // the save thread's addCaptureJob, on the caller's thread.
     QString format;
+    // Decodes `compressed` into `picture` when there is no picture yet; on
+    // the thread that cuts or saves, never the GUI thread.
+    void decodeCompressed()
+    {
+        if (picture.isNull() && !compressed.isNull())
+            picture = compressed.decode(filterKind);
+        compressed = ICompressedPicture();
+    }
+
     // Picture pixels; a null rectangle means no crop.
     QRect cropRect;
     // The detector's outline; -1 means no outline and nothing is straightened.

@@ -412,8 +412,7 @@ void IImageTansformThread::processCaptureJob()
         thumbnail = m_thumbnailSize;
     }
 
-    if (job.picture.isNull() && !job.compressed.isNull())
-        job.picture = job.compressed.decode(job.filterKind);
+    job.decodeCompressed();
     QImage picture;
     if (!job.picture.isNull()) {
         picture = compose(job.picture, job.overlay);

@@ -82,10 +82,7 @@ void IOutlineLock::submit(ICaptureJob job, IImageTansformThread* saver)
     const IPageOutline outline = m_outline;
     QPointer<IImageTansformThread> target(saver);
     m_cutter.start([this, job, outline, size, target]() mutable {
-        // A frame the live view showed reduced is decoded in full here.
-        if (job.picture.isNull())
-            job.picture = job.compressed.decode(job.filterKind);
-        job.compressed = ICompressedPicture();
+        job.decodeCompressed();
         // The annotations lie over the page as the board showed them: they
         // are cut and straightened with it.
         const QImage page = outline.straighten(IImageTansformThread::compose(job.picture, job.overlay), size);

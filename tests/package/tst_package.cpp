@@ -4,7 +4,6 @@
 // there, as it does in the build's program folder.
 #include "common/testenv.h"
 
-#include "iprogramfiles.h"
 
 #include <QDir>
 #include <QImage>
@@ -64,12 +63,6 @@ private slots:
         QCOMPARE(file.isExecutable(), program);
     }
 
-    void nothingOutsideTheUsualFolders()
-    {
-        QCOMPARE(QDir(prefix()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"bin", "lib", "share"}));
-        QCOMPARE(QDir(installed("bin")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"veskaroo"}));
-    }
-
     void iconsAtTheUsualSizes()
     {
         for (int size : {16, 32, 48, 64, 128, 256}) {
@@ -101,28 +94,6 @@ private slots:
         QFile metainfo(metainfoFile());
         QVERIFY(metainfo.open(QIODevice::ReadOnly));
         QVERIFY(metainfo.readAll().contains("<launchable type=\"desktop-id\">" + kAppId.toUtf8() + ".desktop</launchable>"));
-    }
-
-    // Both roads lead to the same files: installed, and the build's program folder.
-    void programFilesFoundInstalledAndInTheBuild_data()
-    {
-        QTest::addColumn<QString>("executableFolder");
-        QTest::addColumn<bool>("isInstalled");
-        QTest::newRow("installed") << installed("bin") << true;
-        QTest::newRow("program folder") << QString(VESKAROO_BIN_DIR) << false;
-    }
-
-    void programFilesFoundInstalledAndInTheBuild()
-    {
-        QFETCH(QString, executableFolder);
-        QFETCH(bool, isInstalled);
-        const IProgramFiles files(executableFolder);
-        QCOMPARE(files.isInstalled(), isInstalled);
-        QVERIFY2(QFileInfo(files.translation(2052)).isFile(), qPrintable(files.translation(2052)));
-        QVERIFY2(QFileInfo(files.logo()).isFile(), qPrintable(files.logo()));
-        QVERIFY2(QFileInfo(files.recorder()).isExecutable(), qPrintable(files.recorder()));
-        QVERIFY(QFileInfo(files.recorder()).absolutePath() == files.helperFolder()
-                || QFileInfo(files.recorder()).absolutePath() == files.helperFolder() + "/ScreenRecord");
     }
 
     void installedProgramStartsAndFindsItsFiles()
